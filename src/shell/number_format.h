@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ttl {
+
+// Formats a number with one of the display patterns of the program:
+//   "0", "0.0", "0.00", "0.000", "0.00000"  fixed point, at least one digit before the point;
+//   "0.0E+00"                               one decimal in the mantissa, signed exponent of at
+//                                           least two digits (1234 -> "1.2E+03");
+// and any of these with literal blanks around it (" 0.00 " -> " 1.50 ").
+// Halves round away from zero on the shortest decimal form of the value (2.675 -> "2.68"),
+// and a value that rounds to zero never shows a minus sign.
+std::string FormatNumber(double value, std::string_view pattern);
+
+} // namespace ttl

@@ -1,0 +1,167 @@
+#include "shell/surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ttl {
+
+namespace {
+bool Finite(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+// Logical pixels per point on the 96-dpi reference display; line spacing is 1.2 em.
+constexpr double PixelsPerPoint = 96.0 / 72.0;
+constexpr double LineSpacing = 1.2;
+} // namespace
+
+bool WorldWindow::IsDrawable() const
+{
+    return Finite({left, top, width, height}) && width != 0.0 && height != 0.0;
+}
+
+Surface::Surface() = default;
+
+void Surface::Scale(double x1, double y1, double x2, double y2)
+{
+    m_window = WorldWindow{x1, y1, x2 - x1, y2 - y1};
+}
+
+void Surface::Cls()
+{
+    m_primitives.clear();
+    m_currentX = 0.0;
+    m_currentY = 0.0;
+    ++m_clearCount;
+}
+
+Primitive Surface::Begin(PrimitiveKind kind, std::optional<Color> color) const
+{
+    Primitive p;
+    p.kind = kind;
+    p.color = color.value_or(m_foreColor);
+    p.width = m_drawWidth;
+    p.style = m_drawStyle;
+    p.window = m_window;
+    return p;
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Color> color)
+{
+    m_currentX = x2;
+    m_currentY = y2;
+    if (!Finite({x1, y1, x2, y2})) {
+        return;
+    }
+    Primitive p = Begin(PrimitiveKind::Line, color);
+    p.x1 = x1;
+    p.y1 = y1;
+    p.x2 = x2;
+    p.y2 = y2;
+    m_primitives.push_back(std::move(p));
+}
+
+void Surface::LineTo(double x2, double y2, std::optional<Color> color)
+{
+    Line(m_currentX, m_currentY, x2, y2, color);
+}
+
+void Surface::FilledBox(double x1, double y1, double x2, double y2, Color color)
+{
+    m_currentX = x2;
+    m_currentY = y2;
+    if (!Finite({x1, y1, x2, y2})) {
+        return;
+    }
+    Primitive p = Begin(PrimitiveKind::FilledBox, color);
+    p.x1 = x1;
+    p.y1 = y1;
+    p.x2 = x2;
+    p.y2 = y2;
+    p.filled = true;
+    m_primitives.push_back(std::move(p));
+}
+
+void Surface::Circle(double x, double y, double radius, std::optional<Color> color)
+{
+    m_currentX = x;
+    m_currentY = y;
+    if (!Finite({x, y, radius})) {
+        return;
+    }
+    Primitive p = Begin(PrimitiveKind::Circle, color);
+    p.x1 = x;
+    p.y1 = y;
+    p.radius = std::abs(radius);
+    p.filled = m_fillStyle == ttl::FillStyle::Solid;
+    m_primitives.push_back(std::move(p));
+}
+
+void Surface::Arc(double x, double y, double radius, double startAngle, double endAngle,
+                  std::optional<Color> color)
+{
+    m_currentX = x;
+    m_currentY = y;
+    if (!Finite({x, y, radius, startAngle, endAngle})) {
+        return;
+    }
+    Primitive p = Begin(PrimitiveKind::Circle, color);
+    p.x1 = x;
+    p.y1 = y;
+    p.radius = std::abs(radius);
+    p.startAngle = startAngle;
+    p.endAngle = endAngle;
+    p.filled = m_fillStyle == ttl::FillStyle::Solid;
+    m_primitives.push_back(std::move(p));
+}
+
+void Surface::PSet(double x, double y, std::optional<Color> color)
+{
+    m_currentX = x;
+    m_currentY = y;
+    if (!Finite({x, y})) {
+        return;
+    }
+    Primitive p = Begin(PrimitiveKind::Point, color);
+    p.x1 = x;
+    p.y1 = y;
+    m_primitives.push_back(std::move(p));
+}
+
+void Surface::Print(const std::string& text)
+{
+    if (Finite({m_currentX, m_currentY})) {
+        Primitive p = Begin(PrimitiveKind::Text, m_foreColor);
+        p.x1 = m_currentX;
+        p.y1 = m_currentY;
+        p.text = text;
+        p.font = m_font;
+        m_primitives.push_back(std::move(p));
+    }
+    m_currentX = m_window.left;
+    if (m_pixelHeight > 0 && m_window.IsDrawable()) {
+        const double linePixels = m_font.size * PixelsPerPoint * LineSpacing;
+        m_currentY += linePixels * m_window.height / m_pixelHeight;
+    }
+}
+
+void Surface::SetDrawWidth(int width)
+{
+    m_drawWidth = std::max(1, width);
+}
+
+void Surface::SetFontSize(double points)
+{
+    if (std::isfinite(points) && points > 0.0) {
+        m_font.size = points;
+    }
+}
+
+void Surface::SetPixelSize(int width, int height)
+{
+    m_pixelWidth = std::max(0, width);
+    m_pixelHeight = std::max(0, height);
+}
+
+} // namespace ttl

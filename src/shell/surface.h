@@ -1,0 +1,135 @@
+#pragma once
+
+#include "shell/color.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ttl {
+
+// The world rectangle of a surface: top-left corner and signed extents, as set by Scale.
+struct WorldWindow {
+    double left = 0.0;
+    double top = 0.0;
+    double width = 1.0;
+    double height = 1.0;
+
+    // A zero or non-finite extent cannot be mapped to pixels; nothing is drawn through it.
+    [[nodiscard]] bool IsDrawable() const;
+};
+
+struct Font {
+    std::string name = "DejaVu Sans";
+    double size = 10.0; // points
+    bool bold = false;
+
+    friend bool operator==(const Font&, const Font&) = default;
+};
+
+enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3 };
+enum class FillStyle { Solid = 0, Transparent = 1 };
+
+enum class PrimitiveKind { Line, FilledBox, Circle, Point, Text };
+
+// One recorded drawing operation with the world window and style it was drawn with, so that a
+// later Scale or style change never moves or restyles what is already on the surface.
+struct Primitive {
+    PrimitiveKind kind = PrimitiveKind::Line;
+    double x1 = 0.0; // line start, box corner, circle centre, point, text top-left
+    double y1 = 0.0;
+    double x2 = 0.0; // line end, opposite box corner
+    double y2 = 0.0;
+    double radius = 0.0;                 // circles, in horizontal world units
+    std::optional<double> startAngle;    // arcs: radians, counter-clockwise from +x
+    std::optional<double> endAngle;
+    bool filled = false;                 // circles drawn with FillStyle solid
+    Color color;
+    int width = 1;                       // pixels
+    DrawStyle style = DrawStyle::Solid;
+    std::string text;
+    Font font;
+    WorldWindow window;
+};
+
+// A retained drawing with the classic picture-box model: world coordinates set by Scale,
+// a current position, a pen state, and a display list that views paint from.
+class Surface {
+public:
+    Surface();
+
+    void Scale(double x1, double y1, double x2, double y2);
+    [[nodiscard]] double ScaleLeft() const { return m_window.left; }
+    [[nodiscard]] double ScaleTop() const { return m_window.top; }
+    [[nodiscard]] double ScaleWidth() const { return m_window.width; }
+    [[nodiscard]] double ScaleHeight() const { return m_window.height; }
+    [[nodiscard]] const WorldWindow& Window() const { return m_window; }
+
+    // Erases everything and returns the current position to (0, 0).
+    void Cls();
+
+    void Line(double x1, double y1, double x2, double y2, std::optional<Color> color = {});
+    // Starts at (CurrentX, CurrentY), so successive calls draw a polyline.
+    void LineTo(double x2, double y2, std::optional<Color> color = {});
+    // The box form: a rectangle with the two points as opposite corners, filled with the colour.
+    void FilledBox(double x1, double y1, double x2, double y2, Color color);
+    void Circle(double x, double y, double radius, std::optional<Color> color = {});
+    void Arc(double x, double y, double radius, double startAngle, double endAngle,
+             std::optional<Color> color = {});
+    void PSet(double x, double y, std::optional<Color> color = {});
+    // Writes the text with its top-left corner at the current position, then moves the current
+    // position to the start of the next line.
+    void Print(const std::string& text);
+
+    [[nodiscard]] double CurrentX() const { return m_currentX; }
+    [[nodiscard]] double CurrentY() const { return m_currentY; }
+    void SetCurrentX(double x) { m_currentX = x; }
+    void SetCurrentY(double y) { m_currentY = y; }
+
+    [[nodiscard]] Color ForeColor() const { return m_foreColor; }
+    void SetForeColor(Color color) { m_foreColor = color; }
+    [[nodiscard]] Color BackColor() const { return m_backColor; }
+    void SetBackColor(Color color) { m_backColor = color; }
+    [[nodiscard]] int DrawWidth() const { return m_drawWidth; }
+    void SetDrawWidth(int width);
+    [[nodiscard]] ttl::DrawStyle DrawStyle() const { return m_drawStyle; }
+    void SetDrawStyle(ttl::DrawStyle style) { m_drawStyle = style; }
+    [[nodiscard]] ttl::FillStyle FillStyle() const { return m_fillStyle; }
+    void SetFillStyle(ttl::FillStyle style) { m_fillStyle = style; }
+
+    [[nodiscard]] bool FontBold() const { return m_font.bold; }
+    void SetFontBold(bool bold) { m_font.bold = bold; }
+    [[nodiscard]] const std::string& FontName() const { return m_font.name; }
+    void SetFontName(std::string name) { m_font.name = std::move(name); }
+    [[nodiscard]] double FontSize() const { return m_font.size; }
+    void SetFontSize(double points);
+
+    // The size in logical pixels of whatever shows the surface; a view keeps it current.
+    [[nodiscard]] int PixelWidth() const { return m_pixelWidth; }
+    [[nodiscard]] int PixelHeight() const { return m_pixelHeight; }
+    void SetPixelSize(int width, int height);
+
+    [[nodiscard]] const std::vector<Primitive>& Primitives() const { return m_primitives; }
+    // Counts the Cls calls, so that a view knows when its cached picture is stale.
+    [[nodiscard]] std::size_t ClearCount() const { return m_clearCount; }
+
+private:
+    Primitive Begin(PrimitiveKind kind, std::optional<Color> color) const;
+
+    WorldWindow m_window;
+    double m_currentX = 0.0;
+    double m_currentY = 0.0;
+    Color m_foreColor = colors::Black;
+    Color m_backColor = colors::White;
+    int m_drawWidth = 1;
+    ttl::DrawStyle m_drawStyle = ttl::DrawStyle::Solid;
+    ttl::FillStyle m_fillStyle = ttl::FillStyle::Transparent;
+    Font m_font;
+    int m_pixelWidth = 0;
+    int m_pixelHeight = 0;
+    std::vector<Primitive> m_primitives;
+    std::size_t m_clearCount = 0;
+};
+
+} // namespace ttl

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "turntable/model_parameters.h"
+
+#include <optional>
+#include <vector>
+
+namespace ttl {
+
+// Range and initial value of a scroll bar of the simulation screen.
+struct ScrollRange {
+    int minimum;
+    int maximum;
+    int initial;
+};
+
+namespace simulation_controls {
+inline constexpr ScrollRange Mass{1, 20, 1};          // massvalue: m = value / 2
+inline constexpr ScrollRange Friction{0, 10, 10};     // syntelfri: mu*g = value / 10
+inline constexpr ScrollRange Interval{1, 10, 5};      // timeinterval: dt = value / 1250
+inline constexpr ScrollRange PeriodCount{1, 40, 4};   // xronosolikos: T = value * pi / 4
+} // namespace simulation_controls
+
+// The control values a run reads; out-of-range values are clamped to the scroll-bar ranges.
+struct SimulationInputs {
+    int massValue = simulation_controls::Mass.initial;
+    int frictionValue = simulation_controls::Friction.initial;
+    int intervalValue = simulation_controls::Interval.initial;
+    int periodCount = simulation_controls::PeriodCount.initial;
+    bool baseInfluenced = false;
+};
+
+// Index i of every series holds the motion at time i*dt; index 0 is the initial state.
+struct SimulationSeries {
+    std::vector<double> VelocityInertialX, VelocityInertialY;
+    std::vector<double> PositionInertialX, PositionInertialY;
+    std::vector<double> BaseOmegaByEquations; // integrated torque equation
+    std::vector<double> BaseOmegaByMomentum;  // conservation of angular momentum
+    std::vector<double> BaseAngle;
+    std::vector<double> PositionRotatingX, PositionRotatingY;
+    std::vector<double> VelocityRotatingX, VelocityRotatingY; // relative velocity, rotating axes
+
+    void Resize(std::size_t size);
+};
+
+struct SimulationResult {
+    int StepCount = 0;          // N; the series hold indices 0..N
+    double TimeStep = 0.0;      // dt
+    double TotalTime = 0.0;     // T
+    double StartRadius = 1.0;   // R0
+    int intervalValue = 0;      // the timeinterval value after the step cap
+    bool intervalCapped = false;
+    std::optional<int> restStep; // first step at which a free base carries the body again
+    SimulationSeries series;
+};
+
+inline constexpr int MaxStepCount = 5000;
+
+// Integrates the body on the turntable from rest on the base at distance R0 = 1 from the axis.
+// Sets the shared parameters a run owns (mass, friction, inertia, omega0, L0, omega, free base).
+SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& inputs);
+
+} // namespace ttl

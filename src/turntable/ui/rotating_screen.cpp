@@ -1,0 +1,206 @@
+#include "turntable/ui/rotating_screen.h"
+
+#include "turntable/simulation_labels.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace ttl {
+
+namespace {
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, ScrollRange range, const QString& tip)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setRange(range.minimum, range.maximum);
+    bar->setValue(range.initial);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setMinimumWidth(220);
+    bar->setToolTip(tip);
+    return bar;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {})
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    return button;
+}
+
+} // namespace
+
+RotatingScreen::RotatingScreen(QWidget* parent)
+    : QWidget(parent)
+{
+    namespace c = simulation_controls;
+    setObjectName(QStringLiteral("rotating"));
+    setWindowTitle(QStringLiteral("Simulation of both frames - Variables"));
+
+    m_massvalue = MakeScrollBar(this, "massvalue", c::Mass,
+                                tr("Mass of the body: the value / 2"));
+    m_syntelfri = MakeScrollBar(this, "syntelfri", c::Friction,
+                                tr("Friction coefficient times g: the value / 10"));
+    m_timeinterval = MakeScrollBar(this, "timeinterval", c::Interval,
+                                   tr("Time step dt of the integration: the value / 1250"));
+    m_xronosolikos = MakeScrollBar(this, "xronosolikos", c::PeriodCount,
+                                   tr("Total time of the run: the value × π/4"));
+    m_label4 = MakeLabel(this, "Label4", Text(MassLabel(c::Mass.initial, LabelMoment::AtLoad)));
+    m_label3 = MakeLabel(this, "Label3", Text(FrictionLabel(c::Friction.initial)));
+    m_label2 = MakeLabel(this, "Label2",
+                         Text(IntervalLabel(c::Interval.initial, LabelMoment::AtLoad)));
+    m_label1 = MakeLabel(this, "Label1",
+                         Text(TotalTimeLabel(c::PeriodCount.initial, LabelMoment::AtLoad)));
+    m_dialogi = new QCheckBox(Text(BaseInfluenceCaption(false)), this);
+    m_dialogi->setObjectName(QStringLiteral("dialogi"));
+    m_dialogi->setToolTip(tr("Ticked: the base turns freely and the total angular momentum is "
+                             "conserved. Clear: the base turns at a constant rate."));
+
+    auto* repeat = MakeButton(this, "epanalipsi", QStringLiteral("REPEAT"),
+                              tr("Run the simulation again with these values"));
+    auto* back = MakeButton(this, "Command1", QStringLiteral("BACK"),
+                            tr("Back to the introduction"));
+    auto* end = MakeButton(this, "telos", QStringLiteral("END"), tr("End the program"));
+
+    auto* parameters = new QGroupBox(tr("Parameters"), this);
+    auto* parameterLayout = new QVBoxLayout(parameters);
+    for (auto [label, bar] : {std::pair{m_label4, m_massvalue}, {m_label3, m_syntelfri},
+                              {m_label2, m_timeinterval}, {m_label1, m_xronosolikos}}) {
+        label->setBuddy(bar);
+        parameterLayout->addWidget(label);
+        parameterLayout->addWidget(bar);
+    }
+    parameterLayout->addWidget(m_dialogi);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(repeat);
+    commands->addWidget(back);
+    commands->addWidget(end);
+    parameterLayout->addStretch(1);
+    parameterLayout->addLayout(commands);
+
+    struct GraphRow {
+        const char* button;
+        const char* caption;
+        const char* label;
+        const char* explanation;
+    };
+    // Each graph button sits beside the explanation of what to look for in its graph.
+    const GraphRow rows[] = {
+        {"xronotroxia", "Orbit vs time", "Label5",
+         "Observe the evolution  of the position of the body in ROTATING (blue)  andi in "
+         "INERTIAL (red) FRAMES"},
+        {"base_centrafugalwork", "Work and Energy vs Time", "Label6",
+         "Observe thw work in the ROTATING Frame. Then the work of FRICTION  plus the WORK of "
+         "CENTRIFUGAL force is not equal to the change of kinetic energhe in case of changing "
+         "angular velocity  (or Angular momentum is constant)"},
+        {"goniakiarxi", "Angular Velocity vs time", "Label7",
+         "If the base does not ROTATE with a constant rate (due to a stabilizing mechanism), "
+         "then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM remains constant"},
+        {"Grafikhvel", "Veocity vs Time", "Label8",
+         "The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same  "
+         "entities in the ROTATING frame."},
+        {"enarxixronou", "Vectors of Velocity and acceleration", "Label9",
+         "Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. "
+         "Observe  that this angle is     >90\u00B0 the movement is decellerating, when  "
+         "<90\u00B0 the speed increases"},
+        {"gonxro", "Angle of Base vs time", "Label10",
+         "Graphical representation of the angle of base vs time. Observe that for constant "
+         "angular momentum the graph is a line."},
+    };
+    auto* graphs = new QGroupBox(tr("Graphs of the last run"), this);
+    auto* graphLayout = new QGridLayout(graphs);
+    int row = 0;
+    for (const GraphRow& r : rows) {
+        auto* button = MakeButton(graphs, r.button, QString::fromUtf8(r.caption),
+                                  tr("Open the graph of the last run"));
+        button->setMinimumWidth(260);
+        graphLayout->addWidget(button, row, 0, Qt::AlignTop);
+        graphLayout->addWidget(MakeLabel(graphs, r.label, QString::fromUtf8(r.explanation)), row,
+                               1);
+        if (QLatin1String(r.button) == QLatin1String("gonxro")) {
+            connect(button, &QPushButton::clicked, this, &RotatingScreen::angleGraphRequested);
+        } else {
+            // Their graphs are not drawn by this version of the program yet.
+            button->setEnabled(false);
+        }
+        ++row;
+    }
+    graphLayout->setColumnStretch(1, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(parameters, 1);
+    layout->addWidget(graphs, 3);
+
+    connect(m_massvalue, &QScrollBar::valueChanged, this, &RotatingScreen::massvalue_Change);
+    connect(m_syntelfri, &QScrollBar::valueChanged, this, &RotatingScreen::syntelfri_Change);
+    connect(m_timeinterval, &QScrollBar::valueChanged, this, &RotatingScreen::timeinterval_Change);
+    connect(m_xronosolikos, &QScrollBar::valueChanged, this, &RotatingScreen::xronosolikos_Change);
+    connect(m_dialogi, &QCheckBox::clicked, this, &RotatingScreen::dialogi_Click);
+    connect(repeat, &QPushButton::clicked, this, &RotatingScreen::repeatRequested);
+    connect(back, &QPushButton::clicked, this, &RotatingScreen::backRequested);
+    connect(end, &QPushButton::clicked, this, &RotatingScreen::endRequested);
+}
+
+SimulationInputs RotatingScreen::inputs() const
+{
+    return SimulationInputs{m_massvalue->value(), m_syntelfri->value(), m_timeinterval->value(),
+                            m_xronosolikos->value(), m_dialogi->isChecked()};
+}
+
+void RotatingScreen::showCappedInterval(int intervalValue)
+{
+    const QSignalBlocker blocker(m_timeinterval);
+    m_timeinterval->setValue(intervalValue);
+    m_label2->setText(Text(CappedIntervalLabel(m_timeinterval->value())));
+}
+
+void RotatingScreen::massvalue_Change()
+{
+    m_label4->setText(Text(MassLabel(m_massvalue->value(), LabelMoment::AfterChange)));
+}
+
+void RotatingScreen::syntelfri_Change()
+{
+    m_label3->setText(Text(FrictionLabel(m_syntelfri->value())));
+}
+
+void RotatingScreen::timeinterval_Change()
+{
+    m_label2->setText(Text(IntervalLabel(m_timeinterval->value(), LabelMoment::AfterChange)));
+}
+
+void RotatingScreen::xronosolikos_Change()
+{
+    m_label1->setText(Text(TotalTimeLabel(m_xronosolikos->value(), LabelMoment::AfterChange)));
+}
+
+void RotatingScreen::dialogi_Click()
+{
+    m_dialogi->setText(Text(BaseInfluenceCaption(m_dialogi->isChecked())));
+}
+
+} // namespace ttl

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "turntable/simulation_run.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace ttl {
+
+// "Simulation of both frames - Variables": the parameters of a simulation run, REPEAT, and the
+// buttons that open the graphs of the last run.
+class RotatingScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit RotatingScreen(QWidget* parent = nullptr);
+
+    [[nodiscard]] SimulationInputs inputs() const;
+
+    // After a run had to widen dt: the interval scroll bar shows the value used and its label
+    // says so, without the change handler rewriting it.
+    void showCappedInterval(int intervalValue);
+
+signals:
+    void repeatRequested();
+    void backRequested();
+    void endRequested();
+    void angleGraphRequested();
+
+private:
+    void massvalue_Change();
+    void syntelfri_Change();
+    void timeinterval_Change();
+    void xronosolikos_Change();
+    void dialogi_Click();
+
+    QScrollBar* m_massvalue = nullptr;
+    QScrollBar* m_syntelfri = nullptr;
+    QScrollBar* m_timeinterval = nullptr;
+    QScrollBar* m_xronosolikos = nullptr;
+    QCheckBox* m_dialogi = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLabel* m_label2 = nullptr;
+    QLabel* m_label3 = nullptr;
+    QLabel* m_label4 = nullptr;
+};
+
+} // namespace ttl

@@ -1,0 +1,132 @@
+#include "turntable/orbit_graph.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ttl {
+namespace {
+
+long CountLines(const Surface& s, Color color, DrawStyle style)
+{
+    return std::count_if(s.Primitives().begin(), s.Primitives().end(), [&](const Primitive& p) {
+        return p.kind == PrimitiveKind::Line && p.color == color && p.style == style;
+    });
+}
+
+const Primitive* FindText(const Surface& s, const std::string& text)
+{
+    for (const Primitive& p : s.Primitives()) {
+        if (p.kind == PrimitiveKind::Text && p.text == text) {
+            return &p;
+        }
+    }
+    return nullptr;
+}
+
+SimulationResult DefaultRun()
+{
+    ModelParameters params;
+    return RunSimulation(params, SimulationInputs{});
+}
+
+TEST(DrawOrbitGraph, DrawsBothOrbitsTheStartCircleAndTheLegend)
+{
+    const SimulationResult run = DefaultRun();
+    Surface s;
+    s.SetPixelSize(800, 400);
+    DrawOrbitGraph(s, run);
+    const int n = run.StepCount;
+    EXPECT_EQ(CountLines(s, colors::Red, DrawStyle::Solid), n - 20 + 1); // + legend sample
+    EXPECT_EQ(CountLines(s, colors::Blue, DrawStyle::Solid), n - 20 + 1);
+    EXPECT_EQ(CountLines(s, colors::Magenta, DrawStyle::Dot), 200);
+
+    // one world unit has the same length on both axes: a = 3, b = 1.5
+    EXPECT_DOUBLE_EQ(s.ScaleLeft(), -9.0);
+    EXPECT_DOUBLE_EQ(s.ScaleTop(), 4.5);
+    EXPECT_DOUBLE_EQ(s.ScaleWidth() / 800.0, -s.ScaleHeight() / 400.0);
+
+    const Primitive* inertial = FindText(s, "INERTIAL SYSTEM");
+    const Primitive* rotating = FindText(s, "ROTATING SYSTEM");
+    ASSERT_NE(inertial, nullptr);
+    ASSERT_NE(rotating, nullptr);
+    const double tenth = 0.9; // a tenth of the height 9
+    EXPECT_DOUBLE_EQ(inertial->x1, 0.0);
+    EXPECT_NEAR(inertial->y1, 4.5 - 0.8 * tenth, 1e-12);
+    EXPECT_NEAR(rotating->y1, 4.5 - 1.8 * tenth, 1e-12);
+    EXPECT_EQ(inertial->color, colors::Red);
+    EXPECT_EQ(rotating->color, colors::Blue);
+    EXPECT_EQ(s.ForeColor(), colors::Black);
+}
+
+TEST(DrawOrbitGraph, JoinsPointsOneToNMinusNineteen)
+{
+    const SimulationResult run = DefaultRun();
+    Surface s;
+    s.SetPixelSize(600, 600);
+    DrawOrbitGraph(s, run);
+    std::vector<const Primitive*> red;
+    for (const Primitive& p : s.Primitives()) {
+        if (p.color == colors::Red && p.kind == PrimitiveKind::Line) {
+            red.push_back(&p);
+        }
+    }
+    const SimulationSeries& series = run.series;
+    EXPECT_DOUBLE_EQ(red.front()->x1, series.PositionInertialX[1]);
+    const auto last = static_cast<std::size_t>(run.StepCount - 19);
+    EXPECT_DOUBLE_EQ(red[red.size() - 2]->x2, series.PositionInertialX[last]);
+    EXPECT_DOUBLE_EQ(red[red.size() - 2]->y2, series.PositionInertialY[last]);
+}
+
+TEST(DrawOrbitGraph, AShortRunDrawsAxesCircleAndLegendOnly)
+{
+    SimulationResult run = DefaultRun();
+    run.StepCount = 20;
+    Surface s;
+    s.SetPixelSize(300, 200);
+    DrawOrbitGraph(s, run);
+    EXPECT_EQ(CountLines(s, colors::Red, DrawStyle::Solid), 1);
+    EXPECT_EQ(CountLines(s, colors::Blue, DrawStyle::Solid), 1);
+    EXPECT_EQ(CountLines(s, colors::Magenta, DrawStyle::Dot), 200);
+    EXPECT_EQ(CountLines(s, colors::Black, DrawStyle::Solid), 2);
+}
+
+TEST(DrawOrbitGraph, AZeroSizeSurfaceDrawsNothing)
+{
+    const SimulationResult run = DefaultRun();
+    Surface s;
+    s.SetPixelSize(0, 300);
+    DrawOrbitGraph(s, run);
+    EXPECT_TRUE(s.Primitives().empty());
+}
+
+TEST(DrawBaseAngleGraph, PlotsOnePointPerStepUpToNMinusTwo)
+{
+    const SimulationResult run = DefaultRun();
+    Surface s;
+    DrawBaseAngleGraph(s, run);
+    std::vector<const Primitive*> points;
+    for (const Primitive& p : s.Primitives()) {
+        if (p.kind == PrimitiveKind::Point) {
+            points.push_back(&p);
+        }
+    }
+    ASSERT_EQ(points.size(), static_cast<std::size_t>(run.StepCount - 2));
+    EXPECT_DOUBLE_EQ(points.front()->x1, run.TimeStep);
+    EXPECT_DOUBLE_EQ(points.back()->y1, run.series.BaseAngle[run.StepCount - 2]);
+    const double largest = run.series.BaseAngle.back();
+    EXPECT_DOUBLE_EQ(s.ScaleTop(), largest);
+    EXPECT_DOUBLE_EQ(s.ScaleHeight(), -largest - largest / 20.0);
+    EXPECT_DOUBLE_EQ(s.ScaleLeft(), -run.TotalTime / 20.0);
+}
+
+TEST(DrawBaseAngleGraph, BeforeAnyRunTheWindowIsDegenerate)
+{
+    Surface s;
+    DrawBaseAngleGraph(s, SimulationResult{});
+    EXPECT_FALSE(s.Window().IsDrawable());
+}
+
+} // namespace
+} // namespace ttl
