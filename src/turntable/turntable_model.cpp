@@ -25,7 +25,7 @@ TurntableState TurntableRates(const ModelParameters& p, const TurntableState& y)
     const double omega = p.BaseOmega;
     const double k = p.PendulumStiffness;
     const Vec2 rel = RelativeVelocity(y, omega);
-    const double relSpeed = std::hypot(rel.x, rel.y);
+    const double relSpeed = std::sqrt(rel.x * rel.x + rel.y * rel.y);
 
     TurntableState rate{};
     rate[X] = y[Vx];
@@ -37,7 +37,7 @@ TurntableState TurntableRates(const ModelParameters& p, const TurntableState& y)
         // acceleration at the start radius 1). Not omega^2*r: with that, v_rel = 0 would be an
         // exact invariant of the integrator (v_rel is linear in the state), and a body on a
         // frictionless base would ride along forever. No sliding: no work, no torque.
-        const double r = std::hypot(y[X], y[Y]);
+        const double r = std::sqrt(y[X] * y[X] + y[Y] * y[Y]);
         const double pull = r > 0.0 ? omega * omega / r : 0.0;
         rate[Vx] = -pull * y[X] - k * y[X];
         rate[Vy] = -pull * y[Y] - k * y[Y];

@@ -219,6 +219,9 @@ void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map)
 void PaintPrimitives(QPainter& painter, const Surface& surface, std::size_t first, QSizeF size)
 {
     const auto& list = surface.Primitives();
+    // World points land on pixel centres, so thin horizontal and vertical lines stay crisp.
+    painter.save();
+    painter.translate(0.5, 0.5);
     for (std::size_t i = first; i < list.size(); ++i) {
         const Primitive& p = list[i];
         if (!p.window.IsDrawable()) {
@@ -243,6 +246,7 @@ void PaintPrimitives(QPainter& painter, const Surface& surface, std::size_t firs
             break;
         }
     }
+    painter.restore();
 }
 
 void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size)

@@ -66,6 +66,7 @@ void SurfaceView::paintEvent(QPaintEvent*)
     const bool stale = m_cache.size() != pixels || m_cache.devicePixelRatio() != dpr ||
                        m_paintedClearCount != m_surface.ClearCount() ||
                        m_paintedCount > m_surface.Primitives().size();
+    m_lastPaintWasFull = stale;
     if (stale) {
         m_cache = RenderSurface(m_surface, size(), dpr);
     } else if (m_paintedCount < m_surface.Primitives().size()) {

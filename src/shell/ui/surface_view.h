@@ -36,6 +36,9 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
 
+    // Whether the last paint started from a blank picture rather than adding to the cached one.
+    [[nodiscard]] bool lastPaintWasFull() const { return m_lastPaintWasFull; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -49,6 +52,7 @@ private:
     QImage m_cache;
     std::size_t m_paintedCount = 0;
     std::size_t m_paintedClearCount = 0;
+    bool m_lastPaintWasFull = false;
 };
 
 } // namespace ttl

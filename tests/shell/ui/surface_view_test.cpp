@@ -1,0 +1,147 @@
+#include "shell/ui/surface_view.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace ttl {
+namespace {
+
+QImage Grab(SurfaceView& view)
+{
+    return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool HasColourNear(const QImage& image, QPoint at, QColor wanted)
+{
+    for (int dx = -2; dx <= 2; ++dx) {
+        for (int dy = -2; dy <= 2; ++dy) {
+            const QPoint p = at + QPoint(dx, dy);
+            if (!image.rect().contains(p)) {
+                continue;
+            }
+            const QColor c = image.pixelColor(p);
+            if (std::abs(c.red() - wanted.red()) < 60 && std::abs(c.green() - wanted.green()) < 60 &&
+                std::abs(c.blue() - wanted.blue()) < 60) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool IsBlank(const QImage& image, QColor background)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != background) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+class SurfaceViewTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        view.resize(200, 100);
+        view.show();
+        view.surface().Scale(0, 10, 20, 0); // 10 pixels per unit, y upward
+    }
+    SurfaceView view;
+};
+
+TEST_F(SurfaceViewTest, AddsNewPrimitivesToTheCachedPicture)
+{
+    view.surface().Line(1, 5, 19, 5, colors::Red); // pixel row 50
+    QImage first = Grab(view);
+    EXPECT_TRUE(view.lastPaintWasFull());
+    EXPECT_TRUE(HasColourNear(first, {100, 50}, Qt::red));
+
+    view.surface().Line(10, 1, 10, 9, colors::Blue); // pixel column 100
+    QImage second = Grab(view);
+    EXPECT_FALSE(view.lastPaintWasFull());
+    EXPECT_TRUE(HasColourNear(second, {30, 50}, Qt::red));
+    EXPECT_TRUE(HasColourNear(second, {100, 20}, Qt::blue));
+}
+
+TEST_F(SurfaceViewTest, ClsAndResizeRepaintFromScratch)
+{
+    view.surface().Line(1, 5, 19, 5, colors::Red);
+    Grab(view);
+    view.surface().Cls();
+    const QImage cleared = Grab(view);
+    EXPECT_TRUE(view.lastPaintWasFull());
+    EXPECT_TRUE(IsBlank(cleared, Qt::white));
+
+    view.surface().Line(1, 5, 19, 5, colors::Red);
+    Grab(view);
+    view.resize(400, 200);
+    const QImage larger = Grab(view);
+    EXPECT_TRUE(view.lastPaintWasFull());
+    EXPECT_TRUE(HasColourNear(larger, {200, 100}, Qt::red)); // the world window now spans 400 px
+}
+
+TEST_F(SurfaceViewTest, ResizingCallsTheRedrawWithTheNewPixelSize)
+{
+    int calls = 0;
+    int seenWidth = 0;
+    view.setRedraw([&](Surface& s) {
+        ++calls;
+        seenWidth = s.PixelWidth();
+    });
+    view.resize(321, 123);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(seenWidth, 321);
+}
+
+TEST_F(SurfaceViewTest, DegenerateWindowsAndNonFiniteValuesDrawNothing)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    Surface& s = view.surface();
+    s.Scale(0, 0, 0, 0);
+    s.Line(-1, -1, 1, 1, colors::Red);
+    s.Circle(0, 0, 1, colors::Red);
+    s.Print("text");
+    s.Scale(0, 10, 20, 0);
+    s.Line(1, 1, nan, 2, colors::Red);
+    s.Circle(10, 5, std::numeric_limits<double>::infinity(), colors::Red);
+    s.Scale(0, 1e-300, 1e300, 0); // absurd but finite: clipped, not crashed on
+    s.Line(0, 0, 1e300, 1e-300, colors::Blue);
+    const QImage image = Grab(view);
+    for (int x = 0; x < image.width(); x += 7) {
+        for (int y = 0; y < image.height(); y += 7) {
+            EXPECT_NE(image.pixelColor(x, y), QColor(Qt::red));
+        }
+    }
+}
+
+TEST_F(SurfaceViewTest, SavesPngAndSvgAndReportsUnwritablePaths)
+{
+    view.surface().Line(1, 5, 19, 5, colors::Red);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString png = dir.filePath(QStringLiteral("picture.png"));
+    const QString svg = dir.filePath(QStringLiteral("picture.svg"));
+    ASSERT_TRUE(view.savePicture(png));
+    ASSERT_TRUE(view.savePicture(svg));
+    const QImage saved(png);
+    EXPECT_EQ(saved.size(), QSize(400, 200)); // twice the window, sharp when projected
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.contains("<svg"));
+    EXPECT_TRUE(content.contains("#ff0000"));
+
+    EXPECT_FALSE(view.savePicture(dir.filePath(QStringLiteral("missing/dir/picture.png"))));
+    EXPECT_FALSE(view.savePicture(dir.filePath(QStringLiteral("missing/dir/picture.svg"))));
+}
+
+} // namespace
+} // namespace ttl

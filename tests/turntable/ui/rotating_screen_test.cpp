@@ -1,0 +1,148 @@
+#include "shell/ui/application.h"
+#include "shell/ui/surface_view.h"
+#include "turntable/ui/rotating_screen.h"
+#include "turntable/ui/simulation_activity.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace ttl {
+namespace {
+
+class SimulationScreenTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        app.Simulation().SetBeep([this] { ++beeps; });
+        app.Start();
+    }
+
+    template <typename T>
+    T* Find(const char* name)
+    {
+        T* widget = app.rotating().findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QString LabelText(const char* name) { return Find<QLabel>(name)->text(); }
+
+    void Repeat() { QTest::mouseClick(Find<QPushButton>("epanalipsi"), Qt::LeftButton); }
+
+    Application app;
+    int beeps = 0;
+};
+
+TEST_F(SimulationScreenTest, OpensWithTheLoadFormatsAndShowsTheOrbits)
+{
+    EXPECT_TRUE(app.rotating().isVisible());
+    EXPECT_TRUE(app.x_ygraph().isVisible());
+    EXPECT_FALSE(app.goniaxronos().isVisible()); // drawn, shown by its button
+    EXPECT_EQ(app.rotating().windowTitle(), QStringLiteral("Simulation of both frames - Variables"));
+    EXPECT_EQ(app.x_ygraph().windowTitle(), QStringLiteral("Graphs of the orbits"));
+    EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=0.5"));
+    EXPECT_EQ(LabelText("Label3"), QStringLiteral("Friction Coefficient= 1.00"));
+    EXPECT_EQ(LabelText("Label2"), QStringLiteral("Interval dt = 0.00400"));
+    EXPECT_EQ(LabelText("Label1"), QStringLiteral("Total Time= 4X \u03A4"));
+    EXPECT_EQ(Find<QCheckBox>("dialogi")->text(), QStringLiteral("The base is not influenced"));
+    EXPECT_EQ(app.Simulation().LastRun()->StepCount, 786);
+}
+
+TEST_F(SimulationScreenTest, ChangesRewriteTheLabelsInTheirOtherFormats)
+{
+    Find<QScrollBar>("massvalue")->setValue(3);
+    Find<QScrollBar>("syntelfri")->setValue(5);
+    Find<QScrollBar>("timeinterval")->setValue(6);
+    Find<QScrollBar>("xronosolikos")->setValue(9);
+    EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=2")); // 1.5 rounded
+    EXPECT_EQ(LabelText("Label3"), QStringLiteral("Friction Coefficient= 0.50"));
+    EXPECT_EQ(LabelText("Label2"), QStringLiteral("Interval dt = 0.005"));
+    EXPECT_EQ(LabelText("Label1"), QStringLiteral("Total time = 9X period"));
+
+    auto* dialogi = Find<QCheckBox>("dialogi");
+    QTest::mouseClick(dialogi, Qt::LeftButton);
+    EXPECT_EQ(dialogi->text(), QStringLiteral("The base is influenced"));
+    QTest::mouseClick(dialogi, Qt::LeftButton);
+    EXPECT_EQ(dialogi->text(), QStringLiteral("The base is not influenced"));
+}
+
+TEST_F(SimulationScreenTest, RepeatRunsWithTheNewValuesAndRedrawsTheOrbits)
+{
+    SurfaceView& orbits = app.x_ygraph();
+    const Primitive firstRed = *std::find_if(
+        orbits.surface().Primitives().begin(), orbits.surface().Primitives().end(),
+        [](const Primitive& p) { return p.color == colors::Red; });
+    const auto clears = orbits.surface().ClearCount();
+
+    Find<QScrollBar>("massvalue")->setValue(20);
+    QTest::mouseClick(Find<QCheckBox>("dialogi"), Qt::LeftButton);
+    Repeat();
+
+    EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=10"));
+    EXPECT_DOUBLE_EQ(app.Parameters().Mass, 10.0);
+    EXPECT_EQ(app.Parameters().BaseInfluenced, 1);
+    EXPECT_GT(orbits.surface().ClearCount(), clears);
+
+    // A heavy body on a free base slows it: a different inertial orbit is drawn.
+    const SimulationResult& run = *app.Simulation().LastRun();
+    const auto& list = orbits.surface().Primitives();
+    const auto redIt = std::find_if(list.begin(), list.end(),
+                                    [](const Primitive& p) { return p.color == colors::Red; });
+    ASSERT_NE(redIt, list.end());
+    EXPECT_DOUBLE_EQ(redIt->x1, run.series.PositionInertialX[1]);
+    const auto mid = static_cast<std::size_t>(run.StepCount / 2);
+    const Primitive& midSegment = *(redIt + 2 * static_cast<long>(mid - 1));
+    EXPECT_DOUBLE_EQ(midSegment.x1, run.series.PositionInertialX[mid]);
+    EXPECT_NE(firstRed.window.width, 0.0);
+
+    // ... and it is on the screen: a red pixel where the middle of the orbit maps to.
+    const QImage image = orbits.grab().toImage();
+    const WorldWindow& w = midSegment.window;
+    const int px = static_cast<int>((midSegment.x1 - w.left) / w.width * orbits.width() + 0.5);
+    const int py = static_cast<int>((midSegment.y1 - w.top) / w.height * orbits.height() + 0.5);
+    bool red = false;
+    for (int dx = -2; dx <= 2; ++dx) {
+        for (int dy = -2; dy <= 2; ++dy) {
+            const QColor c = image.pixelColor(px + dx, py + dy);
+            red = red || (c.red() > 200 && c.green() < 120 && c.blue() < 120);
+        }
+    }
+    EXPECT_TRUE(red) << "no red near pixel " << px << ", " << py;
+}
+
+TEST_F(SimulationScreenTest, ATooShortIntervalIsWidenedAndSaidSo)
+{
+    Find<QScrollBar>("xronosolikos")->setValue(40);
+    Find<QScrollBar>("timeinterval")->setValue(1);
+    Repeat();
+    EXPECT_EQ(Find<QScrollBar>("timeinterval")->value(), 8);
+    EXPECT_EQ(LabelText("Label2"), QStringLiteral("Timeinterval = 0.00640"));
+    EXPECT_EQ(app.Simulation().LastRun()->StepCount, 5000);
+}
+
+TEST_F(SimulationScreenTest, BeepsOncePerRunWhenAFreeBaseCatchesTheBody)
+{
+    EXPECT_EQ(beeps, 0);
+    Find<QScrollBar>("xronosolikos")->setValue(40);
+    QTest::mouseClick(Find<QCheckBox>("dialogi"), Qt::LeftButton);
+    Repeat();
+    EXPECT_EQ(beeps, 1);
+    Repeat();
+    EXPECT_EQ(beeps, 2);
+}
+
+TEST_F(SimulationScreenTest, TheAngleButtonShowsTheAngleOfTheBase)
+{
+    QTest::mouseClick(Find<QPushButton>("gonxro"), Qt::LeftButton);
+    EXPECT_TRUE(app.goniaxronos().isVisible());
+    EXPECT_EQ(app.goniaxronos().windowTitle(), QStringLiteral("Angle of Base vs Time"));
+    EXPECT_FALSE(app.goniaxronos().surface().Primitives().empty());
+}
+
+} // namespace
+} // namespace ttl
