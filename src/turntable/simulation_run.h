@@ -1,18 +1,12 @@
 #pragma once
 
+#include "shell/scroll_range.h"
 #include "turntable/model_parameters.h"
 
 #include <optional>
 #include <vector>
 
 namespace ttl {
-
-// Range and initial value of a scroll bar of the simulation screen.
-struct ScrollRange {
-    int minimum;
-    int maximum;
-    int initial;
-};
 
 namespace simulation_controls {
 inline constexpr ScrollRange Mass{1, 20, 1};          // massvalue: m = value / 2

@@ -1,15 +1,46 @@
 #include "shell/ui/application.h"
 
+#include "curve/ui/first_step_screen.h"
+#include "explorer/ui/choice_window.h"
+#include "explorer/ui/explorer_screen.h"
+#include "shell/ui/introduction_screen.h"
+#include "shell/ui/navigation.h"
+#include "shell/ui/screen_placement.h"
 #include "shell/ui/surface_view.h"
+#include "translating/ui/relative_motion_screen.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
+#include "turntable/ui/work_energy_window.h"
 
-#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace ttl {
 
 namespace {
-std::unique_ptr<SurfaceView> MakeGraphWindow(const char* name, const char* caption)
+
+constexpr Placement FullScreen{0.0, 0.0, 1.0, 1.0};
+constexpr Placement GraphPlacement{0.0, 0.0, 0.85, 0.5};
+constexpr double ExplorerWidth = 0.8;
+
+// Creates the screen in `slot` on first use, then runs `setUp` on it once.
+template <typename Screen, typename SetUp>
+Screen& Lazy(std::unique_ptr<Screen>& slot, SetUp setUp)
+{
+    if (!slot) {
+        slot = std::make_unique<Screen>();
+        setUp(*slot);
+    }
+    return *slot;
+}
+
+template <typename Screen>
+Screen& Lazy(std::unique_ptr<Screen>& slot)
+{
+    return Lazy(slot, [](Screen&) {});
+}
+
+std::unique_ptr<SurfaceView> GraphWindow(const char* name, const char* caption)
 {
     auto window = std::make_unique<SurfaceView>();
     window->setObjectName(QString::fromLatin1(name));
@@ -17,55 +48,183 @@ std::unique_ptr<SurfaceView> MakeGraphWindow(const char* name, const char* capti
     window->resize(640, 400);
     return window;
 }
+
+SurfaceView& LazyGraph(std::unique_ptr<SurfaceView>& slot, const char* name, const char* caption,
+                       const Placement* placement = nullptr)
+{
+    if (!slot) {
+        slot = GraphWindow(name, caption);
+        if (placement != nullptr) {
+            PlaceWindow(*slot, *placement);
+        }
+    }
+    return *slot;
+}
+
+QRect AvailableArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
+}
+
 } // namespace
 
 Application::Application() = default;
-
 Application::~Application() = default;
 
 void Application::Start()
 {
-    Simulation().RunSimulation();
+    EISAGOGIKI().show();
+}
+
+IntroductionScreen& Application::EISAGOGIKI()
+{
+    return Lazy(m_EISAGOGIKI, [this](IntroductionScreen& s) {
+        PlaceWindow(s, FullScreen);
+        OnClick(s, "Command1", [this] { ShowFirstStep(); });
+        OnClick(s, "Command3", [this] { OpenExplorer(); });
+        OnClick(s, "Command2", [this] { Simulation().RunSimulation(); });
+    });
+}
+
+FirstStepScreen& Application::firststep()
+{
+    return Lazy(m_firststep, [this](FirstStepScreen& s) {
+        OnClick(s, "PARAKATOEVENT", [this] { OpenExplorer(); });
+        OnClick(s, "SXETIKH_KINHSH", [this] {
+            RelativeMotionScreen& relative = exigisirelative();
+            relative.show();
+            relative.raise();
+        });
+        OnClick(s, "XANAPISO", [this] { BackToIntroduction(firststep()); });
+        OnClick(s, "TERMATISMOS", EndProgram);
+    });
+}
+
+RelativeMotionScreen& Application::exigisirelative()
+{
+    return Lazy(m_exigisirelative, [this](RelativeMotionScreen& s) {
+        PlaceWindow(s, FullScreen);
+        OnClick(s, "Command6", [this] {
+            exigisirelative().hide();
+            OpenExplorer();
+        });
+        OnClick(s, "Command5", [this] { exigisirelative().hide(); });
+        OnClick(s, "TELOSPRO", EndProgram);
+    });
+}
+
+ExplorerScreen& Application::exigisi2()
+{
+    return Lazy(m_exigisi2, [this](ExplorerScreen& s) {
+        PlaceWindow(s, {0.0, 0.0, ExplorerWidth, 1.0});
+        OnClick(s, "piso", [this] { exigisi2().hide(); });
+        OnClick(s, "TELOS", EndProgram);
+    });
+}
+
+ChoiceWindow& Application::DIALEGO()
+{
+    return Lazy(m_DIALEGO, [this](ChoiceWindow& s) {
+        QObject::connect(&s, &ChoiceWindow::baseChoiceMade, &s, [this](bool baseFree) {
+            m_parameters.BaseInfluenced = baseFree ? 1 : 0;
+            exigisi2().ShowBaseAccelerationChoice(baseFree);
+        });
+    });
 }
 
 RotatingScreen& Application::rotating()
 {
-    if (!m_rotating) {
-        m_rotating = std::make_unique<RotatingScreen>();
-        QObject::connect(m_rotating.get(), &RotatingScreen::repeatRequested,
-                         [this] { Simulation().RunSimulation(); });
-        QObject::connect(m_rotating.get(), &RotatingScreen::angleGraphRequested,
-                         [this] { Simulation().ShowBaseAngleGraph(); });
-        QObject::connect(m_rotating.get(), &RotatingScreen::endRequested, &QApplication::quit);
-    }
-    return *m_rotating;
+    return Lazy(m_rotating, [this](RotatingScreen& s) {
+        OnClick(s, "Command1", [this] {
+            EISAGOGIKI().show();
+            rotating().hide();
+            xronikh().hide();
+        });
+        OnClick(s, "telos", EndProgram);
+        OnClick(s, "epanalipsi", [this] { Simulation().Repeat(); });
+        OnClick(s, "gonxro", [this] { Simulation().ShowBaseAngleGraph(); });
+    });
 }
 
 SurfaceView& Application::x_ygraph()
 {
-    if (!m_x_ygraph) {
-        m_x_ygraph = MakeGraphWindow("x_ygraph", "Graphs of the orbits");
-    }
-    return *m_x_ygraph;
+    return LazyGraph(m_x_ygraph, "x_ygraph", "Graphs of the orbits");
 }
 
 SurfaceView& Application::goniaxronos()
 {
-    if (!m_goniaxronos) {
-        m_goniaxronos = MakeGraphWindow("goniaxronos", "Angle of Base vs Time");
-    }
-    return *m_goniaxronos;
+    return LazyGraph(m_goniaxronos, "goniaxronos", "Angle of Base vs Time", &GraphPlacement);
+}
+
+SurfaceView& Application::goniakigraph()
+{
+    return LazyGraph(m_goniakigraph, "goniakigraph", "Angular Velocity vs Time", &GraphPlacement);
+}
+
+SurfaceView& Application::velocitytimes()
+{
+    return LazyGraph(m_velocitytimes, "velocitytimes", "Velocities", &GraphPlacement);
+}
+
+SurfaceView& Application::xronikh()
+{
+    return LazyGraph(m_xronikh, "xronikh", "Angle of Vectors");
+}
+
+SurfaceView& Application::xronoorbit()
+{
+    return LazyGraph(m_xronoorbit, "xronoorbit", "Time development of the orbit");
+}
+
+WorkEnergyWindow& Application::base_centrafugal()
+{
+    return Lazy(m_base_centrafugal, [](WorkEnergyWindow& s) { s.resize(640, 400); });
+}
+
+QWidget& Application::energitiki()
+{
+    return Lazy(m_energitiki, [](QWidget& s) {
+        s.setObjectName(QStringLiteral("energitiki"));
+        s.setWindowTitle(QStringLiteral("ENERGY"));
+    });
 }
 
 SimulationActivity& Application::Simulation()
 {
     if (!m_simulation) {
         m_simulation = std::make_unique<SimulationActivity>(
-            m_parameters, SimulationWindows{[this]() -> RotatingScreen& { return rotating(); },
-                                            [this]() -> SurfaceView& { return x_ygraph(); },
-                                            [this]() -> SurfaceView& { return goniaxronos(); }});
+            m_parameters,
+            SimulationWindows{[this]() -> RotatingScreen& { return rotating(); },
+                              [this]() -> SurfaceView& { return x_ygraph(); },
+                              [this]() -> SurfaceView& { return goniaxronos(); },
+                              [this]() -> SurfaceView& { return xronoorbit(); }});
     }
     return *m_simulation;
+}
+
+void Application::OpenExplorer()
+{
+    const QRect area = AvailableArea();
+    ExplorerScreen& explorer = exigisi2();
+    explorer.resize(static_cast<int>(area.width() * ExplorerWidth), explorer.height());
+    DIALEGO().move(area.left() + explorer.width(), area.top());
+    explorer.show();
+    explorer.raise();
+}
+
+void Application::ShowFirstStep()
+{
+    FirstStepScreen& screen = firststep();
+    PlaceWindow(screen, FullScreen);
+    screen.show();
+    EISAGOGIKI().hide();
+}
+
+void Application::BackToIntroduction(QWidget& from)
+{
+    from.hide();
+    EISAGOGIKI().show();
 }
 
 } // namespace ttl

@@ -4,14 +4,23 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace ttl {
 
+class ChoiceWindow;
+class ExplorerScreen;
+class FirstStepScreen;
+class IntroductionScreen;
+class RelativeMotionScreen;
 class RotatingScreen;
 class SimulationActivity;
 class SurfaceView;
+class WorkEnergyWindow;
 
 // Owns the shared model parameters and every screen. A screen is created the first time any
 // code asks for it and lives until the program ends; navigation only shows and hides screens.
+// The getters are named after the screens.
 class Application {
 public:
     Application();
@@ -19,22 +28,51 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Opens the first screen.
+    // Opens the introduction, the first screen.
     void Start();
 
     ModelParameters& Parameters() { return m_parameters; }
 
+    IntroductionScreen& EISAGOGIKI();
+    FirstStepScreen& firststep();
+    RelativeMotionScreen& exigisirelative();
+    ExplorerScreen& exigisi2();
+    ChoiceWindow& DIALEGO();
     RotatingScreen& rotating();
     SurfaceView& x_ygraph();
     SurfaceView& goniaxronos();
+    SurfaceView& goniakigraph();
+    SurfaceView& velocitytimes();
+    SurfaceView& xronikh();
+    SurfaceView& xronoorbit();
+    WorkEnergyWindow& base_centrafugal();
+    QWidget& energitiki();
 
     SimulationActivity& Simulation();
 
+    // The step explorer opens at 0.8 of the screen's width with the choice window created, not
+    // shown, at its right edge.
+    void OpenExplorer();
+
 private:
+    void ShowFirstStep();
+    void BackToIntroduction(QWidget& from);
+
     ModelParameters m_parameters;
+    std::unique_ptr<IntroductionScreen> m_EISAGOGIKI;
+    std::unique_ptr<FirstStepScreen> m_firststep;
+    std::unique_ptr<RelativeMotionScreen> m_exigisirelative;
+    std::unique_ptr<ExplorerScreen> m_exigisi2;
+    std::unique_ptr<ChoiceWindow> m_DIALEGO;
     std::unique_ptr<RotatingScreen> m_rotating;
     std::unique_ptr<SurfaceView> m_x_ygraph;
     std::unique_ptr<SurfaceView> m_goniaxronos;
+    std::unique_ptr<SurfaceView> m_goniakigraph;
+    std::unique_ptr<SurfaceView> m_velocitytimes;
+    std::unique_ptr<SurfaceView> m_xronikh;
+    std::unique_ptr<SurfaceView> m_xronoorbit;
+    std::unique_ptr<WorkEnergyWindow> m_base_centrafugal;
+    std::unique_ptr<QWidget> m_energitiki;
     std::unique_ptr<SimulationActivity> m_simulation;
 };
 

@@ -1,5 +1,6 @@
 #include "turntable/ui/rotating_screen.h"
 
+#include "shell/ui/controls.h"
 #include "turntable/simulation_labels.h"
 
 #include <QCheckBox>
@@ -21,37 +22,6 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
-QScrollBar* MakeScrollBar(QWidget* parent, const char* name, ScrollRange range, const QString& tip)
-{
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setRange(range.minimum, range.maximum);
-    bar->setValue(range.initial);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setMinimumWidth(220);
-    bar->setToolTip(tip);
-    return bar;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {})
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& tip)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tip);
-    return button;
-}
-
 } // namespace
 
 RotatingScreen::RotatingScreen(QWidget* parent)
@@ -61,13 +31,13 @@ RotatingScreen::RotatingScreen(QWidget* parent)
     setObjectName(QStringLiteral("rotating"));
     setWindowTitle(QStringLiteral("Simulation of both frames - Variables"));
 
-    m_massvalue = MakeScrollBar(this, "massvalue", c::Mass,
+    m_massvalue = MakeScrollBar(this, "massvalue", Qt::Horizontal, c::Mass,
                                 tr("Mass of the body: the value / 2"));
-    m_syntelfri = MakeScrollBar(this, "syntelfri", c::Friction,
+    m_syntelfri = MakeScrollBar(this, "syntelfri", Qt::Horizontal, c::Friction,
                                 tr("Friction coefficient times g: the value / 10"));
-    m_timeinterval = MakeScrollBar(this, "timeinterval", c::Interval,
+    m_timeinterval = MakeScrollBar(this, "timeinterval", Qt::Horizontal, c::Interval,
                                    tr("Time step dt of the integration: the value / 1250"));
-    m_xronosolikos = MakeScrollBar(this, "xronosolikos", c::PeriodCount,
+    m_xronosolikos = MakeScrollBar(this, "xronosolikos", Qt::Horizontal, c::PeriodCount,
                                    tr("Total time of the run: the value × π/4"));
     m_label4 = MakeLabel(this, "Label4", Text(MassLabel(c::Mass.initial, LabelMoment::AtLoad)));
     m_label3 = MakeLabel(this, "Label3", Text(FrictionLabel(c::Friction.initial)));
@@ -75,9 +45,7 @@ RotatingScreen::RotatingScreen(QWidget* parent)
                          Text(IntervalLabel(c::Interval.initial, LabelMoment::AtLoad)));
     m_label1 = MakeLabel(this, "Label1",
                          Text(TotalTimeLabel(c::PeriodCount.initial, LabelMoment::AtLoad)));
-    m_dialogi = new QCheckBox(Text(BaseInfluenceCaption(false)), this);
-    m_dialogi->setObjectName(QStringLiteral("dialogi"));
-    m_dialogi->setToolTip(tr("Ticked: the base turns freely and the total angular momentum is "
+    m_dialogi = MakeCheckBox(this, "dialogi", Text(BaseInfluenceCaption(false)), tr("Ticked: the base turns freely and the total angular momentum is "
                              "conserved. Clear: the base turns at a constant rate."));
 
     auto* repeat = MakeButton(this, "epanalipsi", QStringLiteral("REPEAT"),
@@ -141,12 +109,7 @@ RotatingScreen::RotatingScreen(QWidget* parent)
         graphLayout->addWidget(button, row, 0, Qt::AlignTop);
         graphLayout->addWidget(MakeLabel(graphs, r.label, QString::fromUtf8(r.explanation)), row,
                                1);
-        if (QLatin1String(r.button) == QLatin1String("gonxro")) {
-            connect(button, &QPushButton::clicked, this, &RotatingScreen::angleGraphRequested);
-        } else {
-            // Their graphs are not drawn by this version of the program yet.
-            button->setEnabled(false);
-        }
+        button->setEnabled(QLatin1String(r.button) == QLatin1String("gonxro"));
         ++row;
     }
     graphLayout->setColumnStretch(1, 1);
@@ -160,9 +123,6 @@ RotatingScreen::RotatingScreen(QWidget* parent)
     connect(m_timeinterval, &QScrollBar::valueChanged, this, &RotatingScreen::timeinterval_Change);
     connect(m_xronosolikos, &QScrollBar::valueChanged, this, &RotatingScreen::xronosolikos_Change);
     connect(m_dialogi, &QCheckBox::clicked, this, &RotatingScreen::dialogi_Click);
-    connect(repeat, &QPushButton::clicked, this, &RotatingScreen::repeatRequested);
-    connect(back, &QPushButton::clicked, this, &RotatingScreen::backRequested);
-    connect(end, &QPushButton::clicked, this, &RotatingScreen::endRequested);
 }
 
 SimulationInputs RotatingScreen::inputs() const

@@ -12,7 +12,8 @@ class QScrollBar;
 namespace ttl {
 
 // "Simulation of both frames - Variables": the parameters of a simulation run, REPEAT, and the
-// buttons that open the graphs of the last run.
+// buttons that open the graphs of the last run. Where the buttons lead is the application's
+// navigation; graph buttons whose graphs are not drawn yet stay disabled.
 class RotatingScreen : public QWidget {
     Q_OBJECT
 
@@ -24,12 +25,6 @@ public:
     // After a run had to widen dt: the interval scroll bar shows the value used and its label
     // says so, without the change handler rewriting it.
     void showCappedInterval(int intervalValue);
-
-signals:
-    void repeatRequested();
-    void backRequested();
-    void endRequested();
-    void angleGraphRequested();
 
 private:
     void massvalue_Change();

@@ -51,6 +51,18 @@ void SimulationActivity::RunSimulation()
     }
 }
 
+void SimulationActivity::Repeat()
+{
+    SurfaceView& animation = m_windows.orbitAnimation();
+    Surface& surface = animation.surface();
+    surface.FilledBox(surface.ScaleLeft(), surface.ScaleTop(),
+                      surface.ScaleLeft() + surface.ScaleWidth(),
+                      surface.ScaleTop() + surface.ScaleHeight(), Color{170, 170, 150});
+    animation.update();
+    animation.hide();
+    RunSimulation();
+}
+
 void SimulationActivity::ShowBaseAngleGraph()
 {
     SurfaceView& angle = m_windows.baseAngle();

@@ -16,6 +16,7 @@ struct SimulationWindows {
     std::function<RotatingScreen&()> rotating;
     std::function<SurfaceView&()> orbits;    // x_ygraph
     std::function<SurfaceView&()> baseAngle; // goniaxronos
+    std::function<SurfaceView&()> orbitAnimation; // xronoorbit
 };
 
 // Runs the turntable simulation from the simulation screen's controls and draws its windows;
@@ -28,6 +29,9 @@ public:
     // draws the angle-of-base window (shown by its button) and beeps once if a free base has
     // caught the body.
     void RunSimulation();
+
+    // REPEAT: blanks and hides the orbit animation of the previous run, then runs again.
+    void Repeat();
 
     void ShowBaseAngleGraph();
 

@@ -1,4 +1,5 @@
 #include "shell/ui/application.h"
+#include "shell/ui/introduction_screen.h"
 #include "shell/ui/surface_view.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
@@ -20,6 +21,8 @@ protected:
     {
         app.Simulation().SetBeep([this] { ++beeps; });
         app.Start();
+        QTest::mouseClick(app.EISAGOGIKI().findChild<QPushButton*>(QStringLiteral("Command2")),
+                          Qt::LeftButton);
     }
 
     template <typename T>

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ttl {
+
+// The small window beside the step explorer: does the base keep its angular velocity, or is
+// it free so that the angular momentum is conserved?
+class ChoiceWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ChoiceWindow(QWidget* parent = nullptr);
+
+signals:
+    // Emitted when the user picks an option: true for CONSTANT ANGULAR MOMENTUM.
+    void baseChoiceMade(bool baseFree);
+};
+
+} // namespace ttl

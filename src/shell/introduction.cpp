@@ -1,0 +1,103 @@
+#include "shell/introduction.h"
+
+#include "shell/vectors.h"
+
+#include <cmath>
+
+namespace ttl {
+
+namespace {
+
+void PrintAt(Surface& s, double x, double y, const std::string& text)
+{
+    s.SetCurrentX(x);
+    s.SetCurrentY(y);
+    s.Print(text);
+}
+
+// A point at `degrees` on the circle of `radius` about (cx, cy).
+struct Point {
+    double x;
+    double y;
+};
+Point OnCircle(double cx, double cy, double radius, double degrees)
+{
+    const double rad = degrees * 4.0 * std::atan(1.0) / 180.0;
+    return {cx + radius * std::cos(rad), cy + radius * std::sin(rad)};
+}
+
+} // namespace
+
+const std::array<IntroductionText, 3>& IntroductionTexts()
+{
+    static const std::array<IntroductionText, 3> texts{{
+        {"Teachers often encounter difficulties explaining the motion in a rotating frame. One "
+         "of these difficulties deals with the subject of centripetal force.   Teachers need to "
+         "address the question:  \u00ABWhat is the force that acts as a centripetal force for a "
+         "body lying on a turntable?\u00BB Usually teachers and textbooks offer the following "
+         "suggestion: The friction between the body and the turntable acts as the centripetal "
+         "force :",
+         12.0},
+        {" There are some difficculties with this 'explanation'. If  the body at (0,A) starts a "
+         "sliding motion, the initial speed v=A\u03C9 will be perpendicular to the radius (0,A). "
+         "Why friciton is not directed to -v?",
+         14.0},
+        {"Some teachers offer this 'cyclical argument': if the friction does not follow this "
+         "direction then there will be no cyclical motion",
+         12.0},
+    }};
+    return texts;
+}
+
+void DrawIntroductionPicture(Surface& s)
+{
+    const Color studentsColour{55, 0, 155};
+    s.Scale(-100, 100, 100, -100);
+    s.Cls();
+    s.SetDrawWidth(1);
+    s.SetDrawStyle(DrawStyle::Solid);
+    s.SetForeColor(colors::Black);
+
+    s.Circle(0, 0, 50);
+
+    // The textbooks' friction: from the body toward the centre.
+    DrawVector(s, 0, 30, 0, -20, 0, 0, 0);
+    PrintAt(s, 2, 13, "FRICTION");
+    PrintAt(s, 2, 7, "  according to textbooks");
+
+    DrawVector(s, 0, 30, 30, 0, 255, 0, 0);
+
+    DrawVector(s, 0, 30, -30, 0, studentsColour.red, studentsColour.green, studentsColour.blue);
+    s.SetForeColor(studentsColour);
+    PrintAt(s, -60, 30, "FRICTION?");
+    PrintAt(s, -80, 20, "Students believe this");
+    PrintAt(s, -80, 10, "is the direction of friction");
+
+    s.SetForeColor(colors::Red);
+    PrintAt(s, 30, 30, "VELOCITY");
+    s.SetForeColor(colors::Black);
+
+    s.SetFillStyle(FillStyle::Solid);
+    s.Circle(0, 0, 2);
+    s.SetFillStyle(FillStyle::Transparent);
+
+    // The base turns clockwise: an arc under the axis with an arrow at its left end pointing the
+    // way a point of the base moves there, (sin a, -cos a) for clockwise rotation.
+    const double pi = 4.0 * std::atan(1.0);
+    s.Arc(0, 0, 40, 245.0 * pi / 180.0, 295.0 * pi / 180.0);
+    const double a = 245.0 * pi / 180.0;
+    const Point tail = OnCircle(0, 0, 40, 245.0);
+    DrawVector(s, tail.x, tail.y, 10.0 * std::sin(a), -10.0 * std::cos(a), 0, 0, 0);
+
+    // The angular velocity points into the page: a circle with a cross, seen end-on.
+    s.Circle(0, -25, 5);
+    const Point p135 = OnCircle(0, -25, 5, 135.0);
+    const Point pm45 = OnCircle(0, -25, 5, -45.0);
+    const Point p45 = OnCircle(0, -25, 5, 45.0);
+    const Point p225 = OnCircle(0, -25, 5, 225.0);
+    s.Line(p135.x, p135.y, pm45.x, pm45.y);
+    s.Line(p45.x, p45.y, p225.x, p225.y);
+    PrintAt(s, 6, -25, "ANGULAR VELOCITY");
+}
+
+} // namespace ttl

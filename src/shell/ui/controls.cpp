@@ -1,0 +1,123 @@
+#include "shell/ui/controls.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace ttl {
+
+namespace {
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name, const QString& tip = {})
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    if (!tip.isEmpty()) {
+        widget->setToolTip(tip);
+    }
+    return widget;
+}
+// Buttons and menus read '&' as a keyboard mnemonic; captions show it as it stands.
+QString Literal(const QString& caption)
+{
+    QString escaped = caption;
+    return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+} // namespace
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation,
+                          ScrollRange range, const QString& tip)
+{
+    auto* bar = Named(new QScrollBar(orientation, parent), name, tip);
+    bar->setRange(range.minimum, range.maximum);
+    bar->setValue(range.initial);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    if (orientation == Qt::Horizontal) {
+        bar->setMinimumWidth(160);
+    } else {
+        bar->setMinimumHeight(120);
+        if (range.maximumAtTop) {
+            // The larger number at the top, and the Up key moves toward it.
+            bar->setInvertedAppearance(true);
+            bar->setInvertedControls(false);
+        }
+    }
+    return bar;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip)
+{
+    return Named(new QPushButton(Literal(caption), parent), name, tip);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = Named(new QLabel(text, parent), name);
+    label->setWordWrap(true);
+    return label;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip)
+{
+    return Named(new QCheckBox(Literal(caption), parent), name, tip);
+}
+
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption,
+                         bool selected, const QString& tip)
+{
+    auto* option = Named(new QRadioButton(Literal(caption), parent), name, tip);
+    option->setChecked(selected);
+    return option;
+}
+
+QTextEdit* MakeTextBox(QWidget* parent, const char* name)
+{
+    auto* box = Named(new QTextEdit(parent), name);
+    box->setReadOnly(true);
+    box->setAcceptRichText(false);
+    box->setWordWrapMode(QTextOption::WordWrap);
+    return box;
+}
+
+QTimer* MakeTimer(QObject* parent, const char* name, int intervalMs)
+{
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
+QAction* AddMenuCommand(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QAction* action = bar->addAction(Literal(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(Literal(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* AddMenuEntry(QMenu* menu, const char* name, const QString& caption, bool checkable)
+{
+    QAction* action = menu->addAction(Literal(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(checkable);
+    return action;
+}
+
+} // namespace ttl

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/scroll_range.h"
+
+#include <QString>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QObject;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTextEdit;
+class QTimer;
+class QWidget;
+
+namespace ttl {
+
+// Factories for the controls of the screens. Each control gets the object name the program's
+// design gives it, so that code and tests find it with findChild.
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation,
+                          ScrollRange range, const QString& tip);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip = {});
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {});
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip = {});
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption,
+                         bool selected, const QString& tip = {});
+// A multi-line text box for explanations: wraps words, read-only.
+QTextEdit* MakeTextBox(QWidget* parent, const char* name);
+// A timer that starts disabled.
+QTimer* MakeTimer(QObject* parent, const char* name, int intervalMs);
+
+// A menu-bar entry that acts when clicked.
+QAction* AddMenuCommand(QMenuBar* bar, const char* name, const QString& caption);
+// A menu-bar entry that opens a menu; its entries are added with AddMenuEntry.
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption);
+QAction* AddMenuEntry(QMenu* menu, const char* name, const QString& caption,
+                      bool checkable = false);
+
+} // namespace ttl

@@ -1,0 +1,26 @@
+#include "turntable/ui/work_energy_window.h"
+
+#include "shell/ui/controls.h"
+
+#include <QPushButton>
+
+namespace ttl {
+
+WorkEnergyWindow::WorkEnergyWindow(QWidget* parent)
+    : SurfaceView(parent)
+{
+    setObjectName(QStringLiteral("base_centrafugal"));
+    setWindowTitle(QStringLiteral("Work and Energy in rotating and inertial frames"));
+    m_command1 = MakeButton(this, "Command1", QStringLiteral("half MAXIMUM"),
+                            tr("Switch between the full range and half of the maximum"));
+    m_command1->adjustSize();
+}
+
+void WorkEnergyWindow::resizeEvent(QResizeEvent* event)
+{
+    SurfaceView::resizeEvent(event);
+    // The button sits in the top-right corner, over the drawing.
+    m_command1->move(width() - m_command1->width() - 8, 8);
+}
+
+} // namespace ttl

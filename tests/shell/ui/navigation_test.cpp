@@ -1,0 +1,181 @@
+#include "screen_lookup.h"
+
+#include "turntable/ui/simulation_activity.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace ttl {
+namespace {
+
+using testing_support::Click;
+using testing_support::Screen;
+
+struct NavigationRow {
+    const char* label;
+    std::vector<const char*> before; // screens shown first
+    const char* screen;
+    const char* control;
+    std::vector<const char*> visible;
+    std::vector<const char*> hidden;
+};
+
+class NavigationTest : public testing::TestWithParam<NavigationRow> {
+protected:
+    void SetUp() override { app.Simulation().SetBeep([] {}); }
+    Application app;
+};
+
+TEST_P(NavigationTest, ShowsAndHidesTheScreensOfTheTable)
+{
+    const NavigationRow& row = GetParam();
+    app.Start();
+    for (const char* name : row.before) {
+        Screen(app, name).show();
+    }
+    Click(Screen(app, row.screen), row.control);
+    for (const char* name : row.visible) {
+        EXPECT_TRUE(Screen(app, name).isVisible()) << name << " should be visible";
+    }
+    for (const char* name : row.hidden) {
+        EXPECT_FALSE(Screen(app, name).isVisible()) << name << " should be hidden";
+    }
+    EXPECT_FALSE(app.energitiki().isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NavigationTest,
+    testing::Values(
+        NavigationRow{"IntroductionToFirstExplanation", {}, "EISAGOGIKI", "Command1",
+                      {"firststep"}, {"EISAGOGIKI"}},
+        NavigationRow{"IntroductionToExplorer", {}, "EISAGOGIKI", "Command3",
+                      {"exigisi2", "EISAGOGIKI"}, {"DIALEGO"}},
+        NavigationRow{"IntroductionToSimulation", {}, "EISAGOGIKI", "Command2",
+                      {"rotating", "x_ygraph", "EISAGOGIKI"}, {"goniaxronos"}},
+        NavigationRow{"FirstExplanationNext", {"firststep"}, "firststep", "PARAKATOEVENT",
+                      {"exigisi2", "firststep"}, {}},
+        NavigationRow{"FirstExplanationRelativeMotion", {"firststep"}, "firststep",
+                      "SXETIKH_KINHSH", {"exigisirelative", "firststep"}, {}},
+        NavigationRow{"FirstExplanationBack", {"firststep"}, "firststep", "XANAPISO",
+                      {"EISAGOGIKI"}, {"firststep"}},
+        NavigationRow{"RelativeMotionNext", {"exigisirelative"}, "exigisirelative", "Command6",
+                      {"exigisi2"}, {"exigisirelative"}},
+        NavigationRow{"RelativeMotionBack", {"exigisirelative"}, "exigisirelative", "Command5",
+                      {"EISAGOGIKI"}, {"exigisirelative"}},
+        NavigationRow{"ExplorerBack", {"exigisi2"}, "exigisi2", "piso", {"EISAGOGIKI"},
+                      {"exigisi2"}},
+        NavigationRow{"SimulationBack", {"rotating", "xronikh", "x_ygraph"}, "rotating",
+                      "Command1", {"EISAGOGIKI", "x_ygraph"}, {"rotating", "xronikh"}},
+        NavigationRow{"SimulationRepeat", {"xronoorbit"}, "rotating", "epanalipsi",
+                      {"rotating", "x_ygraph"}, {"xronoorbit"}},
+        NavigationRow{"SimulationAngleOfBase", {}, "rotating", "gonxro", {"goniaxronos"}, {}}),
+    [](const testing::TestParamInfo<NavigationRow>& info) { return std::string(info.param.label); });
+
+TEST(Navigation, TheExplorerOpensOnceAtFourFifthsOfTheScreenWithTheChoiceWindowAtItsEdge)
+{
+    Application app;
+    app.Start();
+    Click(app.EISAGOGIKI(), "Command3");
+    ExplorerScreen& first = app.exigisi2();
+    first.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_NEAR(first.width(), 0.8 * area.width(), 1.0);
+    EXPECT_EQ(app.DIALEGO().x(), area.left() + first.width());
+    EXPECT_EQ(app.DIALEGO().y(), area.top());
+
+    Click(first, "piso");
+    Click(app.EISAGOGIKI(), "Command3");
+    EXPECT_EQ(&app.exigisi2(), &first);
+    EXPECT_TRUE(first.isVisible());
+    EXPECT_TRUE(first.findChild<QCheckBox*>(QStringLiteral("Check1"))->isChecked());
+}
+
+TEST(Navigation, TheChoiceWindowSetsTheBaseAndOffersBaseAccInTheRotatingFrameOnly)
+{
+    Application app;
+    app.Start();
+    Click(app.EISAGOGIKI(), "Command3");
+    app.DIALEGO().show();
+    auto* check6 = app.exigisi2().findChild<QCheckBox*>(QStringLiteral("Check6"));
+
+    // the inertial frame is selected: BASE ACC stays hidden
+    Click(app.DIALEGO(), "MHSTATHERIGON");
+    EXPECT_EQ(app.Parameters().BaseInfluenced, 1);
+    EXPECT_FALSE(check6->isVisible());
+
+    Click(app.exigisi2(), "Option1");
+    Click(app.DIALEGO(), "MHSTATHERIGON");
+    EXPECT_TRUE(check6->isVisible());
+
+    Click(app.DIALEGO(), "STATHERIGON");
+    EXPECT_EQ(app.Parameters().BaseInfluenced, 0);
+    EXPECT_FALSE(check6->isVisible());
+}
+
+class EndTest : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(EndTest, EndsTheProgramAtOnce)
+{
+    Application app;
+    app.Start();
+    QWidget& screen = Screen(app, GetParam().first);
+    screen.show();
+    QTimer::singleShot(0, &screen, [&] { Click(screen, GetParam().second); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_FALSE(app.EISAGOGIKI().isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEndControl, EndTest,
+                         testing::Values(std::pair{"firststep", "TERMATISMOS"},
+                                         std::pair{"exigisirelative", "TELOSPRO"},
+                                         std::pair{"exigisi2", "TELOS"},
+                                         std::pair{"rotating", "telos"}),
+                         [](const auto& info) { return std::string(info.param.second); });
+
+TEST(Introduction, OpensFirstWithItsTextsAndASquarePicture)
+{
+    Application app;
+    app.Start();
+    IntroductionScreen& intro = app.EISAGOGIKI();
+    EXPECT_TRUE(intro.isVisible());
+    auto* text0 = intro.findChild<QTextEdit*>(QStringLiteral("Text1_0"));
+    auto* text1 = intro.findChild<QTextEdit*>(QStringLiteral("Text1_1"));
+    ASSERT_NE(text0, nullptr);
+    ASSERT_NE(text1, nullptr);
+    EXPECT_EQ(text0->font().families().front(), QStringLiteral("Times New Roman Greek"));
+    EXPECT_DOUBLE_EQ(text1->font().pointSizeF(), 14.0);
+    const QString before = text1->toPlainText();
+    EXPECT_TRUE(before.contains(QStringLiteral("v=Aω")));
+
+    for (const QSize size : {QSize(1200, 500), QSize(500, 1100)}) {
+        intro.resize(size);
+        QCoreApplication::processEvents();
+        const SurfaceView& picture = intro.picture();
+        EXPECT_EQ(picture.width(), picture.height()) << size.width() << "x" << size.height();
+        EXPECT_GT(picture.width(), 50);
+    }
+    EXPECT_FALSE(intro.picture().surface().Primitives().empty());
+
+    Click(intro, "Command1");
+    EXPECT_FALSE(intro.isVisible());
+    Click(app.firststep(), "XANAPISO");
+    EXPECT_TRUE(intro.isVisible());
+    EXPECT_EQ(text1->toPlainText(), before);
+}
+
+} // namespace
+} // namespace ttl
