@@ -23,8 +23,7 @@ constexpr int MaxTicks = 1000;
 
 // Calls tick(value) for the even-numbered positions k - 1 = 0, 2, 4, ...: value = (k - 1) * spacing
 // while below `end`, and value = -k * spacing while above `start`.
-template <typename Tick>
-void ForEachTick(double spacing, double end, double start, Tick tick)
+template <typename Tick> void ForEachTick(double spacing, double end, double start, Tick tick)
 {
     for (int k = 1; k <= MaxTicks && (k - 1) * spacing < end; ++k) {
         if ((k - 1) % 2 == 0) {

@@ -8,7 +8,8 @@ namespace ttl {
 
 namespace {
 
-// A value as a string of significant decimal digits d0 d1 d2 ... meaning 0.d0d1d2... x 10^(exponent + 1).
+// A value as a string of significant decimal digits d0 d1 d2 ... meaning 0.d0d1d2... x 10^(exponent
+// + 1).
 struct Decimal {
     bool negative = false;
     std::string digits;

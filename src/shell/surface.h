@@ -41,12 +41,12 @@ struct Primitive {
     double y1 = 0.0;
     double x2 = 0.0; // line end, opposite box corner
     double y2 = 0.0;
-    double radius = 0.0;                 // circles, in horizontal world units
-    std::optional<double> startAngle;    // arcs: radians, counter-clockwise from +x
+    double radius = 0.0;              // circles, in horizontal world units
+    std::optional<double> startAngle; // arcs: radians, counter-clockwise from +x
     std::optional<double> endAngle;
-    bool filled = false;                 // circles drawn with FillStyle solid
+    bool filled = false; // circles drawn with FillStyle solid
     Color color;
-    int width = 1;                       // pixels
+    int width = 1; // pixels
     DrawStyle style = DrawStyle::Solid;
     std::string text;
     Font font;

@@ -51,7 +51,8 @@ ArrowHead HeadStrokes(const Surface& surface, double x, double y, double dx, dou
             {tip.x + length * std::cos(a1), tip.y + length * std::sin(a1)}};
 }
 
-// A stroke that would reach back past the tip's distance from the tail is reflected through the tip.
+// A stroke that would reach back past the tip's distance from the tail is reflected through the
+// tip.
 Point KeepAhead(Point stroke, Point tip, Point tail)
 {
     if (PointDistance(stroke.x, stroke.y, tail.x, tail.y) >

@@ -12,10 +12,10 @@ struct RelativeMotionControl {
     const char* name;
     bool vertical;
     ScrollRange range;
-    const char* label;   // empty for the pan bars, which have none
+    const char* label; // empty for the pan bars, which have none
     const char* prefix;
-    double divisor;      // the quantity is value / divisor
-    const char* format;  // number format of the label
+    double divisor;     // the quantity is value / divisor
+    const char* format; // number format of the label
     const char* tip;
 };
 

@@ -23,7 +23,8 @@ void FehlbergStep(Rates&& rates, double t, const std::array<double, Size>& yIn, 
     if (n < 1) {
         return;
     }
-    const std::size_t count = static_cast<std::size_t>(n) < Size ? static_cast<std::size_t>(n) : Size;
+    const std::size_t count =
+        static_cast<std::size_t>(n) < Size ? static_cast<std::size_t>(n) : Size;
     const std::array<double, Size> y0 = yIn;
     std::array<double, Size> w = y0;
     std::array<double, Size> k1{}, k2{}, k3{}, k4{}, k5{};

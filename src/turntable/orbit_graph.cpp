@@ -60,8 +60,8 @@ void DrawOrbitGraph(Surface& surface, const SimulationResult& run)
     for (int k = 1; k <= StartCircleSegments; ++k) {
         const double from = 2.0 * pi * k / StartCircleSegments;
         const double to = 2.0 * pi * (k + 1) / StartCircleSegments;
-        surface.Line(r0 * std::cos(from), r0 * std::sin(from), r0 * std::cos(to),
-                     r0 * std::sin(to), colors::Magenta);
+        surface.Line(r0 * std::cos(from), r0 * std::sin(from), r0 * std::cos(to), r0 * std::sin(to),
+                     colors::Magenta);
     }
     surface.SetDrawStyle(DrawStyle::Solid);
 

@@ -16,8 +16,8 @@ std::string FrictionLabel(int frictionValue)
 
 std::string IntervalLabel(int intervalValue, LabelMoment moment)
 {
-    return "Interval dt = " +
-           FormatNumber(intervalValue / 1250.0, moment == LabelMoment::AtLoad ? "0.00000" : "0.000");
+    return "Interval dt = " + FormatNumber(intervalValue / 1250.0,
+                                           moment == LabelMoment::AtLoad ? "0.00000" : "0.000");
 }
 
 std::string CappedIntervalLabel(int intervalValue)

@@ -35,7 +35,8 @@ Vec2 IntoRotatingAxes(Vec2 v, double theta)
 }
 
 // omega is the base's angular velocity by conservation of angular momentum after the step.
-void Store(SimulationSeries& out, std::size_t i, const TurntableState& y, double omega, double theta)
+void Store(SimulationSeries& out, std::size_t i, const TurntableState& y, double omega,
+           double theta)
 {
     out.VelocityInertialX[i] = y[Vx];
     out.VelocityInertialY[i] = y[Vy];
@@ -64,9 +65,9 @@ SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& 
     params.InitialOmega = 2.0;
     params.BaseOmega = params.InitialOmega;
     params.BaseInertia = 10.0;
-    params.TotalAngularMomentum = (params.BaseInertia + params.Mass * params.InitialRadius *
-                                                            params.InitialRadius) *
-                                  params.InitialOmega;
+    params.TotalAngularMomentum =
+        (params.BaseInertia + params.Mass * params.InitialRadius * params.InitialRadius) *
+        params.InitialOmega;
     params.BaseInfluenced = inputs.baseInfluenced ? 1 : 0;
     params.FrictionDecel = Clamp(inputs.frictionValue, c::Friction) / 10.0;
 
@@ -96,7 +97,9 @@ SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& 
     double theta = 0.0;
     Store(s, 0, state, model.BaseOmega, theta);
 
-    const auto rates = [&model](double, const TurntableState& w) { return TurntableRates(model, w); };
+    const auto rates = [&model](double, const TurntableState& w) {
+        return TurntableRates(model, w);
+    };
     for (std::size_t i = 1; i <= n; ++i) {
         FehlbergStep(rates, 0.0, state, result.TimeStep, state, 6);
         // The next step turns the base at the rate the conserved angular momentum allows.

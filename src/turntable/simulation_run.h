@@ -9,10 +9,10 @@
 namespace ttl {
 
 namespace simulation_controls {
-inline constexpr ScrollRange Mass{1, 20, 1};          // massvalue: m = value / 2
-inline constexpr ScrollRange Friction{0, 10, 10};     // syntelfri: mu*g = value / 10
-inline constexpr ScrollRange Interval{1, 10, 5};      // timeinterval: dt = value / 1250
-inline constexpr ScrollRange PeriodCount{1, 40, 4};   // xronosolikos: T = value * pi / 4
+inline constexpr ScrollRange Mass{1, 20, 1};        // massvalue: m = value / 2
+inline constexpr ScrollRange Friction{0, 10, 10};   // syntelfri: mu*g = value / 10
+inline constexpr ScrollRange Interval{1, 10, 5};    // timeinterval: dt = value / 1250
+inline constexpr ScrollRange PeriodCount{1, 40, 4}; // xronosolikos: T = value * pi / 4
 } // namespace simulation_controls
 
 // The control values a run reads; out-of-range values are clamped to the scroll-bar ranges.
@@ -38,11 +38,11 @@ struct SimulationSeries {
 };
 
 struct SimulationResult {
-    int StepCount = 0;          // N; the series hold indices 0..N
-    double TimeStep = 0.0;      // dt
-    double TotalTime = 0.0;     // T
-    double StartRadius = 1.0;   // R0
-    int intervalValue = 0;      // the timeinterval value after the step cap
+    int StepCount = 0;        // N; the series hold indices 0..N
+    double TimeStep = 0.0;    // dt
+    double TotalTime = 0.0;   // T
+    double StartRadius = 1.0; // R0
+    int intervalValue = 0;    // the timeinterval value after the step cap
     bool intervalCapped = false;
     std::optional<int> restStep; // first step at which a free base carries the body again
     SimulationSeries series;

@@ -52,8 +52,8 @@ TurntableState TurntableRates(const ModelParameters& p, const TurntableState& y)
     rate[FrictionWork] = -p.Mass * mug * (rel.x * y[Vx] + rel.y * y[Vy]) / relSpeed;
     // The body pushes the base with -F; its clockwise torque x*F_y - y*F_x over I.
     if (p.BaseInertia != 0.0) {
-        rate[OmegaByEquations] = -p.BaseInfluenced * mug * p.Mass *
-                                 (y[X] * rel.y - y[Y] * rel.x) / (relSpeed * p.BaseInertia);
+        rate[OmegaByEquations] = -p.BaseInfluenced * mug * p.Mass * (y[X] * rel.y - y[Y] * rel.x) /
+                                 (relSpeed * p.BaseInertia);
     }
     return rate;
 }

@@ -12,11 +12,12 @@ const double Pi = 4.0 * std::atan(1.0);
 
 bool AllFinite(const SimulationSeries& s)
 {
-    for (const auto* series : {&s.VelocityInertialX, &s.VelocityInertialY, &s.PositionInertialX,
-                               &s.PositionInertialY, &s.BaseOmegaByEquations,
-                               &s.BaseOmegaByMomentum, &s.BaseAngle, &s.PositionRotatingX,
-                               &s.PositionRotatingY, &s.VelocityRotatingX, &s.VelocityRotatingY}) {
-        if (!std::all_of(series->begin(), series->end(), [](double v) { return std::isfinite(v); })) {
+    for (const auto* series :
+         {&s.VelocityInertialX, &s.VelocityInertialY, &s.PositionInertialX, &s.PositionInertialY,
+          &s.BaseOmegaByEquations, &s.BaseOmegaByMomentum, &s.BaseAngle, &s.PositionRotatingX,
+          &s.PositionRotatingY, &s.VelocityRotatingX, &s.VelocityRotatingY}) {
+        if (!std::all_of(series->begin(), series->end(),
+                         [](double v) { return std::isfinite(v); })) {
             return false;
         }
     }

@@ -17,8 +17,7 @@
 
 namespace ttl {
 
-FirstStepScreen::FirstStepScreen(QWidget* parent)
-    : QWidget(parent)
+FirstStepScreen::FirstStepScreen(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("firststep"));
     setWindowTitle(QStringLiteral("FIRST EXPLANATION"));
@@ -41,23 +40,25 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
 
     auto* options = new QGroupBox(tr("Show"), this);
     auto* optionLayout = new QVBoxLayout(options);
-    optionLayout->addWidget(MakeOption(options, "Option1", QStringLiteral("Explanation for friction"),
-                                       true, tr("Why a body sliding on a disk falls behind it")));
+    optionLayout->addWidget(MakeOption(options, "Option1",
+                                       QStringLiteral("Explanation for friction"), true,
+                                       tr("Why a body sliding on a disk falls behind it")));
     optionLayout->addWidget(MakeOption(options, "Option2", QStringLiteral("Time"), false,
                                        tr("The body moving along the curve in time")));
     optionLayout->addWidget(MakeOption(options, "Option3",
                                        QStringLiteral("Factors that affect acceleration"), false,
                                        tr("How speed, curvature and tangential acceleration "
                                           "decide the acceleration")));
-    auto* start = MakeButton(this, "Command1", QStringLiteral("START"),
-                             tr("Start the body along the curve"));
+    auto* start =
+        MakeButton(this, "Command1", QStringLiteral("START"), tr("Start the body along the curve"));
 
     auto* amplitude = MakeScrollBar(this, "platosvalue", Qt::Vertical, {1, 35, 20},
                                     tr("Amplitude A of the curve: the value / 10"));
     auto* speed = MakeScrollBar(this, "arxikives", Qt::Vertical, {0, 5, 3},
                                 tr("Initial speed v0 of the body: the value"));
-    auto* frequency = MakeScrollBar(this, "syxnotikamp", Qt::Horizontal, {1, 60, 15},
-                                    tr("Frequency β of the curve: the value × π/180 per unit of x"));
+    auto* frequency =
+        MakeScrollBar(this, "syxnotikamp", Qt::Horizontal, {1, 60, 15},
+                      tr("Frequency β of the curve: the value × π/180 per unit of x"));
     auto* tangential = MakeScrollBar(this, "epitaxyno", Qt::Horizontal, {0, 35, 20},
                                      tr("Tangential acceleration of the body: the value / 10"));
 

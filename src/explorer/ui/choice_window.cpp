@@ -7,14 +7,14 @@
 
 namespace ttl {
 
-ChoiceWindow::ChoiceWindow(QWidget* parent)
-    : QWidget(parent)
+ChoiceWindow::ChoiceWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("DIALEGO"));
     setWindowTitle(QStringLiteral("Form1"));
-    auto* momentum = MakeOption(this, "MHSTATHERIGON", QStringLiteral("CONSTANT ANGULAR MOMENTUM"),
-                                false, tr("The base turns freely: it slows down as the body "
-                                          "moves outward"));
+    auto* momentum =
+        MakeOption(this, "MHSTATHERIGON", QStringLiteral("CONSTANT ANGULAR MOMENTUM"), false,
+                   tr("The base turns freely: it slows down as the body "
+                      "moves outward"));
     auto* velocity = MakeOption(this, "STATHERIGON", QStringLiteral("CONSTANT ANGULAR VELOCITY"),
                                 true, tr("A motor keeps the base turning at the same rate"));
     auto* layout = new QVBoxLayout(this);

@@ -19,15 +19,7 @@
 
 namespace ttl {
 
-namespace {
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-} // namespace
-
-ExplorerScreen::ExplorerScreen(QWidget* parent)
-    : QWidget(parent)
+ExplorerScreen::ExplorerScreen(QWidget* parent) : QWidget(parent)
 {
     namespace c = explorer_controls;
     setObjectName(QStringLiteral("exigisi2"));
@@ -80,7 +72,8 @@ ExplorerScreen::ExplorerScreen(QWidget* parent)
         const char* caption;
         const char* tip;
     } checks[] = {
-        {"Check1", "VELOCITY OF POINT OF BASE", "The velocity of the point of the base under the body"},
+        {"Check1", "VELOCITY OF POINT OF BASE",
+         "The velocity of the point of the base under the body"},
         {"Check2", "SHOW RELATIVE VELOCITY", "The velocity of the body relative to the base"},
         {"Check3", "NON ZERO FRICTION", "Friction between the body and the base"},
         {"Check4", "show CORIOLIS", "The Coriolis force of the rotating observer"},
@@ -106,21 +99,21 @@ ExplorerScreen::ExplorerScreen(QWidget* parent)
         setupLayout->addWidget(l);
         setupLayout->addWidget(b);
     };
-    addBar("Label3", Text(ExplorerVelocityLabel('x', c::Vx.initial)), "vxtax", c::Vx,
+    addBar("Label3", ToQString(ExplorerVelocityLabel('x', c::Vx.initial)), "vxtax", c::Vx,
            tr("Initial vx of the body, in units of the base's speed under it"));
-    addBar("Label4", Text(ExplorerVelocityLabel('y', c::Vy.initial)), "vytax", c::Vy,
+    addBar("Label4", ToQString(ExplorerVelocityLabel('y', c::Vy.initial)), "vytax", c::Vy,
            tr("Initial vy of the body, in units of the base's speed under it"));
-    addBar("Label2", Text(ExplorerMassLabel(c::Mass.initial)), "mazalazo", c::Mass,
+    addBar("Label2", ToQString(ExplorerMassLabel(c::Mass.initial)), "mazalazo", c::Mass,
            tr("Mass of the body: the value / 2"));
-    addBar("Label1", Text(ExplorerScaleLabel(c::Zoom.initial, true)), "zoumerno", c::Zoom,
+    addBar("Label1", ToQString(ExplorerScaleLabel(c::Zoom.initial, true)), "zoumerno", c::Zoom,
            tr("Zoom of the diagram, in per cent of the base radius"));
     auto* firstPoint = MakeScrollBar(setup, "protosimiox", Qt::Horizontal, c::FirstPoint,
                                      tr("First point of the derivation"));
     firstPoint->hide();
     setupLayout->addWidget(firstPoint);
 
-    auto* step = MakeButton(this, "Command1", QStringLiteral("STEP"),
-                            tr("Advance the motion by one step"));
+    auto* step =
+        MakeButton(this, "Command1", QStringLiteral("STEP"), tr("Advance the motion by one step"));
     auto* guidance = MakeTextBox(this, "Text1");
     guidance->setMinimumHeight(100);
 

@@ -24,8 +24,7 @@ constexpr Placement GraphPlacement{0.0, 0.0, 0.85, 0.5};
 constexpr double ExplorerWidth = 0.8;
 
 // Creates the screen in `slot` on first use, then runs `setUp` on it once.
-template <typename Screen, typename SetUp>
-Screen& Lazy(std::unique_ptr<Screen>& slot, SetUp setUp)
+template <typename Screen, typename SetUp> Screen& Lazy(std::unique_ptr<Screen>& slot, SetUp setUp)
 {
     if (!slot) {
         slot = std::make_unique<Screen>();
@@ -34,8 +33,7 @@ Screen& Lazy(std::unique_ptr<Screen>& slot, SetUp setUp)
     return *slot;
 }
 
-template <typename Screen>
-Screen& Lazy(std::unique_ptr<Screen>& slot)
+template <typename Screen> Screen& Lazy(std::unique_ptr<Screen>& slot)
 {
     return Lazy(slot, [](Screen&) {});
 }
@@ -194,11 +192,10 @@ SimulationActivity& Application::Simulation()
 {
     if (!m_simulation) {
         m_simulation = std::make_unique<SimulationActivity>(
-            m_parameters,
-            SimulationWindows{[this]() -> RotatingScreen& { return rotating(); },
-                              [this]() -> SurfaceView& { return x_ygraph(); },
-                              [this]() -> SurfaceView& { return goniaxronos(); },
-                              [this]() -> SurfaceView& { return xronoorbit(); }});
+            m_parameters, SimulationWindows{[this]() -> RotatingScreen& { return rotating(); },
+                                            [this]() -> SurfaceView& { return x_ygraph(); },
+                                            [this]() -> SurfaceView& { return goniaxronos(); },
+                                            [this]() -> SurfaceView& { return xronoorbit(); }});
     }
     return *m_simulation;
 }

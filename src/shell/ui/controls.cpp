@@ -14,8 +14,7 @@
 namespace ttl {
 
 namespace {
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name, const QString& tip = {})
+template <typename Widget> Widget* Named(Widget* widget, const char* name, const QString& tip = {})
 {
     widget->setObjectName(QString::fromLatin1(name));
     if (!tip.isEmpty()) {
@@ -72,8 +71,8 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
     return Named(new QCheckBox(Literal(caption), parent), name, tip);
 }
 
-QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption,
-                         bool selected, const QString& tip)
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, bool selected,
+                         const QString& tip)
 {
     auto* option = Named(new QRadioButton(Literal(caption), parent), name, tip);
     option->setChecked(selected);

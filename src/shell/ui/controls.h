@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string>
+
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -22,6 +24,12 @@ namespace ttl {
 // Factories for the controls of the screens. Each control gets the object name the program's
 // design gives it, so that code and tests find it with findChild.
 
+// Core texts are UTF-8.
+inline QString ToQString(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
 QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation,
                           ScrollRange range, const QString& tip);
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
@@ -29,8 +37,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {});
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption,
                         const QString& tip = {});
-QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption,
-                         bool selected, const QString& tip = {});
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, bool selected,
+                         const QString& tip = {});
 // A multi-line text box for explanations: wraps words, read-only.
 QTextEdit* MakeTextBox(QWidget* parent, const char* name);
 // A timer that starts disabled.

@@ -28,8 +28,7 @@ QFont IntroductionFont(double points)
 }
 } // namespace
 
-IntroductionScreen::IntroductionScreen(QWidget* parent)
-    : QWidget(parent)
+IntroductionScreen::IntroductionScreen(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("EISAGOGIKI"));
     setWindowTitle(QStringLiteral("INTRODUCTION"));
@@ -49,9 +48,9 @@ IntroductionScreen::IntroductionScreen(QWidget* parent)
     auto* pictureFrame = new SquareFrame(m_picture, this);
     DrawIntroductionPicture(m_picture->surface());
 
-    auto* next = MakeButton(this, "Command1",
-                            QStringLiteral("PRESS THE BUTTON TO SEE THE NEXT EXPLANATION"),
-                            tr("A first explanation: why a body sliding on a disk falls behind"));
+    auto* next =
+        MakeButton(this, "Command1", QStringLiteral("PRESS THE BUTTON TO SEE THE NEXT EXPLANATION"),
+                   tr("A first explanation: why a body sliding on a disk falls behind"));
     auto* explorer = MakeButton(this, "Command3", QStringLiteral("ROTATING FRAME"),
                                 tr("Follow the motion step by step in the rotating frame"));
     auto* simulation = MakeButton(this, "Command2", QStringLiteral("SIMULATION"),

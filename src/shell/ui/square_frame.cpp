@@ -4,8 +4,7 @@
 
 namespace ttl {
 
-SquareFrame::SquareFrame(QWidget* content, QWidget* parent)
-    : QWidget(parent), m_content(content)
+SquareFrame::SquareFrame(QWidget* content, QWidget* parent) : QWidget(parent), m_content(content)
 {
     m_content->setParent(this);
     setMinimumSize(120, 120);

@@ -43,10 +43,7 @@ constexpr double PixelLimit = 1.0e5;
 
 class WorldToPixels {
 public:
-    WorldToPixels(const WorldWindow& window, QSizeF size)
-        : m_window(window), m_size(size)
-    {
-    }
+    WorldToPixels(const WorldWindow& window, QSizeF size) : m_window(window), m_size(size) {}
 
     [[nodiscard]] QPointF Map(double x, double y) const
     {
@@ -139,8 +136,9 @@ void PaintBox(QPainter& painter, const Primitive& p, const WorldToPixels& map)
         return;
     }
     const auto clamp = [](double v) { return std::clamp(v, -PixelLimit, PixelLimit); };
-    const QRectF rect = QRectF(QPointF(clamp(a.x()), clamp(a.y())), QPointF(clamp(b.x()), clamp(b.y())))
-                            .normalized();
+    const QRectF rect =
+        QRectF(QPointF(clamp(a.x()), clamp(a.y())), QPointF(clamp(b.x()), clamp(b.y())))
+            .normalized();
     painter.fillRect(rect, ToQColor(p.color));
 }
 
@@ -148,7 +146,8 @@ void PaintCircle(QPainter& painter, const Primitive& p, const WorldToPixels& map
 {
     const QPointF centre = map.Map(p.x1, p.y1);
     const double radius = map.HorizontalLength(p.radius);
-    if (!IsFinite(centre) || !std::isfinite(radius) || !WithinLimit(centre) || radius > PixelLimit) {
+    if (!IsFinite(centre) || !std::isfinite(radius) || !WithinLimit(centre) ||
+        radius > PixelLimit) {
         return;
     }
     painter.setPen(MakePen(p));
@@ -163,7 +162,8 @@ void PaintCircle(QPainter& painter, const Primitive& p, const WorldToPixels& map
             span += 2.0 * std::numbers::pi; // arcs run counter-clockwise from start to end
         }
         const double orientation = map.KeepsOrientation() ? 1.0 : -1.0;
-        const int start = static_cast<int>(std::lround(orientation * *p.startAngle * sixteenthsPerRadian));
+        const int start =
+            static_cast<int>(std::lround(orientation * *p.startAngle * sixteenthsPerRadian));
         const int length = static_cast<int>(std::lround(orientation * span * sixteenthsPerRadian));
         if (p.filled) {
             painter.drawPie(box, start, length);

@@ -12,8 +12,7 @@
 
 namespace ttl {
 
-SurfaceView::SurfaceView(QWidget* parent)
-    : QWidget(parent)
+SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(40, 40);
@@ -102,9 +101,9 @@ void SurfaceView::contextMenuEvent(QContextMenuEvent* event)
 void SurfaceView::savePictureInteractively()
 {
     QString selectedFilter;
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Save picture"), QString(),
-        tr("PNG image (*.png);;SVG drawing (*.svg)"), &selectedFilter);
+    QString path =
+        QFileDialog::getSaveFileName(this, tr("Save picture"), QString(),
+                                     tr("PNG image (*.png);;SVG drawing (*.svg)"), &selectedFilter);
     if (path.isEmpty()) {
         return;
     }

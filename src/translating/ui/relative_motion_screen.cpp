@@ -37,8 +37,7 @@ QGroupBox* PannedView(QWidget* parent, const char* picture, const QString& capti
 
 } // namespace
 
-RelativeMotionScreen::RelativeMotionScreen(QWidget* parent)
-    : QWidget(parent)
+RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("exigisirelative"));
     setWindowTitle(QStringLiteral("EXPLANATIONS FOR RELATIVE MOTION"));
@@ -56,8 +55,9 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent)
         if (pan) {
             continue;
         }
-        QLabel* label = MakeLabel(parameters, c.label,
-                                  QString::fromStdString(RelativeMotionLabel(c, c.range.initial, false)));
+        QLabel* label =
+            MakeLabel(parameters, c.label,
+                      QString::fromStdString(RelativeMotionLabel(c, c.range.initial, false)));
         label->setBuddy(bar);
         if (c.vertical) {
             bar->setFixedHeight(60);
@@ -96,8 +96,8 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent)
     }
 
     auto* views = new QHBoxLayout;
-    views->addWidget(PannedView(this, "eikona1", QStringLiteral("LAB FRAME"),
-                                bars["xscaleeikona1"], bars["yscaleeikona1"]));
+    views->addWidget(PannedView(this, "eikona1", QStringLiteral("LAB FRAME"), bars["xscaleeikona1"],
+                                bars["yscaleeikona1"]));
     views->addWidget(PannedView(this, "eikona2", QStringLiteral("MOVING FRAME"),
                                 bars["xscaleeikona2"], bars["yscaleeikona2"]));
 

@@ -15,17 +15,7 @@
 
 namespace ttl {
 
-namespace {
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
-
-RotatingScreen::RotatingScreen(QWidget* parent)
-    : QWidget(parent)
+RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
 {
     namespace c = simulation_controls;
     setObjectName(QStringLiteral("rotating"));
@@ -39,25 +29,29 @@ RotatingScreen::RotatingScreen(QWidget* parent)
                                    tr("Time step dt of the integration: the value / 1250"));
     m_xronosolikos = MakeScrollBar(this, "xronosolikos", Qt::Horizontal, c::PeriodCount,
                                    tr("Total time of the run: the value × π/4"));
-    m_label4 = MakeLabel(this, "Label4", Text(MassLabel(c::Mass.initial, LabelMoment::AtLoad)));
-    m_label3 = MakeLabel(this, "Label3", Text(FrictionLabel(c::Friction.initial)));
+    m_label4 =
+        MakeLabel(this, "Label4", ToQString(MassLabel(c::Mass.initial, LabelMoment::AtLoad)));
+    m_label3 = MakeLabel(this, "Label3", ToQString(FrictionLabel(c::Friction.initial)));
     m_label2 = MakeLabel(this, "Label2",
-                         Text(IntervalLabel(c::Interval.initial, LabelMoment::AtLoad)));
+                         ToQString(IntervalLabel(c::Interval.initial, LabelMoment::AtLoad)));
     m_label1 = MakeLabel(this, "Label1",
-                         Text(TotalTimeLabel(c::PeriodCount.initial, LabelMoment::AtLoad)));
-    m_dialogi = MakeCheckBox(this, "dialogi", Text(BaseInfluenceCaption(false)), tr("Ticked: the base turns freely and the total angular momentum is "
-                             "conserved. Clear: the base turns at a constant rate."));
+                         ToQString(TotalTimeLabel(c::PeriodCount.initial, LabelMoment::AtLoad)));
+    m_dialogi = MakeCheckBox(this, "dialogi", ToQString(BaseInfluenceCaption(false)),
+                             tr("Ticked: the base turns freely and the total angular momentum is "
+                                "conserved. Clear: the base turns at a constant rate."));
 
     auto* repeat = MakeButton(this, "epanalipsi", QStringLiteral("REPEAT"),
                               tr("Run the simulation again with these values"));
-    auto* back = MakeButton(this, "Command1", QStringLiteral("BACK"),
-                            tr("Back to the introduction"));
+    auto* back =
+        MakeButton(this, "Command1", QStringLiteral("BACK"), tr("Back to the introduction"));
     auto* end = MakeButton(this, "telos", QStringLiteral("END"), tr("End the program"));
 
     auto* parameters = new QGroupBox(tr("Parameters"), this);
     auto* parameterLayout = new QVBoxLayout(parameters);
-    for (auto [label, bar] : {std::pair{m_label4, m_massvalue}, {m_label3, m_syntelfri},
-                              {m_label2, m_timeinterval}, {m_label1, m_xronosolikos}}) {
+    for (auto [label, bar] : {std::pair{m_label4, m_massvalue},
+                              {m_label3, m_syntelfri},
+                              {m_label2, m_timeinterval},
+                              {m_label1, m_xronosolikos}}) {
         label->setBuddy(bar);
         parameterLayout->addWidget(label);
         parameterLayout->addWidget(bar);
@@ -135,32 +129,32 @@ void RotatingScreen::showCappedInterval(int intervalValue)
 {
     const QSignalBlocker blocker(m_timeinterval);
     m_timeinterval->setValue(intervalValue);
-    m_label2->setText(Text(CappedIntervalLabel(m_timeinterval->value())));
+    m_label2->setText(ToQString(CappedIntervalLabel(m_timeinterval->value())));
 }
 
 void RotatingScreen::massvalue_Change()
 {
-    m_label4->setText(Text(MassLabel(m_massvalue->value(), LabelMoment::AfterChange)));
+    m_label4->setText(ToQString(MassLabel(m_massvalue->value(), LabelMoment::AfterChange)));
 }
 
 void RotatingScreen::syntelfri_Change()
 {
-    m_label3->setText(Text(FrictionLabel(m_syntelfri->value())));
+    m_label3->setText(ToQString(FrictionLabel(m_syntelfri->value())));
 }
 
 void RotatingScreen::timeinterval_Change()
 {
-    m_label2->setText(Text(IntervalLabel(m_timeinterval->value(), LabelMoment::AfterChange)));
+    m_label2->setText(ToQString(IntervalLabel(m_timeinterval->value(), LabelMoment::AfterChange)));
 }
 
 void RotatingScreen::xronosolikos_Change()
 {
-    m_label1->setText(Text(TotalTimeLabel(m_xronosolikos->value(), LabelMoment::AfterChange)));
+    m_label1->setText(ToQString(TotalTimeLabel(m_xronosolikos->value(), LabelMoment::AfterChange)));
 }
 
 void RotatingScreen::dialogi_Click()
 {
-    m_dialogi->setText(Text(BaseInfluenceCaption(m_dialogi->isChecked())));
+    m_dialogi->setText(ToQString(BaseInfluenceCaption(m_dialogi->isChecked())));
 }
 
 } // namespace ttl

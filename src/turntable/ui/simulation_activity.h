@@ -14,8 +14,8 @@ class SurfaceView;
 // The windows of the simulation, created by their owner on first use.
 struct SimulationWindows {
     std::function<RotatingScreen&()> rotating;
-    std::function<SurfaceView&()> orbits;    // x_ygraph
-    std::function<SurfaceView&()> baseAngle; // goniaxronos
+    std::function<SurfaceView&()> orbits;         // x_ygraph
+    std::function<SurfaceView&()> baseAngle;      // goniaxronos
     std::function<SurfaceView&()> orbitAnimation; // xronoorbit
 };
 

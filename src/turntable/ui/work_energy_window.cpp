@@ -6,8 +6,7 @@
 
 namespace ttl {
 
-WorkEnergyWindow::WorkEnergyWindow(QWidget* parent)
-    : SurfaceView(parent)
+WorkEnergyWindow::WorkEnergyWindow(QWidget* parent) : SurfaceView(parent)
 {
     setObjectName(QStringLiteral("base_centrafugal"));
     setWindowTitle(QStringLiteral("Work and Energy in rotating and inertial frames"));

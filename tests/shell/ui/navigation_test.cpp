@@ -31,7 +31,10 @@ struct NavigationRow {
 
 class NavigationTest : public testing::TestWithParam<NavigationRow> {
 protected:
-    void SetUp() override { app.Simulation().SetBeep([] {}); }
+    void SetUp() override
+    {
+        app.Simulation().SetBeep([] {});
+    }
     Application app;
 };
 
@@ -55,30 +58,72 @@ TEST_P(NavigationTest, ShowsAndHidesTheScreensOfTheTable)
 INSTANTIATE_TEST_SUITE_P(
     Table, NavigationTest,
     testing::Values(
-        NavigationRow{"IntroductionToFirstExplanation", {}, "EISAGOGIKI", "Command1",
-                      {"firststep"}, {"EISAGOGIKI"}},
-        NavigationRow{"IntroductionToExplorer", {}, "EISAGOGIKI", "Command3",
-                      {"exigisi2", "EISAGOGIKI"}, {"DIALEGO"}},
-        NavigationRow{"IntroductionToSimulation", {}, "EISAGOGIKI", "Command2",
-                      {"rotating", "x_ygraph", "EISAGOGIKI"}, {"goniaxronos"}},
-        NavigationRow{"FirstExplanationNext", {"firststep"}, "firststep", "PARAKATOEVENT",
-                      {"exigisi2", "firststep"}, {}},
-        NavigationRow{"FirstExplanationRelativeMotion", {"firststep"}, "firststep",
-                      "SXETIKH_KINHSH", {"exigisirelative", "firststep"}, {}},
-        NavigationRow{"FirstExplanationBack", {"firststep"}, "firststep", "XANAPISO",
-                      {"EISAGOGIKI"}, {"firststep"}},
-        NavigationRow{"RelativeMotionNext", {"exigisirelative"}, "exigisirelative", "Command6",
-                      {"exigisi2"}, {"exigisirelative"}},
-        NavigationRow{"RelativeMotionBack", {"exigisirelative"}, "exigisirelative", "Command5",
-                      {"EISAGOGIKI"}, {"exigisirelative"}},
-        NavigationRow{"ExplorerBack", {"exigisi2"}, "exigisi2", "piso", {"EISAGOGIKI"},
-                      {"exigisi2"}},
-        NavigationRow{"SimulationBack", {"rotating", "xronikh", "x_ygraph"}, "rotating",
-                      "Command1", {"EISAGOGIKI", "x_ygraph"}, {"rotating", "xronikh"}},
-        NavigationRow{"SimulationRepeat", {"xronoorbit"}, "rotating", "epanalipsi",
-                      {"rotating", "x_ygraph"}, {"xronoorbit"}},
+        NavigationRow{"IntroductionToFirstExplanation",
+                      {},
+                      "EISAGOGIKI",
+                      "Command1",
+                      {"firststep"},
+                      {"EISAGOGIKI"}},
+        NavigationRow{"IntroductionToExplorer",
+                      {},
+                      "EISAGOGIKI",
+                      "Command3",
+                      {"exigisi2", "EISAGOGIKI"},
+                      {"DIALEGO"}},
+        NavigationRow{"IntroductionToSimulation",
+                      {},
+                      "EISAGOGIKI",
+                      "Command2",
+                      {"rotating", "x_ygraph", "EISAGOGIKI"},
+                      {"goniaxronos"}},
+        NavigationRow{"FirstExplanationNext",
+                      {"firststep"},
+                      "firststep",
+                      "PARAKATOEVENT",
+                      {"exigisi2", "firststep"},
+                      {}},
+        NavigationRow{"FirstExplanationRelativeMotion",
+                      {"firststep"},
+                      "firststep",
+                      "SXETIKH_KINHSH",
+                      {"exigisirelative", "firststep"},
+                      {}},
+        NavigationRow{"FirstExplanationBack",
+                      {"firststep"},
+                      "firststep",
+                      "XANAPISO",
+                      {"EISAGOGIKI"},
+                      {"firststep"}},
+        NavigationRow{"RelativeMotionNext",
+                      {"exigisirelative"},
+                      "exigisirelative",
+                      "Command6",
+                      {"exigisi2"},
+                      {"exigisirelative"}},
+        NavigationRow{"RelativeMotionBack",
+                      {"exigisirelative"},
+                      "exigisirelative",
+                      "Command5",
+                      {"EISAGOGIKI"},
+                      {"exigisirelative"}},
+        NavigationRow{
+            "ExplorerBack", {"exigisi2"}, "exigisi2", "piso", {"EISAGOGIKI"}, {"exigisi2"}},
+        NavigationRow{"SimulationBack",
+                      {"rotating", "xronikh", "x_ygraph"},
+                      "rotating",
+                      "Command1",
+                      {"EISAGOGIKI", "x_ygraph"},
+                      {"rotating", "xronikh"}},
+        NavigationRow{"SimulationRepeat",
+                      {"xronoorbit"},
+                      "rotating",
+                      "epanalipsi",
+                      {"rotating", "x_ygraph"},
+                      {"xronoorbit"}},
         NavigationRow{"SimulationAngleOfBase", {}, "rotating", "gonxro", {"goniaxronos"}, {}}),
-    [](const testing::TestParamInfo<NavigationRow>& info) { return std::string(info.param.label); });
+    [](const testing::TestParamInfo<NavigationRow>& info) {
+        return std::string(info.param.label);
+    });
 
 TEST(Navigation, TheExplorerOpensOnceAtFourFifthsOfTheScreenWithTheChoiceWindowAtItsEdge)
 {

@@ -18,8 +18,20 @@ namespace {
 
 using testing_support::Screen;
 
-enum class Kind { Button, Check, Option, HBar, VBar, Menu, Entry, CheckableEntry, Label, Picture,
-                  TextBox, Timer };
+enum class Kind {
+    Button,
+    Check,
+    Option,
+    HBar,
+    VBar,
+    Menu,
+    Entry,
+    CheckableEntry,
+    Label,
+    Picture,
+    TextBox,
+    Timer
+};
 
 struct ControlRow {
     const char* screen;
@@ -128,16 +140,15 @@ std::string RowName(const testing::TestParamInfo<ControlRow>& info)
 
 INSTANTIATE_TEST_SUITE_P(
     Introduction, ScreenControlsTest,
-    testing::Values(
-        ControlRow{"EISAGOGIKI", "Command1", Kind::Button,
-                   "PRESS THE BUTTON TO SEE THE NEXT EXPLANATION"},
-        ControlRow{"EISAGOGIKI", "Command3", Kind::Button, "ROTATING FRAME"},
-        ControlRow{"EISAGOGIKI", "Command2", Kind::Button, "SIMULATION"},
-        ControlRow{"EISAGOGIKI", "Picture1", Kind::Picture},
-        ControlRow{"EISAGOGIKI", "Text1_0", Kind::TextBox},
-        ControlRow{"EISAGOGIKI", "Text1_1", Kind::TextBox},
-        ControlRow{"EISAGOGIKI", "Text1_2", Kind::TextBox},
-        ControlRow{"EISAGOGIKI", "Label1", Kind::Label}),
+    testing::Values(ControlRow{"EISAGOGIKI", "Command1", Kind::Button,
+                               "PRESS THE BUTTON TO SEE THE NEXT EXPLANATION"},
+                    ControlRow{"EISAGOGIKI", "Command3", Kind::Button, "ROTATING FRAME"},
+                    ControlRow{"EISAGOGIKI", "Command2", Kind::Button, "SIMULATION"},
+                    ControlRow{"EISAGOGIKI", "Picture1", Kind::Picture},
+                    ControlRow{"EISAGOGIKI", "Text1_0", Kind::TextBox},
+                    ControlRow{"EISAGOGIKI", "Text1_1", Kind::TextBox},
+                    ControlRow{"EISAGOGIKI", "Text1_2", Kind::TextBox},
+                    ControlRow{"EISAGOGIKI", "Label1", Kind::Label}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -163,8 +174,10 @@ INSTANTIATE_TEST_SUITE_P(
         ControlRow{"firststep", "platosvalue", Kind::VBar, "", 1, 35, 20},
         ControlRow{"firststep", "eikona", Kind::Picture},
         ControlRow{"firststep", "Text1", Kind::TextBox},
-        ControlRow{"firststep", "Label1", Kind::Label}, ControlRow{"firststep", "Label2", Kind::Label},
-        ControlRow{"firststep", "Label3", Kind::Label}, ControlRow{"firststep", "Label4", Kind::Label}),
+        ControlRow{"firststep", "Label1", Kind::Label},
+        ControlRow{"firststep", "Label2", Kind::Label},
+        ControlRow{"firststep", "Label3", Kind::Label},
+        ControlRow{"firststep", "Label4", Kind::Label}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
         ControlRow{"rotating", "base_centrafugalwork", Kind::Button, "Work and Energy vs Time"},
         ControlRow{"rotating", "goniakiarxi", Kind::Button, "Angular Velocity vs time"},
         ControlRow{"rotating", "Grafikhvel", Kind::Button, "Veocity vs Time"},
-        ControlRow{"rotating", "enarxixronou", Kind::Button, "Vectors of Velocity and acceleration"},
+        ControlRow{"rotating", "enarxixronou", Kind::Button,
+                   "Vectors of Velocity and acceleration"},
         ControlRow{"rotating", "gonxro", Kind::Button, "Angle of Base vs time"},
         ControlRow{"rotating", "Label5", Kind::Label,
                    "Observe the evolution  of the position of the body in ROTATING (blue)  andi "
@@ -301,20 +315,18 @@ TEST_P(ScreenCaptionTest, IsATopLevelWindowWithItsCaption)
 
 INSTANTIATE_TEST_SUITE_P(
     AllScreens, ScreenCaptionTest,
-    testing::Values(ScreenRow{"EISAGOGIKI", "INTRODUCTION"},
-                    ScreenRow{"firststep", "FIRST EXPLANATION"},
-                    ScreenRow{"exigisirelative", "EXPLANATIONS FOR RELATIVE MOTION"},
-                    ScreenRow{"exigisi2", "FOLLOW THE MOVEMENT STEP BY STEP"},
-                    ScreenRow{"DIALEGO", "Form1"},
-                    ScreenRow{"rotating", "Simulation of both frames - Variables"},
-                    ScreenRow{"x_ygraph", "Graphs of the orbits"},
-                    ScreenRow{"goniaxronos", "Angle of Base vs Time"},
-                    ScreenRow{"goniakigraph", "Angular Velocity vs Time"},
-                    ScreenRow{"velocitytimes", "Velocities"},
-                    ScreenRow{"xronikh", "Angle of Vectors"},
-                    ScreenRow{"xronoorbit", "Time development of the orbit"},
-                    ScreenRow{"base_centrafugal", "Work and Energy in rotating and inertial frames"},
-                    ScreenRow{"energitiki", "ENERGY"}),
+    testing::Values(
+        ScreenRow{"EISAGOGIKI", "INTRODUCTION"}, ScreenRow{"firststep", "FIRST EXPLANATION"},
+        ScreenRow{"exigisirelative", "EXPLANATIONS FOR RELATIVE MOTION"},
+        ScreenRow{"exigisi2", "FOLLOW THE MOVEMENT STEP BY STEP"}, ScreenRow{"DIALEGO", "Form1"},
+        ScreenRow{"rotating", "Simulation of both frames - Variables"},
+        ScreenRow{"x_ygraph", "Graphs of the orbits"},
+        ScreenRow{"goniaxronos", "Angle of Base vs Time"},
+        ScreenRow{"goniakigraph", "Angular Velocity vs Time"},
+        ScreenRow{"velocitytimes", "Velocities"}, ScreenRow{"xronikh", "Angle of Vectors"},
+        ScreenRow{"xronoorbit", "Time development of the orbit"},
+        ScreenRow{"base_centrafugal", "Work and Energy in rotating and inertial frames"},
+        ScreenRow{"energitiki", "ENERGY"}),
     [](const testing::TestParamInfo<ScreenRow>& info) { return std::string(info.param.name); });
 
 TEST(ScrollBars, AVerticalBarWithItsMaximumAtTheTopMovesUpWithTheUpKey)

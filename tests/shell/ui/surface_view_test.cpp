@@ -25,7 +25,8 @@ bool HasColourNear(const QImage& image, QPoint at, QColor wanted)
                 continue;
             }
             const QColor c = image.pixelColor(p);
-            if (std::abs(c.red() - wanted.red()) < 60 && std::abs(c.green() - wanted.green()) < 60 &&
+            if (std::abs(c.red() - wanted.red()) < 60 &&
+                std::abs(c.green() - wanted.green()) < 60 &&
                 std::abs(c.blue() - wanted.blue()) < 60) {
                 return true;
             }

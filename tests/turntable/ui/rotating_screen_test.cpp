@@ -25,8 +25,7 @@ protected:
                           Qt::LeftButton);
     }
 
-    template <typename T>
-    T* Find(const char* name)
+    template <typename T> T* Find(const char* name)
     {
         T* widget = app.rotating().findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -46,7 +45,8 @@ TEST_F(SimulationScreenTest, OpensWithTheLoadFormatsAndShowsTheOrbits)
     EXPECT_TRUE(app.rotating().isVisible());
     EXPECT_TRUE(app.x_ygraph().isVisible());
     EXPECT_FALSE(app.goniaxronos().isVisible()); // drawn, shown by its button
-    EXPECT_EQ(app.rotating().windowTitle(), QStringLiteral("Simulation of both frames - Variables"));
+    EXPECT_EQ(app.rotating().windowTitle(),
+              QStringLiteral("Simulation of both frames - Variables"));
     EXPECT_EQ(app.x_ygraph().windowTitle(), QStringLiteral("Graphs of the orbits"));
     EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=0.5"));
     EXPECT_EQ(LabelText("Label3"), QStringLiteral("Friction Coefficient= 1.00"));
@@ -77,9 +77,9 @@ TEST_F(SimulationScreenTest, ChangesRewriteTheLabelsInTheirOtherFormats)
 TEST_F(SimulationScreenTest, RepeatRunsWithTheNewValuesAndRedrawsTheOrbits)
 {
     SurfaceView& orbits = app.x_ygraph();
-    const Primitive firstRed = *std::find_if(
-        orbits.surface().Primitives().begin(), orbits.surface().Primitives().end(),
-        [](const Primitive& p) { return p.color == colors::Red; });
+    const Primitive firstRed =
+        *std::find_if(orbits.surface().Primitives().begin(), orbits.surface().Primitives().end(),
+                      [](const Primitive& p) { return p.color == colors::Red; });
     const auto clears = orbits.surface().ClearCount();
 
     Find<QScrollBar>("massvalue")->setValue(20);
