@@ -40,7 +40,7 @@ Decimal ToDecimal(double value)
 void RoundToDigits(Decimal& d, int count)
 {
     if (count < 0) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         d.exponent = 0;
         return;
     }
@@ -59,12 +59,12 @@ void RoundToDigits(Decimal& d, int count)
         if (i >= 0) {
             ++d.digits[static_cast<std::size_t>(i)];
         } else {
-            d.digits.insert(d.digits.begin(), '1');
+            d.digits.insert(0, 1, '1');
             ++d.exponent;
         }
     }
     if (d.digits.empty()) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
     }
 }
 

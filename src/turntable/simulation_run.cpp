@@ -26,14 +26,6 @@ int Clamp(int value, ScrollRange range)
     return std::clamp(value, range.minimum, range.maximum);
 }
 
-// Turns an inertial vector into the axes of the base after it has turned clockwise by theta.
-Vec2 IntoRotatingAxes(Vec2 v, double theta)
-{
-    const double c = std::cos(theta);
-    const double s = std::sin(theta);
-    return {v.x * c - v.y * s, v.x * s + v.y * c};
-}
-
 // omega is the base's angular velocity by conservation of angular momentum after the step.
 void Store(SimulationSeries& out, std::size_t i, const TurntableState& y, double omega,
            double theta)

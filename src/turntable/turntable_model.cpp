@@ -11,6 +11,13 @@ Vec2 RelativeVelocity(const TurntableState& y, double omega)
     return {y[Vx] - omega * y[Y], y[Vy] + omega * y[X]};
 }
 
+Vec2 IntoRotatingAxes(Vec2 v, double theta)
+{
+    const double c = std::cos(theta);
+    const double s = std::sin(theta);
+    return {v.x * c - v.y * s, v.x * s + v.y * c};
+}
+
 double BaseOmegaByMomentum(const ModelParameters& p, const TurntableState& y)
 {
     if (p.BaseInfluenced == 0 || p.BaseInertia == 0.0) {

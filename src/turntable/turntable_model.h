@@ -28,6 +28,9 @@ struct Vec2 {
 // positive omega, so the point under the body moves with (omega*y, -omega*x).
 Vec2 RelativeVelocity(const TurntableState& y, double omega);
 
+// An inertial vector in the axes of a base that has turned clockwise by theta.
+Vec2 IntoRotatingAxes(Vec2 v, double theta);
+
 // The base's angular velocity from conservation of the total angular momentum
 // L0 = I*omega + m*(y*vx - x*vy) (clockwise positive); omega0 for a driven base.
 double BaseOmegaByMomentum(const ModelParameters& p, const TurntableState& y);

@@ -11,17 +11,25 @@ ChoiceWindow::ChoiceWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("DIALEGO"));
     setWindowTitle(QStringLiteral("Form1"));
-    auto* momentum =
+    m_momentum =
         MakeOption(this, "MHSTATHERIGON", QStringLiteral("CONSTANT ANGULAR MOMENTUM"), false,
                    tr("The base turns freely: it slows down as the body "
                       "moves outward"));
-    auto* velocity = MakeOption(this, "STATHERIGON", QStringLiteral("CONSTANT ANGULAR VELOCITY"),
+    m_velocity = MakeOption(this, "STATHERIGON", QStringLiteral("CONSTANT ANGULAR VELOCITY"),
                                 true, tr("A motor keeps the base turning at the same rate"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(momentum);
-    layout->addWidget(velocity);
-    connect(momentum, &QRadioButton::clicked, this, [this] { emit baseChoiceMade(true); });
-    connect(velocity, &QRadioButton::clicked, this, [this] { emit baseChoiceMade(false); });
+    layout->addWidget(m_momentum);
+    layout->addWidget(m_velocity);
+    connect(m_momentum, &QRadioButton::clicked, this, [this] { emit baseChoiceMade(true); });
+    connect(m_velocity, &QRadioButton::clicked, this, [this] { emit baseChoiceMade(false); });
+}
+
+BaseChoice ChoiceWindow::Choice() const
+{
+    if (m_momentum->isChecked()) {
+        return BaseChoice::ConstantAngularMomentum;
+    }
+    return m_velocity->isChecked() ? BaseChoice::ConstantAngularVelocity : BaseChoice::None;
 }
 
 } // namespace ttl

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "explorer/explorer_state.h"
+
 #include <QWidget>
+
+class QRadioButton;
 
 namespace ttl {
 
@@ -12,9 +16,15 @@ class ChoiceWindow : public QWidget {
 public:
     explicit ChoiceWindow(QWidget* parent = nullptr);
 
+    [[nodiscard]] BaseChoice Choice() const;
+
 signals:
     // Emitted when the user picks an option: true for CONSTANT ANGULAR MOMENTUM.
     void baseChoiceMade(bool baseFree);
+
+private:
+    QRadioButton* m_momentum = nullptr;
+    QRadioButton* m_velocity = nullptr;
 };
 
 } // namespace ttl

@@ -1,9 +1,16 @@
 #include "explorer/ui/explorer_screen.h"
 
+#include "explorer/explorer_guidance.h"
 #include "explorer/explorer_labels.h"
+#include "explorer/explorer_model.h"
+#include "explorer/explorer_views.h"
+#include "explorer/ui/choice_window.h"
 #include "shell/ui/controls.h"
+#include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,66 +21,93 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ttl {
 
-ExplorerScreen::ExplorerScreen(QWidget* parent) : QWidget(parent)
+namespace {
+constexpr int StepTickMs = 250;
+constexpr int FoucaultTickMs = 25;
+constexpr int ZoomAfterRepeat = 100;
+} // namespace
+
+ExplorerScreen::ExplorerScreen(ModelParameters& shared, std::function<ChoiceWindow&()> choiceWindow,
+                               QWidget* parent)
+    : QWidget(parent), m_shared(shared), m_choiceWindow(std::move(choiceWindow)),
+      m_beep([] { QApplication::beep(); })
 {
-    namespace c = explorer_controls;
     setObjectName(QStringLiteral("exigisi2"));
     setWindowTitle(QStringLiteral("FOLLOW THE MOVEMENT STEP BY STEP"));
+    BuildControls();
+    ConnectHandlers();
 
+    // Loading: the pendulum is off, the base starts at omega0 = 0.5, the body at rest on it.
+    m_shared.PendulumStiffness = 0.0;
+    m_state.HubRadius = m_state.BaseRadius / 20.0;
+    m_state.StartOmega = m_state.StartRadius / 2.0;
+    m_shared.InitialOmega = m_state.StartOmega;
+    ScaleExplorerDiagram(m_picture1->surface(), m_state, m_zoumerno->value());
+    Option2_Click();
+}
+
+void ExplorerScreen::BuildControls()
+{
+    namespace c = explorer_controls;
     auto* bar = new QMenuBar(this);
-    AddMenuCommand(bar, "EPANELAVE", QStringLiteral("REPEAT"));
-    AddMenuCommand(bar, "piso", QStringLiteral("BACK"));
+    m_repeat = AddMenuCommand(bar, "EPANELAVE", QStringLiteral("REPEAT"));
+    m_back = AddMenuCommand(bar, "piso", QStringLiteral("BACK"));
     AddMenuCommand(bar, "TELOS", QStringLiteral("END"));
-    AddMenuCommand(bar, "CHRONIKHMETAVOLH", QStringLiteral("CONTINUOUS CHANGE"));
+    m_continuous = AddMenuCommand(bar, "CHRONIKHMETAVOLH", QStringLiteral("CONTINUOUS CHANGE"));
     QMenu* foucault = AddMenu(bar, "FOUCAULT", QStringLiteral("FOUCAULT PENDULUM"));
-    AddMenuEntry(foucault, "FOUCAULTTEXTBOOK", QStringLiteral("FOUCAULT TEXTBOOK"), true);
-    AddMenuEntry(foucault, "FOUCAULTV0", QStringLiteral("FOUCAULT with initial speed"), true);
-    AddMenuCommand(bar, "CORIOLISEXP", QStringLiteral("CORIOLIS & CENTRIFUGAL"));
+    m_foucaultTextbook =
+        AddMenuEntry(foucault, "FOUCAULTTEXTBOOK", QStringLiteral("FOUCAULT TEXTBOOK"), true);
+    m_foucaultV0 =
+        AddMenuEntry(foucault, "FOUCAULTV0", QStringLiteral("FOUCAULT with initial speed"), true);
+    // The guided derivation takes over the main diagram when it is built; until then the
+    // entry is shown but cannot be chosen.
+    AddMenuCommand(bar, "CORIOLISEXP", QStringLiteral("CORIOLIS & CENTRIFUGAL"))->setEnabled(false);
 
-    MakeTimer(this, "Timer1", 250);
+    m_timer = MakeTimer(this, "Timer1", StepTickMs);
 
-    m_picture1 = new SurfaceView(this);
+    m_picture1 = new SurfaceView;
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_picture2 = new SurfaceView(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
-    m_picture2->setToolTip(tr("The forces on the body drawn from a common origin"));
-    m_picture2->setMinimumSize(160, 160);
+    m_picture2->setToolTip(tr("The Coriolis, base-acceleration and total forces drawn from a "
+                              "common origin, four times larger"));
+    m_picture2->setFixedSize(200, 200);
 
     // Shown only while the derivation moves the diagram.
-    auto* shiftX = MakeScrollBar(this, "XSCALEFIGURE", Qt::Horizontal, c::ShiftX,
-                                 tr("Move the diagram sideways"));
-    auto* shiftY = MakeScrollBar(this, "YSCALEFIGURE", Qt::Vertical, c::ShiftY,
-                                 tr("Move the diagram up or down"));
-    shiftX->hide();
-    shiftY->hide();
+    m_xscale = MakeScrollBar(this, "XSCALEFIGURE", Qt::Horizontal, c::ShiftX,
+                             tr("Move the diagram sideways"));
+    m_yscale = MakeScrollBar(this, "YSCALEFIGURE", Qt::Vertical, c::ShiftY,
+                             tr("Move the diagram up or down"));
+    m_xscale->hide();
+    m_yscale->hide();
 
     auto* diagram = new QGridLayout;
-    diagram->addWidget(m_picture1, 0, 0);
-    diagram->addWidget(shiftY, 0, 1);
-    diagram->addWidget(shiftX, 1, 0);
+    diagram->addWidget(new SquareFrame(m_picture1, this), 0, 0);
+    diagram->addWidget(m_yscale, 0, 1);
+    diagram->addWidget(m_xscale, 1, 0);
 
     auto* frames = new QGroupBox(tr("Frame"), this);
     auto* frameLayout = new QVBoxLayout(frames);
     m_option1 = MakeOption(frames, "Option1", QStringLiteral("ROTAGING FRAME"), false,
                            tr("Watch the motion as an observer turning with the base"));
-    auto* option2 = MakeOption(frames, "Option2", QStringLiteral("INERTIAL FRAME"), true,
-                               tr("Watch the motion as an observer at rest beside the base"));
+    m_option2 = MakeOption(frames, "Option2", QStringLiteral("INERTIAL FRAME"), true,
+                           tr("Watch the motion as an observer at rest beside the base"));
     frameLayout->addWidget(m_option1);
-    frameLayout->addWidget(option2);
+    frameLayout->addWidget(m_option2);
 
     const struct {
         const char* name;
         const char* caption;
         const char* tip;
     } checks[] = {
-        {"Check1", "VELOCITY OF POINT OF BASE",
-         "The velocity of the point of the base under the body"},
+        {"Check1", "VELOCITY OF POINT OF BASE", "The velocity of the point of the base under the body"},
         {"Check2", "SHOW RELATIVE VELOCITY", "The velocity of the body relative to the base"},
         {"Check3", "NON ZERO FRICTION", "Friction between the body and the base"},
         {"Check4", "show CORIOLIS", "The Coriolis force of the rotating observer"},
@@ -83,57 +117,99 @@ ExplorerScreen::ExplorerScreen(QWidget* parent) : QWidget(parent)
     };
     auto* shown = new QGroupBox(tr("Show"), this);
     auto* shownLayout = new QVBoxLayout(shown);
-    for (int i = 0; i < 7; ++i) {
-        m_checks[i] = MakeCheckBox(shown, checks[i].name, QString::fromLatin1(checks[i].caption),
-                                   tr(checks[i].tip));
+    for (int i = 1; i <= 7; ++i) {
+        const auto& check = checks[i - 1];
+        m_checks[i] =
+            MakeCheckBox(shown, check.name, QString::fromLatin1(check.caption), tr(check.tip));
         shownLayout->addWidget(m_checks[i]);
     }
 
     auto* setup = new QGroupBox(tr("Body"), this);
     auto* setupLayout = new QVBoxLayout(setup);
-    const auto addBar = [&](const char* label, const QString& text, const char* name,
-                            ScrollRange range, const QString& tip) {
-        auto* l = MakeLabel(setup, label, text);
+    const auto addBar = [&](int label, const QString& text, const char* name, ScrollRange range,
+                            const QString& tip) {
+        m_labels[label] = MakeLabel(setup, label == 1   ? "Label1"
+                                           : label == 2 ? "Label2"
+                                           : label == 3 ? "Label3"
+                                                        : "Label4",
+                                    text);
         auto* b = MakeScrollBar(setup, name, Qt::Horizontal, range, tip);
-        l->setBuddy(b);
-        setupLayout->addWidget(l);
+        m_labels[label]->setBuddy(b);
+        setupLayout->addWidget(m_labels[label]);
         setupLayout->addWidget(b);
+        return b;
     };
-    addBar("Label3", ToQString(ExplorerVelocityLabel('x', c::Vx.initial)), "vxtax", c::Vx,
-           tr("Initial vx of the body, in units of the base's speed under it"));
-    addBar("Label4", ToQString(ExplorerVelocityLabel('y', c::Vy.initial)), "vytax", c::Vy,
-           tr("Initial vy of the body, in units of the base's speed under it"));
-    addBar("Label2", ToQString(ExplorerMassLabel(c::Mass.initial)), "mazalazo", c::Mass,
-           tr("Mass of the body: the value / 2"));
-    addBar("Label1", ToQString(ExplorerScaleLabel(c::Zoom.initial, true)), "zoumerno", c::Zoom,
-           tr("Zoom of the diagram, in per cent of the base radius"));
-    auto* firstPoint = MakeScrollBar(setup, "protosimiox", Qt::Horizontal, c::FirstPoint,
-                                     tr("First point of the derivation"));
-    firstPoint->hide();
-    setupLayout->addWidget(firstPoint);
+    m_vxtax = addBar(3, ToQString(ExplorerVelocityLabel('x', c::Vx.initial)), "vxtax", c::Vx,
+                     tr("Initial vx of the body, in units of the base's speed under it"));
+    m_vytax = addBar(4, ToQString(ExplorerVelocityLabel('y', c::Vy.initial)), "vytax", c::Vy,
+                     tr("Initial vy of the body, in units of the base's speed under it"));
+    m_mazalazo = addBar(2, ToQString(ExplorerMassLabel(c::Mass.initial)), "mazalazo", c::Mass,
+                        tr("Mass of the body: the value / 2"));
+    m_zoumerno = addBar(1, ToQString(ExplorerScaleLabel(c::Zoom.initial, true)), "zoumerno",
+                        c::Zoom, tr("Zoom of the diagram, in per cent of the base radius"));
+    m_protosimiox = MakeScrollBar(setup, "protosimiox", Qt::Horizontal, c::FirstPoint,
+                                  tr("First point of the derivation"));
+    m_protosimiox->hide();
+    setupLayout->addWidget(m_protosimiox);
 
-    auto* step =
-        MakeButton(this, "Command1", QStringLiteral("STEP"), tr("Advance the motion by one step"));
-    auto* guidance = MakeTextBox(this, "Text1");
-    guidance->setMinimumHeight(100);
+    auto* step = MakeButton(this, "Command1", QStringLiteral("STEP"),
+                            tr("Advance the motion by one step (stops a continuous run)"));
+    connect(step, &QPushButton::clicked, this, &ExplorerScreen::Command1_Click);
+    m_text1 = MakeTextBox(this, "Text1");
+    m_text1->setMinimumHeight(100);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(m_picture2);
+    side->addWidget(m_picture2, 0, Qt::AlignHCenter);
     side->addWidget(frames);
     side->addWidget(shown);
     side->addWidget(setup);
     side->addWidget(step);
-    side->addWidget(guidance, 1);
+    side->addWidget(m_text1, 1);
 
     auto* layout = new QHBoxLayout(this);
     layout->setMenuBar(bar);
     layout->addLayout(diagram, 3);
     layout->addLayout(side, 1);
+}
 
+void ExplorerScreen::ConnectHandlers()
+{
+    connect(m_timer, &QTimer::timeout, this, &ExplorerScreen::Timer1_Timer);
+    connect(m_continuous, &QAction::triggered, this, &ExplorerScreen::CHRONIKHMETAVOLH_Click);
+    connect(m_repeat, &QAction::triggered, this, &ExplorerScreen::EPANELAVE_Click);
+    connect(m_back, &QAction::triggered, this, &ExplorerScreen::piso_Click);
+    connect(m_foucaultTextbook, &QAction::triggered, this,
+            [this] { Foucault_Click(m_foucaultTextbook, m_foucaultV0); });
+    connect(m_foucaultV0, &QAction::triggered, this,
+            [this] { Foucault_Click(m_foucaultV0, m_foucaultTextbook); });
     connect(m_option1, &QRadioButton::clicked, this, &ExplorerScreen::Option1_Click);
-    connect(option2, &QRadioButton::clicked, this, &ExplorerScreen::Option2_Click);
-    // The inertial frame is selected at the start: its forces are not offered yet.
-    Option2_Click();
+    connect(m_option2, &QRadioButton::clicked, this, &ExplorerScreen::Option2_Click);
+    for (int i : {1, 2, 4, 5, 6, 7}) {
+        connect(m_checks[i], &QCheckBox::clicked, this, &ExplorerScreen::Redraw);
+    }
+    connect(m_checks[3], &QCheckBox::clicked, this, &ExplorerScreen::Check3_Click);
+    connect(m_mazalazo, &QScrollBar::valueChanged, this, &ExplorerScreen::mazalazo_Change);
+    connect(m_vxtax, &QScrollBar::valueChanged, this, &ExplorerScreen::vtax_Change);
+    connect(m_vytax, &QScrollBar::valueChanged, this, &ExplorerScreen::vtax_Change);
+    connect(m_zoumerno, &QScrollBar::valueChanged, this, &ExplorerScreen::zoumerno_Change);
+}
+
+ExplorerControls ExplorerScreen::Controls() const
+{
+    ExplorerControls c;
+    c.rotatingFrame = m_option1->isChecked();
+    for (int i = 1; i <= 7; ++i) {
+        c.check[static_cast<std::size_t>(i)] = m_checks[i]->isChecked();
+    }
+    c.vxValue = m_vxtax->value();
+    c.vyValue = m_vytax->value();
+    c.massValue = m_mazalazo->value();
+    c.zoomValue = m_zoumerno->value();
+    c.foucault = m_foucaultTextbook->isChecked() ? FoucaultMode::Textbook
+                 : m_foucaultV0->isChecked()     ? FoucaultMode::InitialSpeed
+                                                 : FoucaultMode::Off;
+    c.baseChoice = m_choiceWindow().Choice();
+    return c;
 }
 
 bool ExplorerScreen::RotatingFrameSelected() const
@@ -143,23 +219,194 @@ bool ExplorerScreen::RotatingFrameSelected() const
 
 void ExplorerScreen::ShowBaseAccelerationChoice(bool baseFree)
 {
-    m_checks[5]->setVisible(baseFree && RotatingFrameSelected());
+    m_checks[6]->setVisible(baseFree && RotatingFrameSelected());
+}
+
+void ExplorerScreen::PlaceChoiceWindow()
+{
+    m_choiceWindow().move(x() + width(), y());
+}
+
+void ExplorerScreen::OneStep()
+{
+    UpdateGuidance();
+    const ExplorerControls controls = Controls();
+    const StepOutcome outcome =
+        controls.rotatingFrame
+            ? StepRotatingView(m_picture1->surface(), m_picture2->surface(), m_state, m_shared,
+                               controls)
+            : StepInertialView(m_picture1->surface(), m_state, m_shared, controls);
+    if (!outcome.advanced) {
+        m_timer->stop(); // the histories are full
+    }
+    if (outcome.beep) {
+        m_beep();
+    }
+    m_picture1->update();
+    m_picture2->update();
+}
+
+void ExplorerScreen::Redraw()
+{
+    UpdateGuidance();
+    const ExplorerControls controls = Controls();
+    if (controls.rotatingFrame) {
+        RedrawRotatingView(m_picture1->surface(), m_picture2->surface(), m_state, controls);
+    } else {
+        RedrawInertialView(m_picture1->surface(), m_state, controls);
+    }
+    m_picture1->update();
+    m_picture2->update();
+}
+
+void ExplorerScreen::Reset()
+{
+    ResetExplorer(m_state, Controls());
+    Redraw();
+}
+
+void ExplorerScreen::UpdateGuidance()
+{
+    if (const auto guidance = ShowGuidanceText(Controls(), m_state.DerivationActive)) {
+        QPalette palette = m_text1->palette();
+        palette.setColor(QPalette::Text,
+                         QColor(guidance->color.red, guidance->color.green, guidance->color.blue));
+        m_text1->setPalette(palette);
+        m_text1->setPlainText(ToQString(guidance->text));
+    }
+}
+
+void ExplorerScreen::ShowChoiceWindowAfterFriction(bool activate)
+{
+    ChoiceWindow& choice = m_choiceWindow();
+    if (!m_checks[3]->isChecked()) {
+        choice.hide();
+        return;
+    }
+    choice.show();
+    if (activate) {
+        choice.raise();
+    }
+}
+
+void ExplorerScreen::LeaveDerivation()
+{
+    m_xscale->hide();
+    m_yscale->hide();
+    m_xscale->setValue(0);
+    m_yscale->setValue(0);
+    m_derivationPage = 0;
+    m_state.DerivationActive = false;
+}
+
+void ExplorerScreen::Command1_Click()
+{
+    m_derivationPage = 0;
+    m_timer->stop();
+    ShowChoiceWindowAfterFriction(false);
+    OneStep();
+    ShowChoiceWindowAfterFriction(true);
+    m_checks[6]->setVisible(RotatingFrameSelected() && m_choiceWindow().isVisible() &&
+                            m_choiceWindow().Choice() == BaseChoice::ConstantAngularMomentum);
+}
+
+void ExplorerScreen::Timer1_Timer()
+{
+    OneStep();
+}
+
+void ExplorerScreen::CHRONIKHMETAVOLH_Click()
+{
+    LeaveDerivation();
+    const bool pendulum = m_foucaultTextbook->isChecked() || m_foucaultV0->isChecked();
+    m_timer->setInterval(pendulum ? FoucaultTickMs : StepTickMs);
+    m_timer->start();
+}
+
+void ExplorerScreen::EPANELAVE_Click()
+{
+    LeaveDerivation();
+    m_timer->stop();
+    m_zoumerno->setValue(ZoomAfterRepeat);
+    m_protosimiox->hide();
+    m_foucaultTextbook->setChecked(false);
+    m_foucaultV0->setChecked(false);
+    Reset();
+    ShowChoiceWindowAfterFriction(true);
+}
+
+void ExplorerScreen::piso_Click()
+{
+    LeaveDerivation();
+    m_protosimiox->hide();
+    m_foucaultTextbook->setChecked(false);
+    m_foucaultV0->setChecked(false);
+    m_timer->stop();
+    hide();
+    Reset();
+    // The choice window belongs beside the explorer; it does not stay behind on its own.
+    m_choiceWindow().hide();
+}
+
+void ExplorerScreen::Check3_Click()
+{
+    PlaceChoiceWindow();
+    UpdateGuidance();
+    m_derivationPage = 0;
+    ShowChoiceWindowAfterFriction(false);
 }
 
 void ExplorerScreen::Option1_Click()
 {
     m_picture2->show();
-    for (int i : {3, 4, 6}) {
+    for (int i : {4, 5, 7}) {
         m_checks[i]->show();
     }
+    m_checks[6]->setVisible(m_choiceWindow().isVisible() &&
+                            m_choiceWindow().Choice() == BaseChoice::ConstantAngularMomentum);
+    Reset();
 }
 
 void ExplorerScreen::Option2_Click()
 {
     m_picture2->hide();
-    for (int i : {3, 4, 5, 6}) {
+    for (int i : {4, 5, 6, 7}) {
         m_checks[i]->hide();
     }
+    Reset();
+}
+
+void ExplorerScreen::mazalazo_Change()
+{
+    m_timer->stop();
+    m_state.Mass = m_mazalazo->value() / 2.0;
+    m_labels[2]->setText(ToQString(ExplorerMassLabel(m_mazalazo->value())));
+    m_state.TotalAngularMomentum = ExplorerAngularMomentum(m_state);
+    ShowChoiceWindowAfterFriction(false);
+}
+
+void ExplorerScreen::vtax_Change()
+{
+    m_labels[3]->setText(ToQString(ExplorerVelocityLabel('x', m_vxtax->value())));
+    m_labels[4]->setText(ToQString(ExplorerVelocityLabel('y', m_vytax->value())));
+    Redraw();
+}
+
+void ExplorerScreen::zoumerno_Change()
+{
+    m_timer->stop();
+    m_labels[1]->setText(ToQString(ExplorerScaleLabel(m_zoumerno->value(), false)));
+    ScaleExplorerDiagram(m_picture1->surface(), m_state, m_zoumerno->value(), m_xscale->value(),
+                         m_yscale->value());
+    Redraw();
+}
+
+void ExplorerScreen::Foucault_Click(QAction* chosen, QAction* other)
+{
+    LeaveDerivation();
+    m_protosimiox->hide();
+    chosen->setChecked(true);
+    other->setChecked(false);
 }
 
 } // namespace ttl

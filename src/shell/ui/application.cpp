@@ -114,11 +114,13 @@ RelativeMotionScreen& Application::exigisirelative()
 
 ExplorerScreen& Application::exigisi2()
 {
-    return Lazy(m_exigisi2, [this](ExplorerScreen& s) {
-        PlaceWindow(s, {0.0, 0.0, ExplorerWidth, 1.0});
-        OnClick(s, "piso", [this] { exigisi2().hide(); });
-        OnClick(s, "TELOS", EndProgram);
-    });
+    if (!m_exigisi2) {
+        m_exigisi2 = std::make_unique<ExplorerScreen>(m_parameters,
+                                                      [this]() -> ChoiceWindow& { return DIALEGO(); });
+        PlaceWindow(*m_exigisi2, {0.0, 0.0, ExplorerWidth, 1.0});
+        OnClick(*m_exigisi2, "TELOS", EndProgram);
+    }
+    return *m_exigisi2;
 }
 
 ChoiceWindow& Application::DIALEGO()
@@ -205,7 +207,7 @@ void Application::OpenExplorer()
     const QRect area = AvailableArea();
     ExplorerScreen& explorer = exigisi2();
     explorer.resize(static_cast<int>(area.width() * ExplorerWidth), explorer.height());
-    DIALEGO().move(area.left() + explorer.width(), area.top());
+    explorer.PlaceChoiceWindow();
     explorer.show();
     explorer.raise();
 }

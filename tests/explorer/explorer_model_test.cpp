@@ -1,0 +1,245 @@
+#include "explorer/explorer_model.h"
+#include "explorer/explorer_views.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace ttl {
+namespace {
+
+const double Pi = 4.0 * std::atan(1.0);
+
+struct Explorer {
+    explicit Explorer(ExplorerControls c, int baseInfluenced = 0) : controls(c)
+    {
+        shared.BaseInfluenced = baseInfluenced;
+        ResetExplorer(state, controls);
+    }
+    StepOutcome Step() { return AdvanceExplorer(state, shared, controls); }
+
+    ExplorerControls controls;
+    ExplorerState state;
+    ModelParameters shared;
+};
+
+ExplorerControls WithFriction(BaseChoice choice)
+{
+    ExplorerControls c;
+    c.check[3] = true;
+    c.baseChoice = choice;
+    return c;
+}
+
+TEST(ExplorerStep, WithoutFrictionTheBodyMovesInAStraightLine)
+{
+    ExplorerControls controls;
+    controls.vxValue = 3;
+    controls.vyValue = -1;
+    Explorer e(controls);
+    for (int n = 1; n <= 40; ++n) {
+        ASSERT_TRUE(e.Step().advanced);
+        const auto i = static_cast<std::size_t>(n);
+        EXPECT_NEAR(e.state.PathX[i], n * 1.5 * 0.1, 1e-12);
+        EXPECT_NEAR(e.state.PathY[i], 1.0 - n * 0.5 * 0.1, 1e-12);
+        // the rotating observer sees the same points turned back by the base's angle
+        const double theta = n * 0.5 * 0.1;
+        EXPECT_NEAR(e.state.PathXR[i],
+                    e.state.PathX[i] * std::cos(theta) - e.state.PathY[i] * std::sin(theta), 1e-12);
+        EXPECT_NEAR(e.state.PathYR[i],
+                    e.state.PathX[i] * std::sin(theta) + e.state.PathY[i] * std::cos(theta), 1e-12);
+    }
+    EXPECT_DOUBLE_EQ(e.state.BodyVelocity.x, 1.5);
+    EXPECT_DOUBLE_EQ(e.state.BodyVelocity.y, -0.5);
+    EXPECT_DOUBLE_EQ(e.state.ExplorerOmega, 0.5);
+}
+
+TEST(ExplorerStep, AFreeBaseConservesTheAngularMomentumAndCatchesTheBodyOnce)
+{
+    ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularMomentum);
+    controls.vxValue = 4;
+    Explorer e(controls, 1);
+    const double l0 = ExplorerAngularMomentum(e.state);
+    int beeps = 0;
+    int stuckAt = 0;
+    double omegaBefore = e.state.ExplorerOmega;
+    for (int n = 1; n <= 200; ++n) {
+        const StepOutcome outcome = e.Step();
+        beeps += outcome.beep ? 1 : 0;
+        if (outcome.beep) {
+            stuckAt = n;
+        }
+        EXPECT_NEAR(ExplorerAngularMomentum(e.state), l0, 1e-6) << "step " << n;
+        if (n <= 5) {
+            // the body runs ahead of the base and drags it along
+            EXPECT_GT(e.state.ExplorerOmega, omegaBefore);
+            omegaBefore = e.state.ExplorerOmega;
+        }
+    }
+    EXPECT_EQ(beeps, 1);
+    EXPECT_GT(stuckAt * 0.1, Pi / 2.0);
+    EXPECT_TRUE(e.state.StuckToBase);
+    EXPECT_DOUBLE_EQ(e.state.ExplorerOmega, e.state.StuckOmega);
+}
+
+TEST(ExplorerStep, ADrivenBaseNeverCatchesTheBody)
+{
+    Explorer e(WithFriction(BaseChoice::ConstantAngularVelocity), 0);
+    for (int n = 1; n <= 100; ++n) {
+        EXPECT_FALSE(e.Step().beep);
+    }
+    EXPECT_DOUBLE_EQ(e.state.ExplorerOmega, 0.5);
+}
+
+TEST(ExplorerStep, StopsWhenTheHistoriesAreFull)
+{
+    Explorer e(ExplorerControls{});
+    for (int n = 1; n <= MaxExplorerSteps; ++n) {
+        ASSERT_TRUE(e.Step().advanced);
+    }
+    const double lastX = e.state.PathX[MaxExplorerSteps];
+    EXPECT_FALSE(e.Step().advanced);
+    EXPECT_EQ(e.state.StepIndex, MaxExplorerSteps);
+    EXPECT_EQ(e.state.PathX[MaxExplorerSteps], lastX);
+}
+
+TEST(ExplorerStep, TheLaunchVelocityIsReadAtTheFirstStep)
+{
+    ExplorerControls controls;
+    Explorer e(controls);
+    e.controls.vxValue = -2; // moved after the reset, before STEP
+    e.Step();
+    EXPECT_DOUBLE_EQ(e.state.BodyVelocity.x, -1.0);
+    e.controls.vxValue = 6; // later moves do not relaunch
+    e.Step();
+    EXPECT_DOUBLE_EQ(e.state.BodyVelocity.x, -1.0);
+}
+
+class FoucaultTest : public testing::Test {
+protected:
+    FoucaultTest()
+    {
+        controls.foucault = FoucaultMode::Textbook;
+    }
+    ExplorerControls controls;
+};
+
+TEST_F(FoucaultTest, TheTextbookBobSwingsAlongTheYAxisWithPeriodTwoPiOverRootK)
+{
+    Explorer e(controls);
+    std::vector<double> upwardCrossings;
+    for (int n = 1; n <= MaxExplorerSteps; ++n) {
+        e.Step();
+        const auto i = static_cast<std::size_t>(n);
+        ASSERT_EQ(e.state.PathX[i], 0.0) << "step " << n;
+        const double y0 = e.state.PathY[i - 1];
+        const double y1 = e.state.PathY[i];
+        if (y0 < 0.0 && y1 >= 0.0) {
+            upwardCrossings.push_back((n - 1 + y0 / (y0 - y1)) * 0.01);
+        }
+    }
+    ASSERT_GE(upwardCrossings.size(), 10U);
+    const double period =
+        (upwardCrossings.back() - upwardCrossings.front()) / (upwardCrossings.size() - 1.0);
+    EXPECT_NEAR(period, 2.0 * Pi / std::sqrt(40.0), 0.005 * 2.0 * Pi / std::sqrt(40.0));
+}
+
+TEST_F(FoucaultTest, SeenFromTheBaseTheSwingPlaneTurnsBackAtTheBasesRate)
+{
+    Explorer e(controls);
+    // The direction of the swing at its turning points, as the rotating observer sees it.
+    std::vector<std::pair<double, double>> turns; // (time, angle)
+    for (int n = 1; n <= MaxExplorerSteps; ++n) {
+        e.Step();
+    }
+    for (int n = 2; n < MaxExplorerSteps; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        const auto radius = [&](std::size_t k) { return std::hypot(e.state.PathXR[k], e.state.PathYR[k]); };
+        if (radius(i) > radius(i - 1) && radius(i) >= radius(i + 1)) {
+            double angle = std::atan2(e.state.PathYR[i], e.state.PathXR[i]);
+            // the swing is a line: directions pi apart are the same plane; follow it continuously
+            if (!turns.empty()) {
+                while (angle - turns.back().second > Pi / 2.0) {
+                    angle -= Pi;
+                }
+                while (angle - turns.back().second < -Pi / 2.0) {
+                    angle += Pi;
+                }
+            }
+            turns.emplace_back(n * 0.01, angle);
+        }
+    }
+    ASSERT_GE(turns.size(), 20U);
+    const double rate =
+        (turns.back().second - turns.front().second) / (turns.back().first - turns.front().first);
+    // The base turns clockwise; seen from it, the plane turns counter-clockwise.
+    EXPECT_NEAR(rate, 0.5, 0.01 * 0.5);
+}
+
+TEST_F(FoucaultTest, WithInitialSpeedTheBobStartsAtRestOnTheBase)
+{
+    controls.foucault = FoucaultMode::InitialSpeed;
+    Explorer e(controls);
+    const Vec2 v = LaunchVelocity(e.state, controls);
+    const Vec2 rel = RelativeVelocity({v.x, v.y, 0.0, e.state.StartRadius, 0, 0, 0}, 0.5);
+    EXPECT_DOUBLE_EQ(rel.x, 0.0);
+    EXPECT_DOUBLE_EQ(rel.y, 0.0);
+    EXPECT_DOUBLE_EQ(e.state.StepInterval, 0.1); // until the first step
+    e.Step();
+    EXPECT_DOUBLE_EQ(e.state.StepInterval, 0.01);
+}
+
+TEST(RotatingFrameForces, CoriolisIsPerpendicularToTheRelativeVelocity)
+{
+    ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularMomentum);
+    controls.vxValue = -3;
+    controls.vyValue = 2;
+    Explorer e(controls, 1);
+    for (int n = 1; n <= 12; ++n) {
+        e.Step();
+        const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
+        const double dot = f.coriolis.x * f.velocity.x + f.coriolis.y * f.velocity.y;
+        const double scale = std::hypot(f.coriolis.x, f.coriolis.y) *
+                             std::hypot(f.velocity.x, f.velocity.y);
+        ASSERT_GT(scale, 0.0);
+        EXPECT_LT(std::abs(dot), 1e-12 * scale);
+        // the base decelerates under the body's drag: a force due to its angular acceleration
+        EXPECT_GT(std::hypot(f.baseAcceleration.x, f.baseAcceleration.y), 0.0);
+    }
+}
+
+TEST(RotatingFrameForces, ADrivenBaseHasNoAngularAccelerationForce)
+{
+    ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularVelocity);
+    controls.vxValue = -3;
+    controls.check[6] = true;
+    Explorer e(controls, 0);
+    for (int n = 1; n <= 5; ++n) {
+        e.Step();
+        const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
+        EXPECT_EQ(f.baseAcceleration.x, 0.0);
+        EXPECT_EQ(f.baseAcceleration.y, 0.0);
+    }
+}
+
+TEST(RotatingFrameForces, OnceCaughtTheBodyIsHeldByFrictionTowardTheAxis)
+{
+    ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularMomentum);
+    controls.vxValue = 4;
+    Explorer e(controls, 1);
+    while (!e.state.StuckToBase && e.state.StepIndex < 300) {
+        e.Step();
+    }
+    ASSERT_TRUE(e.state.StuckToBase);
+    e.Step();
+    const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
+    const double m = e.state.Mass;
+    const double w2 = e.state.StuckOmega * e.state.StuckOmega;
+    EXPECT_DOUBLE_EQ(f.friction.x, -m * w2 * f.position.x);
+    EXPECT_DOUBLE_EQ(f.friction.y, -m * w2 * f.position.y);
+    EXPECT_EQ(f.baseAcceleration.x, 0.0);
+}
+
+} // namespace
+} // namespace ttl

@@ -1,0 +1,143 @@
+#include "explorer/explorer_views.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace ttl {
+namespace {
+
+std::vector<Primitive> LinesOf(const Surface& s, Color color)
+{
+    std::vector<Primitive> lines;
+    std::copy_if(s.Primitives().begin(), s.Primitives().end(), std::back_inserter(lines),
+                 [&](const Primitive& p) { return p.kind == PrimitiveKind::Line && p.color == color; });
+    return lines;
+}
+
+std::string TextStartingWith(const Surface& s, const std::string& prefix)
+{
+    for (const Primitive& p : s.Primitives()) {
+        if (p.kind == PrimitiveKind::Text && p.text.rfind(prefix, 0) == 0) {
+            return p.text;
+        }
+    }
+    return {};
+}
+
+bool HasText(const Surface& s, const std::string& text)
+{
+    return TextStartingWith(s, text) == text;
+}
+
+class ExplorerViewTest : public testing::Test {
+protected:
+    ExplorerViewTest()
+    {
+        controls.check[3] = true;
+        controls.baseChoice = BaseChoice::ConstantAngularMomentum;
+        controls.rotatingFrame = true;
+        shared.BaseInfluenced = 1;
+        ResetExplorer(state, controls);
+        ScaleExplorerDiagram(picture1, state, controls.zoomValue);
+    }
+    ExplorerControls controls;
+    ExplorerState state;
+    ModelParameters shared;
+    Surface picture1;
+    Surface picture2;
+};
+
+TEST_F(ExplorerViewTest, TheInertialViewPrintsTheSameAngularMomentumAtEveryStep)
+{
+    controls.rotatingFrame = false;
+    controls.vxValue = 3;
+    ResetExplorer(state, controls);
+    std::string first;
+    for (int n = 1; n <= 40; ++n) {
+        StepInertialView(picture1, state, shared, controls);
+        const std::string printed = TextStartingWith(picture1, "L=");
+        ASSERT_FALSE(printed.empty());
+        if (first.empty()) {
+            first = printed;
+        }
+        EXPECT_EQ(printed, first) << "step " << n;
+        EXPECT_FALSE(TextStartingWith(picture1, "vRELx=").empty());
+    }
+}
+
+TEST_F(ExplorerViewTest, ARedrawDrawsTheSamePictureAsTheStep)
+{
+    controls.vxValue = -2;
+    for (int i : {2, 4, 5, 6, 7}) {
+        controls.check[static_cast<std::size_t>(i)] = true;
+    }
+    ResetExplorer(state, controls);
+    for (int n = 1; n <= 3; ++n) {
+        StepRotatingView(picture1, picture2, state, shared, controls);
+    }
+    const auto stepped = LinesOf(picture1, Color{100, 155, 150});
+    const auto steppedSmall = LinesOf(picture2, Color{100, 155, 150});
+    ASSERT_EQ(stepped.size(), 6U); // the arrow at the body and its legend sample
+    RedrawRotatingView(picture1, picture2, state, controls);
+    const auto redrawn = LinesOf(picture1, Color{100, 155, 150});
+    ASSERT_EQ(redrawn.size(), stepped.size());
+    for (std::size_t i = 0; i < redrawn.size(); ++i) {
+        EXPECT_DOUBLE_EQ(redrawn[i].x2, stepped[i].x2);
+        EXPECT_DOUBLE_EQ(redrawn[i].y2, stepped[i].y2);
+        EXPECT_EQ(redrawn[i].width, 2);
+    }
+    EXPECT_EQ(LinesOf(picture2, Color{100, 155, 150}).size(), steppedSmall.size());
+    for (const char* label : {"Coriolis Force", "Force due to base acc.", "Total Force",
+                              "Centrifugal Force", "FRICTION", "Velocity in Inertial Frame"}) {
+        EXPECT_TRUE(HasText(picture1, label)) << label;
+    }
+    EXPECT_EQ(picture1.DrawWidth(), 1);
+    EXPECT_EQ(picture1.ForeColor(), colors::Black);
+}
+
+TEST_F(ExplorerViewTest, ACaughtBodyShowsNoRelativeVelocityAndFrictionTowardTheAxis)
+{
+    controls.vxValue = 4;
+    controls.check[2] = true;
+    ResetExplorer(state, controls);
+    while (!state.StuckToBase) {
+        StepRotatingView(picture1, picture2, state, shared, controls);
+    }
+    StepRotatingView(picture1, picture2, state, shared, controls);
+    EXPECT_TRUE(LinesOf(picture1, Color{255, 0, 255}).empty());
+    EXPECT_FALSE(HasText(picture1, "Velocity in Rotating Frame"));
+    const RotatingFrameForces f = ForcesInRotatingFrame(state, controls);
+    const auto green = LinesOf(picture1, Color{0, 255, 0});
+    ASSERT_FALSE(green.empty());
+    const double m = state.Mass;
+    const double w2 = state.StuckOmega * state.StuckOmega;
+    EXPECT_NEAR(green.front().x2 - green.front().x1, -0.3 * m * w2 * f.position.x, 1e-12);
+    EXPECT_NEAR(green.front().y2 - green.front().y1, -0.3 * m * w2 * f.position.y, 1e-12);
+}
+
+TEST_F(ExplorerViewTest, BeforeTheFirstStepTheRedArrowFollowsTheScrollBars)
+{
+    controls.vxValue = 3;
+    RedrawInertialView(picture1, state, controls);
+    const auto red = LinesOf(picture1, colors::Red);
+    ASSERT_EQ(red.size(), 3U);
+    EXPECT_DOUBLE_EQ(red.front().x1, 0.0);
+    EXPECT_DOUBLE_EQ(red.front().y1, 1.0);
+    EXPECT_DOUBLE_EQ(red.front().x2, 1.5);
+    EXPECT_EQ(state.StepIndex, 0);
+}
+
+TEST_F(ExplorerViewTest, TheRotatingViewBuildsThePathStepByStep)
+{
+    for (int n = 1; n <= 7; ++n) {
+        StepRotatingView(picture1, picture2, state, shared, controls);
+    }
+    const auto circles = std::count_if(picture1.Primitives().begin(), picture1.Primitives().end(),
+                                       [](const Primitive& p) { return p.kind == PrimitiveKind::Circle; });
+    EXPECT_EQ(circles, 2 + 7); // base, hub and one marker per step
+}
+
+} // namespace
+} // namespace ttl
