@@ -2,13 +2,11 @@
 #include "turntable/orbit_graph.h"
 #include "turntable/simulation_run.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 namespace {
 
@@ -50,13 +48,3 @@ void BM_PaintOrbitWindow(benchmark::State& state)
 BENCHMARK(BM_PaintOrbitWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv); // fonts for the legend
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -242,20 +242,21 @@ void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
         DrawStartPicture(s, state, controls);
         return;
     }
+    // The path first: it only grows from step to step, so the view repaints just its newest mark.
     DrawBase(s, state);
-    const double theta = state.BaseAngle;
-    s.Line(0, 0, state.BaseRadius * std::cos(-theta), state.BaseRadius * std::sin(-theta),
-           RotatingVelocityColor);
+    for (int k = 1; k <= state.StepIndex; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        s.Circle(state.PathXR[i], state.PathYR[i], state.HubRadius, RotatingPathColor);
+    }
     // The fan of the angle the base has turned; past a full turn it is a full disc.
+    const double theta = state.BaseAngle;
     const double turned = std::min(theta, 2.0 * Pi);
     for (double phi = 0.0; phi <= turned; phi += Pi / 100.0) {
         s.Line(0, 0, state.StartRadius * std::cos(-phi), state.StartRadius * std::sin(-phi),
                FanColor);
     }
-    for (int k = 1; k <= state.StepIndex; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        s.Circle(state.PathXR[i], state.PathYR[i], state.HubRadius, RotatingPathColor);
-    }
+    s.Line(0, 0, state.BaseRadius * std::cos(-theta), state.BaseRadius * std::sin(-theta),
+           RotatingVelocityColor);
 
     const RotatingFrameForces f = ForcesInRotatingFrame(state, controls);
     const double scale = state.ForceScale;

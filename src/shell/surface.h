@@ -18,6 +18,8 @@ struct WorldWindow {
 
     // A zero or non-finite extent cannot be mapped to pixels; nothing is drawn through it.
     [[nodiscard]] bool IsDrawable() const;
+
+    friend bool operator==(const WorldWindow&, const WorldWindow&) = default;
 };
 
 struct Font {
@@ -51,6 +53,8 @@ struct Primitive {
     std::string text;
     Font font;
     WorldWindow window;
+
+    friend bool operator==(const Primitive&, const Primitive&) = default;
 };
 
 // A retained drawing with the classic picture-box model: world coordinates set by Scale,

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <vector>
 
 namespace ttl {
 namespace {
@@ -12,7 +12,7 @@ struct GuidanceRow {
     bool rotating;
     bool friction;
     BaseChoice choice;
-    std::initializer_list<int> ticked;
+    std::vector<int> ticked;
     const char* startsWith; // nullptr: the text is left unchanged
     const char* endsWith;
     Color color;

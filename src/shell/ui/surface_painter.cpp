@@ -216,13 +216,15 @@ void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map)
 
 } // namespace
 
-void PaintPrimitives(QPainter& painter, const Surface& surface, std::size_t first, QSizeF size)
+void PaintPrimitives(QPainter& painter, const Surface& surface, std::size_t first, QSizeF size,
+                     std::size_t last)
 {
     const auto& list = surface.Primitives();
+    last = std::min(last, list.size());
     // World points land on pixel centres, so thin horizontal and vertical lines stay crisp.
     painter.save();
     painter.translate(0.5, 0.5);
-    for (std::size_t i = first; i < list.size(); ++i) {
+    for (std::size_t i = first; i < last; ++i) {
         const Primitive& p = list[i];
         if (!p.window.IsDrawable()) {
             continue;
@@ -257,13 +259,22 @@ void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size)
     PaintPrimitives(painter, surface, 0, size);
 }
 
-QImage RenderSurface(const Surface& surface, QSize size, qreal devicePixelRatio)
+QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio)
 {
     const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize().expandedTo(QSize(1, 1));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(ToQColor(surface.BackColor()));
+    return image;
+}
+
+QImage RenderSurface(const Surface& surface, QSize size, qreal devicePixelRatio)
+{
+    QImage image = BlankImage(surface, size, devicePixelRatio);
     QPainter painter(&image);
-    PaintSurface(painter, surface, QSizeF(size));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    PaintPrimitives(painter, surface, 0, QSizeF(size));
     return image;
 }
 

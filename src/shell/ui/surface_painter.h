@@ -13,10 +13,15 @@ class QString;
 
 namespace ttl {
 
-// Paints primitives first..end of the surface's display list, each through the world window it
-// was drawn with, onto a device of `size` logical pixels. Primitives drawn through a degenerate
-// world window are skipped; nothing non-finite reaches the painter.
-void PaintPrimitives(QPainter& painter, const Surface& surface, std::size_t first, QSizeF size);
+// Paints primitives first..last (exclusive; by default to the end) of the surface's display list,
+// each through the world window it was drawn with, onto a device of `size` logical pixels.
+// Primitives drawn through a degenerate world window are skipped; nothing non-finite reaches the
+// painter.
+void PaintPrimitives(QPainter& painter, const Surface& surface, std::size_t first, QSizeF size,
+                     std::size_t last = static_cast<std::size_t>(-1));
+
+// An image of `size` logical pixels filled with the surface's background colour.
+QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio);
 
 // The background colour and the whole display list.
 void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size);

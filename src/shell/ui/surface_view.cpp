@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ttl {
 
 SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent)
@@ -62,23 +64,53 @@ void SurfaceView::paintEvent(QPaintEvent*)
 {
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * dpr).toSize();
-    const bool stale = m_cache.size() != pixels || m_cache.devicePixelRatio() != dpr ||
-                       m_paintedClearCount != m_surface.ClearCount() ||
-                       m_paintedCount > m_surface.Primitives().size();
-    m_lastPaintWasFull = stale;
-    if (stale) {
-        m_cache = RenderSurface(m_surface, size(), dpr);
-    } else if (m_paintedCount < m_surface.Primitives().size()) {
-        QPainter painter(&m_cache);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        PaintPrimitives(painter, m_surface, m_paintedCount, QSizeF(size()));
+    const auto& list = m_surface.Primitives();
+    const bool resized = m_snapshot.size() != pixels || m_snapshot.devicePixelRatio() != dpr ||
+                         m_snapshotBackColor != m_surface.BackColor();
+    const bool cleared =
+        m_paintedClearCount != m_surface.ClearCount() || m_painted.size() > list.size();
+    m_lastPaintWasFull = resized || cleared;
+
+    // The snapshot may keep what the new picture shares with the previous one: after a Cls, the
+    // common beginning of both lists; without one, everything, since only a Cls removes anything.
+    std::size_t stable = list.size();
+    if (cleared) {
+        stable = static_cast<std::size_t>(
+            std::mismatch(m_painted.begin(), m_painted.end(), list.begin(), list.end()).first -
+            m_painted.begin());
     }
-    m_paintedCount = m_surface.Primitives().size();
+    if (resized || stable < m_snapshotCount) {
+        m_snapshot = BlankImage(m_surface, size(), dpr);
+        m_snapshotBackColor = m_surface.BackColor();
+        m_snapshotCount = 0;
+    }
+    m_lastPaintReused = m_snapshotCount;
+    if (stable > m_snapshotCount) {
+        QPainter painter(&m_snapshot);
+        PaintRange(painter, m_snapshotCount, stable);
+        m_snapshotCount = stable;
+    }
+    if (cleared) {
+        m_painted = list;
+    } else {
+        m_painted.insert(m_painted.end(), list.begin() + static_cast<std::ptrdiff_t>(m_painted.size()),
+                         list.end());
+    }
     m_paintedClearCount = m_surface.ClearCount();
 
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), m_cache);
+    painter.drawImage(QPointF(0, 0), m_snapshot);
+    PaintRange(painter, m_snapshotCount, list.size());
+}
+
+void SurfaceView::PaintRange(QPainter& painter, std::size_t first, std::size_t last) const
+{
+    if (first >= last) {
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    PaintPrimitives(painter, m_surface, first, QSizeF(size()), last);
 }
 
 void SurfaceView::resizeEvent(QResizeEvent* event)

@@ -3,17 +3,22 @@
 #include "shell/surface.h"
 
 #include <QImage>
+
+class QPainter;
 #include <QWidget>
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 namespace ttl {
 
-// Shows a Surface. The picture is kept in a cached image and only what was added to the display
-// list since the last paint is painted onto it, so a long animation costs the same per frame at
-// its end as at its start; a Cls, a resize or a change of device pixel ratio repaints from scratch.
-// Its context menu saves or copies the picture.
+// Shows a Surface. What has been painted is kept in a snapshot image and only what was added to
+// the display list since is painted onto it, so a long animation costs the same per frame at its
+// end as at its start. After a Cls, the part of the new picture that begins exactly as the
+// previous one did stays in the snapshot: a step that clears and redraws a long path plus a few
+// arrows paints only the newest marks and the arrows. A resize or a change of device pixel ratio
+// repaints from scratch. Its context menu saves or copies the picture.
 class SurfaceView : public QWidget {
     Q_OBJECT
 
@@ -38,6 +43,8 @@ public:
 
     // Whether the last paint started from a blank picture rather than adding to the cached one.
     [[nodiscard]] bool lastPaintWasFull() const { return m_lastPaintWasFull; }
+    // How many primitives of the last fresh picture came from the snapshot of the previous one.
+    [[nodiscard]] std::size_t lastPaintReused() const { return m_lastPaintReused; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,10 +56,17 @@ private:
 
     Surface m_surface;
     std::function<void(Surface&)> m_redraw;
-    QImage m_cache;
-    std::size_t m_paintedCount = 0;
+    // Paints primitives first..last over what the painter's device already shows.
+    void PaintRange(QPainter& painter, std::size_t first, std::size_t last) const;
+
+    // The first m_snapshotCount primitives of m_painted, painted once and kept.
+    QImage m_snapshot;
+    std::size_t m_snapshotCount = 0;
+    Color m_snapshotBackColor;
+    std::vector<Primitive> m_painted; // the display list as last painted
     std::size_t m_paintedClearCount = 0;
     bool m_lastPaintWasFull = false;
+    std::size_t m_lastPaintReused = 0;
 };
 
 } // namespace ttl

@@ -1,3 +1,4 @@
+#include "shell/ui/surface_painter.h"
 #include "shell/ui/surface_view.h"
 
 #include <QFile>
@@ -87,6 +88,36 @@ TEST_F(SurfaceViewTest, ClsAndResizeRepaintFromScratch)
     const QImage larger = Grab(view);
     EXPECT_TRUE(view.lastPaintWasFull());
     EXPECT_TRUE(HasColourNear(larger, {200, 100}, Qt::red)); // the world window now spans 400 px
+}
+
+TEST_F(SurfaceViewTest, ARedrawThatRepeatsThePreviousPictureReusesItAndLooksTheSame)
+{
+    const auto drawPath = [&](int marks) {
+        Surface& s = view.surface();
+        s.Cls();
+        for (int k = 0; k < marks; ++k) {
+            s.Circle(1 + 0.1 * k, 5, 0.5, colors::Blue);
+        }
+        s.Line(10, 1, 10 + 0.1 * marks, 9, colors::Red); // an arrow that moves every step
+    };
+    drawPath(100);
+    Grab(view);
+    drawPath(101);
+    Grab(view);
+    drawPath(102);
+    const QImage reused = Grab(view);
+    EXPECT_TRUE(view.lastPaintWasFull());
+    // the snapshot holds the marks the last two pictures shared; two marks and the arrow are new
+    EXPECT_EQ(view.lastPaintReused(), 100U);
+    const QImage fresh =
+        RenderSurface(view.surface(), view.size(), 1.0).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(reused, fresh);
+
+    // a picture that no longer starts the same way is painted from scratch
+    view.surface().Cls();
+    view.surface().Line(1, 1, 2, 2, colors::Green);
+    Grab(view);
+    EXPECT_EQ(view.lastPaintReused(), 0U);
 }
 
 TEST_F(SurfaceViewTest, ResizingCallsTheRedrawWithTheNewPixelSize)

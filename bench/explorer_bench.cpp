@@ -1,0 +1,101 @@
+#include "explorer/explorer_views.h"
+#include "shell/ui/surface_view.h"
+
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Setup {
+    ttl::ExplorerControls controls;
+    ttl::ExplorerState state;
+    ttl::ModelParameters shared;
+    ttl::Surface picture1;
+    ttl::Surface picture2;
+
+    Setup(bool rotating, ttl::FoucaultMode foucault)
+    {
+        controls.rotatingFrame = rotating;
+        controls.foucault = foucault;
+        controls.check = {false, true, true, true, true, true, true, true};
+        controls.baseChoice = ttl::BaseChoice::ConstantAngularMomentum;
+        shared.BaseInfluenced = 1;
+        ttl::ResetExplorer(state, controls);
+        ttl::ScaleExplorerDiagram(picture1, state, controls.zoomValue);
+    }
+
+    void Step()
+    {
+        if (controls.rotatingFrame) {
+            ttl::StepRotatingView(picture1, picture2, state, shared, controls);
+        } else {
+            ttl::StepInertialView(picture1, state, shared, controls);
+        }
+    }
+};
+
+// One explorer step (250 sub-steps with friction, or the pendulum) and its drawing decisions.
+void BM_ExplorerStep(benchmark::State& bench)
+{
+    const bool rotating = bench.range(0) == 1;
+    const auto foucault = bench.range(1) == 1 ? ttl::FoucaultMode::Textbook : ttl::FoucaultMode::Off;
+    Setup s(rotating, foucault);
+    for (auto _ : bench) {
+        if (s.state.StepIndex >= 100) {
+            bench.PauseTiming();
+            ttl::ResetExplorer(s.state, s.controls);
+            bench.ResumeTiming();
+        }
+        s.Step();
+    }
+}
+BENCHMARK(BM_ExplorerStep)
+    ->ArgNames({"rotating", "foucault"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// A whole pendulum run: 1500 steps in the rotating frame.
+void BM_FoucaultRun1500(benchmark::State& bench)
+{
+    for (auto _ : bench) {
+        Setup s(true, ttl::FoucaultMode::Textbook);
+        for (int n = 0; n < ttl::MaxExplorerSteps; ++n) {
+            s.Step();
+        }
+        benchmark::DoNotOptimize(s.state.PathXR);
+    }
+}
+BENCHMARK(BM_FoucaultRun1500)->Unit(benchmark::kMillisecond);
+
+// One tick of a continuous pendulum run near the end of its histories, the costliest frame:
+// the step, then the 800 x 800 diagram's view repainting what changed (the path's snapshot is
+// reused; the arrows, the fan and the newest marks are painted). At one tick every 25 ms, the
+// share of a core is this time / 25 ms.
+void BM_FoucaultTickLate(benchmark::State& bench)
+{
+    Setup s(true, ttl::FoucaultMode::Textbook);
+    for (int n = 0; n < 1400; ++n) {
+        s.Step();
+    }
+    ttl::SurfaceView view;
+    view.resize(800, 800);
+    view.surface() = s.picture1;
+    QImage screen(800, 800, QImage::Format_ARGB32_Premultiplied);
+    view.render(&screen);
+    for (auto _ : bench) {
+        if (s.state.StepIndex >= ttl::MaxExplorerSteps) {
+            bench.PauseTiming();
+            s.state.StepIndex = 1400;
+            bench.ResumeTiming();
+        }
+        ttl::StepRotatingView(view.surface(), s.picture2, s.state, s.shared, s.controls);
+        view.render(&screen);
+    }
+}
+BENCHMARK(BM_FoucaultTickLate)->Unit(benchmark::kMillisecond);
+
+} // namespace
