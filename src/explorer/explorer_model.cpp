@@ -10,11 +10,8 @@ using namespace state_index;
 
 BodyOnBase CarriedByBase(Vec2 position, double omega, double time)
 {
-    // A clockwise turn by omega * time, and the velocity of that point of the base.
-    const double turn = omega * time;
-    const double x = position.x * std::cos(turn) + position.y * std::sin(turn);
-    const double y = -position.x * std::sin(turn) + position.y * std::cos(turn);
-    return {omega * y, -omega * x, x, y, omega};
+    const Vec2 p = TurnedClockwise(position, omega * time);
+    return {omega * p.y, -omega * p.x, p.x, p.y, omega};
 }
 
 AdvanceResult AdvanceBodyOnBase(const ModelParameters& startModel, BodyOnBase start, double dt,

@@ -33,6 +33,11 @@ struct SimulationSeries {
     std::vector<double> BaseAngle;
     std::vector<double> PositionRotatingX, PositionRotatingY;
     std::vector<double> VelocityRotatingX, VelocityRotatingY; // relative velocity, rotating axes
+    // Work done on the body from the start, in the rotating frame by friction, the centrifugal
+    // force and the force due to the base's angular acceleration, and their sum; in the inertial
+    // frame by friction.
+    std::vector<double> WorkFrictionRotating, WorkCentrifugal, WorkBaseAcceleration;
+    std::vector<double> WorkTotalRotating, WorkFrictionInertial;
 
     void Resize(std::size_t size);
 };
@@ -42,6 +47,11 @@ struct SimulationResult {
     double TimeStep = 0.0;    // dt
     double TotalTime = 0.0;   // T
     double StartRadius = 1.0; // R0
+    int PeriodCount = 0;        // P: T = P * pi / 4
+    double Mass = 0.0;          // m
+    double FrictionDecel = 0.0; // mu * g
+    double InitialOmega = 0.0;  // omega0
+    bool BaseInfluenced = false;
     int intervalValue = 0;    // the timeinterval value after the step cap
     bool intervalCapped = false;
     std::optional<int> restStep; // first step at which a free base carries the body again
@@ -50,8 +60,13 @@ struct SimulationResult {
 
 inline constexpr int MaxStepCount = 5000;
 
-// Integrates the body on the turntable from rest on the base at distance R0 = 1 from the axis.
+// Integrates the body on the turntable from rest on the base at distance R0 = 1 from the axis,
+// accumulating the work of every force in both frames as it goes.
 // Sets the shared parameters a run owns (mass, friction, inertia, omega0, L0, omega, free base).
 SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& inputs);
+
+// Kinetic energy of the body at step i, in the inertial and in the rotating frame.
+double KineticEnergyInertial(const SimulationResult& run, std::size_t i);
+double KineticEnergyRotating(const SimulationResult& run, std::size_t i);
 
 } // namespace ttl

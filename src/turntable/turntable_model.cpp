@@ -11,6 +11,13 @@ Vec2 RelativeVelocity(const TurntableState& y, double omega)
     return {y[Vx] - omega * y[Y], y[Vy] + omega * y[X]};
 }
 
+Vec2 TurnedClockwise(Vec2 point, double angle)
+{
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    return {point.x * c + point.y * s, -point.x * s + point.y * c};
+}
+
 Vec2 IntoRotatingAxes(Vec2 v, double theta)
 {
     const double c = std::cos(theta);

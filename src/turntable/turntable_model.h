@@ -28,6 +28,9 @@ struct Vec2 {
 // positive omega, so the point under the body moves with (omega*y, -omega*x).
 Vec2 RelativeVelocity(const TurntableState& y, double omega);
 
+// A point of the base after the base has turned clockwise by `angle`.
+Vec2 TurnedClockwise(Vec2 point, double angle);
+
 // An inertial vector in the axes of a base that has turned clockwise by theta.
 Vec2 IntoRotatingAxes(Vec2 v, double theta);
 
