@@ -28,9 +28,15 @@ void Surface::Scale(double x1, double y1, double x2, double y2)
     m_window = WorldWindow{x1, y1, x2 - x1, y2 - y1};
 }
 
+void Surface::Add(Primitive primitive)
+{
+    (m_autoRedraw ? m_primitives : m_transient).push_back(std::move(primitive));
+}
+
 void Surface::Cls()
 {
     m_primitives.clear();
+    m_transient.clear();
     m_currentX = 0.0;
     m_currentY = 0.0;
     ++m_clearCount;
@@ -59,7 +65,7 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
     p.y1 = y1;
     p.x2 = x2;
     p.y2 = y2;
-    m_primitives.push_back(std::move(p));
+    Add(std::move(p));
 }
 
 void Surface::LineTo(double x2, double y2, std::optional<Color> color)
@@ -80,7 +86,7 @@ void Surface::FilledBox(double x1, double y1, double x2, double y2, Color color)
     p.x2 = x2;
     p.y2 = y2;
     p.filled = true;
-    m_primitives.push_back(std::move(p));
+    Add(std::move(p));
 }
 
 void Surface::Circle(double x, double y, double radius, std::optional<Color> color)
@@ -95,7 +101,7 @@ void Surface::Circle(double x, double y, double radius, std::optional<Color> col
     p.y1 = y;
     p.radius = std::abs(radius);
     p.filled = m_fillStyle == ttl::FillStyle::Solid;
-    m_primitives.push_back(std::move(p));
+    Add(std::move(p));
 }
 
 void Surface::Arc(double x, double y, double radius, double startAngle, double endAngle,
@@ -113,7 +119,7 @@ void Surface::Arc(double x, double y, double radius, double startAngle, double e
     p.startAngle = startAngle;
     p.endAngle = endAngle;
     p.filled = m_fillStyle == ttl::FillStyle::Solid;
-    m_primitives.push_back(std::move(p));
+    Add(std::move(p));
 }
 
 void Surface::PSet(double x, double y, std::optional<Color> color)
@@ -126,7 +132,7 @@ void Surface::PSet(double x, double y, std::optional<Color> color)
     Primitive p = Begin(PrimitiveKind::Point, color);
     p.x1 = x;
     p.y1 = y;
-    m_primitives.push_back(std::move(p));
+    Add(std::move(p));
 }
 
 void Surface::Print(const std::string& text)
@@ -137,7 +143,7 @@ void Surface::Print(const std::string& text)
         p.y1 = m_currentY;
         p.text = text;
         p.font = m_font;
-        m_primitives.push_back(std::move(p));
+        Add(std::move(p));
     }
     m_currentX = m_window.left;
     if (m_pixelHeight > 0 && m_window.IsDrawable()) {

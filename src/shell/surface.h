@@ -114,12 +114,21 @@ public:
     [[nodiscard]] int PixelHeight() const { return m_pixelHeight; }
     void SetPixelSize(int width, int height);
 
+    // With AutoRedraw on (the default) drawings persist. With it off they go to a transient
+    // layer shown over the persistent picture until ClearTransient or Cls: an animation's moving
+    // arrows, erased by clearing rather than by drawing over them in the background colour.
+    [[nodiscard]] bool AutoRedraw() const { return m_autoRedraw; }
+    void SetAutoRedraw(bool on) { m_autoRedraw = on; }
+    void ClearTransient() { m_transient.clear(); }
+
     [[nodiscard]] const std::vector<Primitive>& Primitives() const { return m_primitives; }
+    [[nodiscard]] const std::vector<Primitive>& TransientPrimitives() const { return m_transient; }
     // Counts the Cls calls, so that a view knows when its cached picture is stale.
     [[nodiscard]] std::size_t ClearCount() const { return m_clearCount; }
 
 private:
     Primitive Begin(PrimitiveKind kind, std::optional<Color> color) const;
+    void Add(Primitive primitive);
 
     WorldWindow m_window;
     double m_currentX = 0.0;
@@ -133,6 +142,8 @@ private:
     int m_pixelWidth = 0;
     int m_pixelHeight = 0;
     std::vector<Primitive> m_primitives;
+    std::vector<Primitive> m_transient;
+    bool m_autoRedraw = true;
     std::size_t m_clearCount = 0;
 };
 

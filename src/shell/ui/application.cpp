@@ -137,6 +137,7 @@ RotatingScreen& Application::rotating()
 {
     return Lazy(m_rotating, [this](RotatingScreen& s) {
         OnClick(s, "Command1", [this] {
+            Simulation().StopAnimations();
             EISAGOGIKI().show();
             rotating().hide();
             xronikh().hide();
@@ -144,6 +145,11 @@ RotatingScreen& Application::rotating()
         OnClick(s, "telos", EndProgram);
         OnClick(s, "epanalipsi", [this] { Simulation().Repeat(); });
         OnClick(s, "gonxro", [this] { Simulation().ShowBaseAngleGraph(); });
+        OnClick(s, "goniakiarxi", [this] { Simulation().ShowAngularVelocityGraph(); });
+        OnClick(s, "Grafikhvel", [this] { Simulation().ShowVelocityGraph(); });
+        OnClick(s, "enarxixronou", [this] { Simulation().StartVectorsAnimation(); });
+        OnClick(s, "xronotroxia", [this] { Simulation().StartOrbitAnimation(); });
+        OnClick(s, "base_centrafugalwork", [this] { Simulation().ShowWorkEnergyGraph(); });
     });
 }
 
@@ -179,7 +185,10 @@ SurfaceView& Application::xronoorbit()
 
 WorkEnergyWindow& Application::base_centrafugal()
 {
-    return Lazy(m_base_centrafugal, [](WorkEnergyWindow& s) { s.resize(640, 400); });
+    return Lazy(m_base_centrafugal, [this](WorkEnergyWindow& s) {
+        PlaceWindow(s, {0.0, 0.0, 0.9, 0.5});
+        OnClick(s, "Command1", [this] { Simulation().ToggleWorkRange(); });
+    });
 }
 
 QWidget& Application::energitiki()
@@ -197,7 +206,11 @@ SimulationActivity& Application::Simulation()
             m_parameters, SimulationWindows{[this]() -> RotatingScreen& { return rotating(); },
                                             [this]() -> SurfaceView& { return x_ygraph(); },
                                             [this]() -> SurfaceView& { return goniaxronos(); },
-                                            [this]() -> SurfaceView& { return xronoorbit(); }});
+                                            [this]() -> SurfaceView& { return xronoorbit(); },
+                              [this]() -> SurfaceView& { return goniakigraph(); },
+                              [this]() -> SurfaceView& { return velocitytimes(); },
+                              [this]() -> SurfaceView& { return xronikh(); },
+                              [this]() -> WorkEnergyWindow& { return base_centrafugal(); }});
     }
     return *m_simulation;
 }

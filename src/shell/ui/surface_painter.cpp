@@ -216,10 +216,9 @@ void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map)
 
 } // namespace
 
-void PaintPrimitives(QPainter& painter, const Surface& surface, std::size_t first, QSizeF size,
-                     std::size_t last)
+void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std::size_t first,
+                     QSizeF size, std::size_t last)
 {
-    const auto& list = surface.Primitives();
     last = std::min(last, list.size());
     // World points land on pixel centres, so thin horizontal and vertical lines stay crisp.
     painter.save();
@@ -256,7 +255,8 @@ void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size)
     painter.fillRect(QRectF(QPointF(0, 0), size), ToQColor(surface.BackColor()));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintPrimitives(painter, surface, 0, size);
+    PaintPrimitives(painter, surface.Primitives(), 0, size);
+    PaintPrimitives(painter, surface.TransientPrimitives(), 0, size);
 }
 
 QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio)
@@ -272,9 +272,7 @@ QImage RenderSurface(const Surface& surface, QSize size, qreal devicePixelRatio)
 {
     QImage image = BlankImage(surface, size, devicePixelRatio);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintPrimitives(painter, surface, 0, QSizeF(size));
+    PaintSurface(painter, surface, QSizeF(size));
     return image;
 }
 

@@ -5,6 +5,7 @@
 #include <QSizeF>
 
 #include <cstddef>
+#include <vector>
 
 class QImage;
 class QPainter;
@@ -17,13 +18,13 @@ namespace ttl {
 // each through the world window it was drawn with, onto a device of `size` logical pixels.
 // Primitives drawn through a degenerate world window are skipped; nothing non-finite reaches the
 // painter.
-void PaintPrimitives(QPainter& painter, const Surface& surface, std::size_t first, QSizeF size,
-                     std::size_t last = static_cast<std::size_t>(-1));
+void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std::size_t first,
+                     QSizeF size, std::size_t last = static_cast<std::size_t>(-1));
 
 // An image of `size` logical pixels filled with the surface's background colour.
 QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio);
 
-// The background colour and the whole display list.
+// The background colour, the whole display list and the transient layer over it.
 void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size);
 
 // The surface as an image of `size` logical pixels at the given device pixel ratio.

@@ -101,6 +101,12 @@ void SurfaceView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), m_snapshot);
     PaintRange(painter, m_snapshotCount, list.size());
+    const auto& transient = m_surface.TransientPrimitives();
+    if (!transient.empty()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        PaintPrimitives(painter, transient, 0, QSizeF(size()));
+    }
 }
 
 void SurfaceView::PaintRange(QPainter& painter, std::size_t first, std::size_t last) const
@@ -110,7 +116,7 @@ void SurfaceView::PaintRange(QPainter& painter, std::size_t first, std::size_t l
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintPrimitives(painter, m_surface, first, QSizeF(size()), last);
+    PaintPrimitives(painter, m_surface.Primitives(), first, QSizeF(size()), last);
 }
 
 void SurfaceView::resizeEvent(QResizeEvent* event)

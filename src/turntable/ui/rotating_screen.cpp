@@ -103,7 +103,6 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
         graphLayout->addWidget(button, row, 0, Qt::AlignTop);
         graphLayout->addWidget(MakeLabel(graphs, r.label, QString::fromUtf8(r.explanation)), row,
                                1);
-        button->setEnabled(QLatin1String(r.button) == QLatin1String("gonxro"));
         ++row;
     }
     graphLayout->setColumnStretch(1, 1);

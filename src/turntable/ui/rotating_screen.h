@@ -13,7 +13,7 @@ namespace ttl {
 
 // "Simulation of both frames - Variables": the parameters of a simulation run, REPEAT, and the
 // buttons that open the graphs of the last run. Where the buttons lead is the application's
-// navigation; graph buttons whose graphs are not drawn yet stay disabled.
+// navigation.
 class RotatingScreen : public QWidget {
     Q_OBJECT
 

@@ -2,16 +2,45 @@
 
 #include "shell/ui/screen_placement.h"
 #include "shell/ui/surface_view.h"
+#include "shell/ui/animation_player.h"
+#include "shell/ui/controls.h"
+#include "turntable/animations.h"
 #include "turntable/orbit_graph.h"
+#include "turntable/time_graphs.h"
+#include "turntable/ui/work_energy_window.h"
 #include "turntable/ui/rotating_screen.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
 
 namespace ttl {
 
 namespace {
 constexpr Placement RotatingPlacement{0.0, 0.5, 0.85, 0.5};
 constexpr Placement OrbitPlacement{0.0, 0.0, 0.5, 0.5};
+constexpr Placement OrbitAnimationPlacement{0.5, 0.0, 0.5, 0.5};
+// A few milliseconds a frame: the pace of the classroom version's busy loop, without blocking.
+constexpr int FrameIntervalMs = 4;
+
+void ShowOnTop(QWidget& window)
+{
+    window.show();
+    window.raise();
+}
+
+// Square, at the top left, three fifths of the screen's height on a side.
+void PlaceSquare(QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const int side = area.height() * 3 / 5;
+    window.setGeometry(area.left(), area.top(), side, side);
+}
 } // namespace
 
 SimulationActivity::SimulationActivity(ModelParameters& parameters, SimulationWindows windows)
@@ -19,8 +48,37 @@ SimulationActivity::SimulationActivity(ModelParameters& parameters, SimulationWi
 {
 }
 
+SimulationActivity::~SimulationActivity() = default;
+
+AnimationPlayer& SimulationActivity::VectorsPlayer()
+{
+    if (!m_vectorsPlayer) {
+        m_vectorsPlayer = std::make_unique<AnimationPlayer>(m_windows.vectors(), FrameIntervalMs);
+    }
+    return *m_vectorsPlayer;
+}
+
+AnimationPlayer& SimulationActivity::OrbitPlayer()
+{
+    if (!m_orbitPlayer) {
+        m_orbitPlayer = std::make_unique<AnimationPlayer>(m_windows.orbitAnimation(), FrameIntervalMs);
+    }
+    return *m_orbitPlayer;
+}
+
+void SimulationActivity::StopAnimations()
+{
+    if (m_vectorsPlayer) {
+        m_vectorsPlayer->Stop();
+    }
+    if (m_orbitPlayer) {
+        m_orbitPlayer->Stop();
+    }
+}
+
 void SimulationActivity::RunSimulation()
 {
+    StopAnimations(); // they read the series this run replaces
     RotatingScreen& screen = m_windows.rotating();
     m_lastRun = ttl::RunSimulation(m_parameters, screen.inputs());
     const SimulationResult& run = *m_lastRun;
@@ -53,6 +111,7 @@ void SimulationActivity::RunSimulation()
 
 void SimulationActivity::Repeat()
 {
+    StopAnimations();
     SurfaceView& animation = m_windows.orbitAnimation();
     Surface& surface = animation.surface();
     surface.FilledBox(surface.ScaleLeft(), surface.ScaleTop(),
@@ -68,6 +127,90 @@ void SimulationActivity::ShowBaseAngleGraph()
     SurfaceView& angle = m_windows.baseAngle();
     angle.show();
     angle.raise();
+}
+
+} // namespace ttl
+
+namespace ttl {
+
+void SimulationActivity::ShowAngularVelocityGraph()
+{
+    SurfaceView& window = m_windows.angularVelocity();
+    if (m_lastRun) {
+        DrawAngularVelocityGraph(window.surface(), *m_lastRun);
+    }
+    window.update();
+    ShowOnTop(window);
+}
+
+void SimulationActivity::ShowVelocityGraph()
+{
+    SurfaceView& window = m_windows.velocities();
+    if (m_lastRun) {
+        DrawVelocityGraph(window.surface(), *m_lastRun);
+    }
+    window.update();
+    ShowOnTop(window);
+}
+
+void SimulationActivity::StartVectorsAnimation()
+{
+    SurfaceView& window = m_windows.vectors();
+    PlaceSquare(window);
+    ShowOnTop(window);
+    if (!m_lastRun) {
+        return;
+    }
+    m_vectorsAnimation = std::make_unique<VectorsAnimation>(*m_lastRun);
+    m_vectorsAnimation->Begin(window.surface());
+    window.update();
+    VectorsPlayer().Start(m_vectorsAnimation->FrameCount(), [this, &window](int i) {
+        m_vectorsAnimation->DrawFrame(window.surface(), i);
+    });
+}
+
+void SimulationActivity::StartOrbitAnimation()
+{
+    SurfaceView& window = m_windows.orbitAnimation();
+    PlaceWindow(window, OrbitAnimationPlacement);
+    ShowOnTop(window);
+    if (!m_lastRun) {
+        return;
+    }
+    m_orbitAnimation = std::make_unique<OrbitAnimation>(*m_lastRun);
+    m_orbitAnimation->Begin(window.surface());
+    window.update();
+    OrbitPlayer().Start(
+        m_orbitAnimation->FrameCount(),
+        [this, &window](int i) { m_orbitAnimation->DrawFrame(window.surface(), i); },
+        [this, &window] { m_orbitAnimation->Finish(window.surface()); });
+}
+
+void SimulationActivity::ShowWorkEnergyGraph()
+{
+    WorkEnergyWindow& window = m_windows.workEnergy();
+    m_workView.halfMaximum = true;
+    window.SetRangeCaption(ToQString(m_workView.ButtonCaption()));
+    if (m_lastRun) {
+        m_workRange = ComputeWorkRange(*m_lastRun);
+        DrawWorkEnergyGraph(window.surface(), *m_lastRun, m_workRange.max, m_workRange.min, false);
+    }
+    window.update();
+    ShowOnTop(window);
+}
+
+void SimulationActivity::ToggleWorkRange()
+{
+    WorkEnergyWindow& window = m_windows.workEnergy();
+    const bool halve = m_workView.halfMaximum;
+    m_workView.halfMaximum = !halve;
+    window.SetRangeCaption(ToQString(m_workView.ButtonCaption()));
+    if (m_lastRun) {
+        const double factor = halve ? 0.5 : 1.0;
+        DrawWorkEnergyGraph(window.surface(), *m_lastRun, factor * m_workRange.max,
+                            factor * m_workRange.min, true);
+    }
+    window.update();
 }
 
 } // namespace ttl

@@ -2,14 +2,20 @@
 
 #include "turntable/model_parameters.h"
 #include "turntable/simulation_run.h"
+#include "turntable/work_energy_graph.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace ttl {
 
+class AnimationPlayer;
+class OrbitAnimation;
+class VectorsAnimation;
 class RotatingScreen;
 class SurfaceView;
+class WorkEnergyWindow;
 
 // The windows of the simulation, created by their owner on first use.
 struct SimulationWindows {
@@ -17,6 +23,10 @@ struct SimulationWindows {
     std::function<SurfaceView&()> orbits;         // x_ygraph
     std::function<SurfaceView&()> baseAngle;      // goniaxronos
     std::function<SurfaceView&()> orbitAnimation; // xronoorbit
+    std::function<SurfaceView&()> angularVelocity; // goniakigraph
+    std::function<SurfaceView&()> velocities; // velocitytimes
+    std::function<SurfaceView&()> vectors; // xronikh
+    std::function<WorkEnergyWindow&()> workEnergy; // base_centrafugal
 };
 
 // Runs the turntable simulation from the simulation screen's controls and draws its windows;
@@ -24,6 +34,9 @@ struct SimulationWindows {
 class SimulationActivity {
 public:
     SimulationActivity(ModelParameters& parameters, SimulationWindows windows);
+    ~SimulationActivity();
+    SimulationActivity(const SimulationActivity&) = delete;
+    SimulationActivity& operator=(const SimulationActivity&) = delete;
 
     // Reads the controls, runs, places and shows the simulation screen and the orbit window,
     // draws the angle-of-base window (shown by its button) and beeps once if a free base has
@@ -34,6 +47,18 @@ public:
     void Repeat();
 
     void ShowBaseAngleGraph();
+    void ShowAngularVelocityGraph();
+    void ShowVelocityGraph();
+    void StartVectorsAnimation();
+    void StartOrbitAnimation();
+    // The main button: full range; the window's own button halves it and restores it.
+    void ShowWorkEnergyGraph();
+    void ToggleWorkRange();
+    // BACK and REPEAT stop a running animation.
+    void StopAnimations();
+
+    [[nodiscard]] AnimationPlayer& VectorsPlayer();
+    [[nodiscard]] AnimationPlayer& OrbitPlayer();
 
     [[nodiscard]] const std::optional<SimulationResult>& LastRun() const { return m_lastRun; }
 
@@ -45,6 +70,13 @@ private:
     SimulationWindows m_windows;
     std::optional<SimulationResult> m_lastRun;
     std::function<void()> m_beep;
+    // The animations read the last run; a new run stops them first.
+    std::unique_ptr<VectorsAnimation> m_vectorsAnimation;
+    std::unique_ptr<OrbitAnimation> m_orbitAnimation;
+    std::unique_ptr<AnimationPlayer> m_vectorsPlayer;
+    std::unique_ptr<AnimationPlayer> m_orbitPlayer;
+    WorkRange m_workRange;
+    WorkGraphView m_workView;
 };
 
 } // namespace ttl

@@ -15,11 +15,23 @@ WorkEnergyWindow::WorkEnergyWindow(QWidget* parent) : SurfaceView(parent)
     m_command1->adjustSize();
 }
 
+void WorkEnergyWindow::SetRangeCaption(const QString& caption)
+{
+    m_command1->setText(caption);
+    m_command1->adjustSize();
+    PlaceButton();
+}
+
 void WorkEnergyWindow::resizeEvent(QResizeEvent* event)
 {
     SurfaceView::resizeEvent(event);
+    PlaceButton();
+}
+
+void WorkEnergyWindow::PlaceButton()
+{
     // The button sits in the top-right corner, over the drawing.
-    m_command1->move(width() - m_command1->width() - 8, 8);
+    m_command1->move(width() - m_command1->width(), 0);
 }
 
 } // namespace ttl

@@ -15,11 +15,14 @@ public:
     explicit WorkEnergyWindow(QWidget* parent = nullptr);
 
     [[nodiscard]] QPushButton& RangeButton() { return *m_command1; }
+    void SetRangeCaption(const QString& caption);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void PlaceButton();
+
     QPushButton* m_command1 = nullptr;
 };
 

@@ -1,0 +1,168 @@
+#include "turntable/time_graphs.h"
+
+#include "shell/axis_ticks.h"
+#include "shell/number_format.h"
+#include "turntable/turntable_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ttl {
+
+namespace {
+
+const double Pi = 4.0 * std::atan(1.0);
+
+void PrintAt(Surface& s, double x, double y, const std::string& text)
+{
+    s.SetCurrentX(x);
+    s.SetCurrentY(y);
+    s.Print(text);
+}
+
+// A row of eight points from x0 to x1, the legend sample of a dotted curve.
+void PointRow(Surface& s, double x0, double x1, double y, int width)
+{
+    s.SetDrawWidth(width);
+    for (int k = 0; k < 8; ++k) {
+        s.PSet(x0 + k * (x1 - x0) / 8.0, y);
+    }
+    s.SetDrawWidth(1);
+}
+
+void Segment(Surface& s, const std::vector<double>& values, std::size_t i, double x0, double x1,
+             Color color)
+{
+    s.Line(x0, values[i], x1, values[i + 1], color);
+}
+
+void Reset(Surface& s)
+{
+    s.SetDrawWidth(1);
+    s.SetDrawStyle(DrawStyle::Solid);
+    s.SetForeColor(colors::Black);
+}
+
+} // namespace
+
+void DrawAngularVelocityGraph(Surface& s, const SimulationResult& run)
+{
+    s.Cls();
+    Reset(s);
+    const int n = run.StepCount;
+    const double dt = run.TimeStep;
+    const double t = n * dt;
+    const double w0 = run.InitialOmega;
+    if (n <= 15) {
+        return; // before any run there is nothing to plot
+    }
+    s.Scale(-t / 10.0, 1.5 * w0, 1.1 * t, -0.2 * w0);
+    AxisTicks(s, t, -t / 10.0, w0, 0.0);
+    s.Line(-run.PeriodCount * dt / 20.0, 0.0, t, 0.0);
+    s.Line(0.0, -w0, 0.0, w0);
+
+    const SimulationSeries& series = run.series;
+    for (int i = 1; i <= n - 15; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        Segment(s, series.BaseOmegaByEquations, k, i * dt, (i + 1) * dt, colors::Red);
+        if (i % 50 == 0) {
+            s.SetDrawWidth(3);
+            s.PSet(i * dt, series.BaseOmegaByMomentum[k], colors::Blue);
+            s.SetDrawWidth(1);
+        }
+    }
+
+    const double a = n * dt / 4.0;
+    const double b = n * dt / 2.0;
+    s.SetForeColor(colors::Red);
+    PrintAt(s, b, 1.1 * w0, "Angular velocity calculated by the motion equations");
+    s.Line(a, 1.05 * w0, b, 1.05 * w0);
+    s.SetForeColor(colors::Blue);
+    PointRow(s, a, b, 1.28 * w0, 4);
+    PrintAt(s, b, 1.3 * w0, "Angular velocity calculated by Angular Momentum conservation");
+    s.SetForeColor(colors::Black);
+    PrintAt(s, b, 0.3 * w0,
+            "\u03C9 final = " +
+                FormatNumber(series.BaseOmegaByMomentum[static_cast<std::size_t>(n - 15)], "0.00"));
+}
+
+void DrawVelocityGraph(Surface& s, const SimulationResult& run)
+{
+    s.Cls();
+    Reset(s);
+    const int n = run.StepCount;
+    const double p = run.PeriodCount;
+    if (n <= 5) {
+        return;
+    }
+    const SimulationSeries& series = run.series;
+    double vmax = 0.0;
+    for (int i = 1; i <= n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        vmax = std::max(vmax, std::hypot(series.VelocityRotatingX[k], series.VelocityRotatingY[k]));
+    }
+    s.Scale(-p * Pi / 10.0, 1.1 * vmax, 4.0 * p * Pi, -1.1 * vmax);
+    AxisTicks(s, 2.0 * p * Pi, 0.0, vmax, -vmax);
+    s.Line(-p * Pi / 10.0, 0.0, 2.0 * p * Pi, 0.0);
+    s.Line(0.0, -5.0 * run.StartRadius, 0.0, 5.0 * run.StartRadius);
+
+    // The run spans 0 to 2*P*pi on this axis.
+    const double h = 2.0 * p * Pi / n;
+    for (int i = 1; i <= n - 5; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double x0 = i * h;
+        const double x1 = (i + 1) * h;
+        s.SetDrawWidth(3);
+        Segment(s, series.VelocityInertialX, k, x0, x1, colors::Red);
+        s.SetDrawWidth(1);
+        Segment(s, series.VelocityInertialY, k, x0, x1, colors::Black);
+        Segment(s, series.VelocityRotatingX, k, x0, x1, colors::Green);
+        s.SetDrawWidth(4);
+        Segment(s, series.VelocityRotatingY, k, x0, x1, colors::Blue);
+        s.SetDrawWidth(1);
+        if (i % 50 == 0) {
+            const TurntableState y{series.VelocityInertialX[k], series.VelocityInertialY[k],
+                                   series.PositionInertialX[k], series.PositionInertialY[k], 0, 0, 0};
+            const Vec2 rel = RelativeVelocity(y, series.BaseOmegaByMomentum[k]);
+            s.SetDrawWidth(2);
+            s.PSet(x0, rel.x, colors::Green);
+            s.SetDrawWidth(3);
+            s.PSet(x0, rel.y, colors::Black);
+            s.SetDrawWidth(1);
+        }
+    }
+
+    struct Entry {
+        const char* text;
+        Color color;
+        bool line;
+        int width;
+    };
+    const Entry entries[] = {
+        {"VX Inertial frame", colors::Red, true, 3},
+        {"VY Intertial frame", colors::Black, true, 1},
+        {"VX ROTATING FRAME", colors::Green, true, 1},
+        {"VY rotating frame", colors::Blue, true, 5},
+        {"Vrelative X INERTIAL", colors::Green, false, 4},
+        {"Vrelatvie Y INERTIAL", colors::Black, false, 4},
+    };
+    const double bottom = s.ScaleTop() + s.ScaleHeight();
+    const double height = -s.ScaleHeight();
+    for (int k = 1; k <= 6; ++k) {
+        const Entry& e = entries[k - 1];
+        const double y = bottom + k * height / 10.0;
+        s.SetForeColor(e.color);
+        PrintAt(s, 2.88 * p * Pi, y, e.text);
+        const double sampleY = y - 0.02 * height;
+        if (e.line) {
+            s.SetDrawWidth(e.width);
+            s.Line(2.2 * p * Pi, sampleY, 2.8 * p * Pi, sampleY);
+            s.SetDrawWidth(1);
+        } else {
+            PointRow(s, 2.2 * p * Pi, 2.8 * p * Pi, sampleY, e.width);
+        }
+    }
+    Reset(s);
+}
+
+} // namespace ttl

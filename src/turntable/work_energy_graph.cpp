@@ -1,0 +1,181 @@
+#include "turntable/work_energy_graph.h"
+
+#include "shell/axis_ticks.h"
+#include "shell/number_format.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ttl {
+
+namespace {
+
+const double Pi = 4.0 * std::atan(1.0);
+constexpr Color KineticInertialColor{0, 5, 5};
+constexpr int UnplottedTail = 10;
+
+struct Marks {
+    double w; // the world window's width
+    double h; // its height
+};
+
+void Triangle(Surface& s, double x, double y, Marks m)
+{
+    const double dx = m.w / 300.0;
+    const double dy = m.h / 50.0;
+    s.Line(x - dx, y - dy / 2.0, x + dx, y - dy / 2.0);
+    s.Line(x + dx, y - dy / 2.0, x, y + dy / 2.0);
+    s.Line(x, y + dy / 2.0, x - dx, y - dy / 2.0);
+}
+
+void SmallCircle(Surface& s, double x, double y, Marks m)
+{
+    s.Circle(x, y, m.w / 400.0);
+}
+
+void PrintAt(Surface& s, double x, double y, const std::string& text)
+{
+    s.SetCurrentX(x);
+    s.SetCurrentY(y);
+    s.Print(text);
+}
+
+} // namespace
+
+WorkRange ComputeWorkRange(const SimulationResult& run)
+{
+    WorkRange range;
+    const SimulationSeries& s = run.series;
+    for (int i = 1; i <= run.StepCount - UnplottedTail; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        for (double w : {s.WorkBaseAcceleration[k], s.WorkCentrifugal[k]}) {
+            range.max = std::max(range.max, w);
+            range.min = std::min(range.min, w);
+        }
+    }
+    if (range.min == 0.0) {
+        range.min = -range.max / 3.0;
+    }
+    return range;
+}
+
+void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, double yMin,
+                         bool fromWindowButton)
+{
+    s.Cls();
+    s.SetDrawWidth(1);
+    s.SetDrawStyle(DrawStyle::Solid);
+    s.SetForeColor(colors::Black);
+    const int n = run.StepCount;
+    const double dt = run.TimeStep;
+    const double t = run.PeriodCount * Pi / 4.0;
+    if (n <= UnplottedTail || !(yMax > yMin)) {
+        return; // no run, or no work at all: nothing to plot
+    }
+    s.Scale(-t / 6.0, 1.5 * yMax, 2.1 * t, 1.5 * yMin);
+    const Marks marks{s.ScaleWidth(), -s.ScaleHeight()};
+    const double height = -s.ScaleHeight();
+    const double bottom = s.ScaleTop() + s.ScaleHeight();
+    AxisTicks(s, t, 0.0, 1.3 * yMax, 1.3 * yMin);
+
+    const int s1 = std::max(1, static_cast<int>(std::lround(n / 18.0)));
+    const int s2 = std::max(1, static_cast<int>(std::lround(n / 14.0)));
+    const SimulationSeries& w = run.series;
+    for (int i = 1; i <= n - UnplottedTail; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double x = i * dt;
+        if (run.BaseInfluenced) {
+            s.SetDrawWidth(2);
+            s.Line(x, w.WorkBaseAcceleration[k], x + dt, w.WorkBaseAcceleration[k + 1], colors::Red);
+            s.SetDrawWidth(1);
+        }
+        if (i % s1 == 0) {
+            s.SetDrawWidth(3);
+            s.PSet(x, KineticEnergyInertial(run, k), KineticInertialColor);
+            s.SetDrawWidth(1);
+        }
+        s.SetDrawWidth(3);
+        s.Line(x, w.WorkCentrifugal[k], x + dt, w.WorkCentrifugal[k + 1], colors::Green);
+        s.SetDrawWidth(1);
+        s.PSet(x, w.WorkFrictionRotating[k]);
+        s.PSet(x, w.WorkTotalRotating[k], colors::Blue);
+        if (i % s2 == 0) {
+            Triangle(s, x, KineticEnergyRotating(run, k), marks);
+            SmallCircle(s, x, w.WorkFrictionInertial[k], marks);
+        }
+    }
+    s.Line(0.0, 1.3 * yMin, 0.0, 1.3 * yMax);
+    s.Line(0.0, 0.0, t, 0.0);
+
+    enum class Sample { Line, Points, Circles, Triangles };
+    struct Entry {
+        int row;
+        const char* mainText;
+        const char* windowText;
+        Color color;
+        Color sampleColor;
+        Sample sample;
+        int width;
+    };
+    const Color centrifugal = fromWindowButton ? colors::Green : Color{0, 155, 0};
+    const Entry entries[] = {
+        {1, "WORK OF FORCE DUE TO ACCELERATION OF BASE", "WORK DUE TO DECELERATION OF BASE",
+         colors::Red, colors::Red, Sample::Line, 2},
+        {9, "WORK OF CENTRIFUGAL", "WORK OF CENTRIFUGAL", centrifugal, colors::Green, Sample::Line,
+         fromWindowButton ? 1 : 3},
+        {3, "KINETIC EN. IN INERTIAL", "KINETIC ENERGY IN INERTIAL", colors::Black, colors::Black,
+         Sample::Points, 3},
+        {4, "WORK OF FRICTION IN INERTIAL", "WORK OF FRICTION IN INERTIAL", colors::Black,
+         colors::Black, Sample::Circles, 1},
+        {6, "KINETIC EN. IN ROTATIONAL", "KINETIC EN. IN ROTATIONAL", colors::Black, colors::Black,
+         Sample::Triangles, 1},
+        {7, "TOTAL WORK IN ROTATIONAL", "TOTAL WORK IN ROTATIONAL", colors::Blue, colors::Blue,
+         Sample::Line, 1},
+        {2, "WORK OF FRICTION IN ROTATING", "WORK OF FRICTION IN ROTATING", colors::Black,
+         colors::Black, Sample::Line, 1},
+    };
+    for (const Entry& e : entries) {
+        if (e.row == 1 && !run.BaseInfluenced) {
+            continue;
+        }
+        s.SetForeColor(e.color);
+        PrintAt(s, 1.3 * t, bottom + e.row * height / 10.0, fromWindowButton ? e.windowText : e.mainText);
+        const double y = s.CurrentY() + 0.27 * height / 10.0;
+        const double x0 = 1.11 * t;
+        const double x1 = 1.3 * t;
+        s.SetForeColor(e.sampleColor);
+        s.SetDrawWidth(e.width);
+        for (int k = 0; k < 8 && e.sample != Sample::Line; ++k) {
+            const double x = x0 + k * (x1 - x0) / 8.0;
+            if (e.sample == Sample::Points) {
+                s.PSet(x, y);
+            } else if (e.sample == Sample::Circles) {
+                SmallCircle(s, x, y, marks);
+            } else {
+                Triangle(s, x, y, marks);
+            }
+        }
+        if (e.sample == Sample::Line) {
+            s.Line(x0, y, x1, y);
+        }
+        s.SetDrawWidth(1);
+    }
+
+    // Each frame's books at the last plotted step: what changed the kinetic energy is the work
+    // that frame counts.
+    const auto last = static_cast<std::size_t>(n - UnplottedTail);
+    const double inertial =
+        KineticEnergyInertial(run, last) - KineticEnergyInertial(run, 0) - w.WorkFrictionInertial[last];
+    const double rotating =
+        KineticEnergyRotating(run, last) - KineticEnergyRotating(run, 0) - w.WorkTotalRotating[last];
+    s.SetForeColor(colors::Black);
+    const double left = s.ScaleLeft() + 0.01 * s.ScaleWidth();
+    PrintAt(s, left, s.ScaleTop() - 0.01 * height,
+            "Inertial frame counts friction:  \u0394KE - W = " + FormatNumber(inertial, "0.000"));
+    PrintAt(s, left, s.CurrentY(),
+            "Rotating frame counts friction, centrifugal and base acceleration:  \u0394KE - W = " +
+                FormatNumber(rotating, "0.000"));
+    s.SetForeColor(colors::Black);
+}
+
+} // namespace ttl
