@@ -150,6 +150,7 @@ RotatingScreen& Application::rotating()
         OnClick(s, "enarxixronou", [this] { Simulation().StartVectorsAnimation(); });
         OnClick(s, "xronotroxia", [this] { Simulation().StartOrbitAnimation(); });
         OnClick(s, "base_centrafugalwork", [this] { Simulation().ShowWorkEnergyGraph(); });
+        OnClick(s, "saveCsv", [this] { Simulation().SaveRunInteractively(); });
     });
 }
 

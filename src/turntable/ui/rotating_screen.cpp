@@ -45,6 +45,8 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
     auto* back =
         MakeButton(this, "Command1", QStringLiteral("BACK"), tr("Back to the introduction"));
     auto* end = MakeButton(this, "telos", QStringLiteral("END"), tr("End the program"));
+    auto* save = MakeButton(this, "saveCsv", tr("Save run as CSV…"),
+                            tr("Write every series of the last run to a table file"));
 
     auto* parameters = new QGroupBox(tr("Parameters"), this);
     auto* parameterLayout = new QVBoxLayout(parameters);
@@ -61,6 +63,7 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
     commands->addWidget(repeat);
     commands->addWidget(back);
     commands->addWidget(end);
+    parameterLayout->addWidget(save);
     parameterLayout->addStretch(1);
     parameterLayout->addLayout(commands);
 

@@ -6,11 +6,14 @@
 #include "shell/ui/controls.h"
 #include "turntable/animations.h"
 #include "turntable/orbit_graph.h"
+#include "turntable/run_csv.h"
 #include "turntable/time_graphs.h"
 #include "turntable/ui/work_energy_window.h"
 #include "turntable/ui/rotating_screen.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -211,6 +214,35 @@ void SimulationActivity::ToggleWorkRange()
                             factor * m_workRange.min, true);
     }
     window.update();
+}
+
+} // namespace ttl
+
+namespace ttl {
+
+bool SimulationActivity::SaveLastRun(const QString& path) const
+{
+    return m_lastRun && SaveRunCsv(*m_lastRun, path.toStdString());
+}
+
+void SimulationActivity::SaveRunInteractively()
+{
+    RotatingScreen& screen = m_windows.rotating();
+    if (!m_lastRun) {
+        QMessageBox::information(&screen, QObject::tr("Save run"),
+                                 QObject::tr("There is no run to save yet."));
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(&screen, QObject::tr("Save run as CSV"),
+                                                      QStringLiteral("turntable-run.csv"),
+                                                      QObject::tr("CSV table (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!SaveLastRun(path)) {
+        QMessageBox::warning(&screen, QObject::tr("Save run"),
+                             QObject::tr("The run could not be written to %1.").arg(path));
+    }
 }
 
 } // namespace ttl

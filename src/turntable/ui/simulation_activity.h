@@ -4,6 +4,8 @@
 #include "turntable/simulation_run.h"
 #include "turntable/work_energy_graph.h"
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -54,6 +56,10 @@ public:
     // The main button: full range; the window's own button halves it and restores it.
     void ShowWorkEnergyGraph();
     void ToggleWorkRange();
+    // "Save run as CSV…": asks for a file and writes the last run; says so when it cannot.
+    void SaveRunInteractively();
+    bool SaveLastRun(const QString& path) const;
+
     // BACK and REPEAT stop a running animation.
     void StopAnimations();
 

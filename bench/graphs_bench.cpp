@@ -1,0 +1,85 @@
+#include "shell/ui/surface_painter.h"
+#include "shell/ui/surface_view.h"
+#include "turntable/animations.h"
+#include "turntable/time_graphs.h"
+#include "turntable/work_energy_graph.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+namespace {
+
+const ttl::SimulationResult& LongRun()
+{
+    static const ttl::SimulationResult run = [] {
+        ttl::ModelParameters params;
+        ttl::SimulationInputs inputs;
+        inputs.periodCount = 40;
+        inputs.intervalValue = 1; // capped at 5000 steps
+        inputs.baseInfluenced = true;
+        return ttl::RunSimulation(params, inputs);
+    }();
+    return run;
+}
+
+// One frame of the orbit animation, drawn and painted by the window's view, after `frame - 1`
+// frames: the cost must not grow as the trail does. At 5000 steps the last frame is 4995.
+void BM_OrbitAnimationFrame(benchmark::State& bench)
+{
+    const ttl::OrbitAnimation animation(LongRun());
+    const int frame = std::min(static_cast<int>(bench.range(0)), animation.FrameCount());
+    ttl::SurfaceView view;
+    view.resize(683, 384);
+    animation.Begin(view.surface());
+    QImage screen(683, 384, QImage::Format_ARGB32_Premultiplied);
+    for (int i = 1; i < frame; ++i) {
+        animation.DrawFrame(view.surface(), i);
+    }
+    view.render(&screen);
+    for (auto _ : bench) {
+        animation.DrawFrame(view.surface(), frame);
+        view.render(&screen);
+    }
+}
+BENCHMARK(BM_OrbitAnimationFrame)->Arg(10)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// Each graph window drawn and painted whole once at 5000 steps, at 1280 x 640.
+template <typename Draw>
+void DrawAndPaint(benchmark::State& bench, Draw draw)
+{
+    ttl::Surface surface;
+    surface.SetPixelSize(1280, 640);
+    QImage image(1280, 640, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : bench) {
+        draw(surface);
+        QPainter painter(&image);
+        ttl::PaintSurface(painter, surface, QSizeF(1280, 640));
+    }
+}
+
+void BM_AngularVelocityGraph(benchmark::State& bench)
+{
+    DrawAndPaint(bench, [](ttl::Surface& s) { ttl::DrawAngularVelocityGraph(s, LongRun()); });
+}
+BENCHMARK(BM_AngularVelocityGraph)->Unit(benchmark::kMillisecond);
+
+void BM_VelocityGraph(benchmark::State& bench)
+{
+    DrawAndPaint(bench, [](ttl::Surface& s) { ttl::DrawVelocityGraph(s, LongRun()); });
+}
+BENCHMARK(BM_VelocityGraph)->Unit(benchmark::kMillisecond);
+
+void BM_WorkEnergyGraph(benchmark::State& bench)
+{
+    DrawAndPaint(bench, [](ttl::Surface& s) {
+        const ttl::WorkRange range = ttl::ComputeWorkRange(LongRun());
+        ttl::DrawWorkEnergyGraph(s, LongRun(), range.max, range.min, false);
+    });
+}
+BENCHMARK(BM_WorkEnergyGraph)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "shell/ui/animation_player.h"
+#include "shell/ui/application.h"
+#include "shell/ui/surface_view.h"
+#include "turntable/ui/rotating_screen.h"
+#include "turntable/ui/simulation_activity.h"
+#include "turntable/ui/work_energy_window.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace ttl {
+namespace {
+
+class GraphWindowsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        app.Simulation().SetBeep([] {});
+        app.Simulation().RunSimulation();
+    }
+
+    void Click(QWidget& screen, const char* name)
+    {
+        auto* button = screen.findChild<QAbstractButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+
+    Application app;
+};
+
+TEST_F(GraphWindowsTest, EachButtonDrawsItsGraphTheSameWayEveryTime)
+{
+    const struct {
+        const char* button;
+        SurfaceView* window;
+    } graphs[] = {
+        {"goniakiarxi", &app.goniakigraph()},
+        {"Grafikhvel", &app.velocitytimes()},
+        {"base_centrafugalwork", &app.base_centrafugal()},
+    };
+    for (const auto& g : graphs) {
+        Click(app.rotating(), g.button);
+        EXPECT_TRUE(g.window->isVisible()) << g.button;
+        const std::vector<Primitive> first = g.window->surface().Primitives();
+        EXPECT_FALSE(first.empty()) << g.button;
+        Click(app.rotating(), g.button);
+        EXPECT_EQ(g.window->surface().Primitives(), first) << g.button;
+    }
+}
+
+TEST_F(GraphWindowsTest, TheRangeButtonHalvesAndRestoresWithItsCaptions)
+{
+    Click(app.rotating(), "base_centrafugalwork");
+    WorkEnergyWindow& window = app.base_centrafugal();
+    const double fullTop = window.surface().ScaleTop();
+    EXPECT_EQ(window.RangeButton().text(), QStringLiteral("HALF MAXIMUM"));
+    Click(window, "Command1");
+    EXPECT_EQ(window.RangeButton().text(), QStringLiteral(" INITIAL  "));
+    EXPECT_DOUBLE_EQ(window.surface().ScaleTop(), fullTop / 2.0);
+    Click(window, "Command1");
+    EXPECT_EQ(window.RangeButton().text(), QStringLiteral("HALF MAXIMUM"));
+    EXPECT_DOUBLE_EQ(window.surface().ScaleTop(), fullTop);
+    // the button stays in the window's top-right corner whatever its caption
+    EXPECT_EQ(window.RangeButton().geometry().right(), window.width() - 1);
+}
+
+TEST_F(GraphWindowsTest, AnimationsRestartStopAndNeverDrawIntoAHiddenWindow)
+{
+    Click(app.rotating(), "xronotroxia");
+    AnimationPlayer& player = app.Simulation().OrbitPlayer();
+    ASSERT_TRUE(player.IsRunning());
+    for (int i = 0; i < 30; ++i) {
+        player.Tick();
+    }
+    EXPECT_EQ(player.NextFrame(), 31);
+    Click(app.rotating(), "xronotroxia"); // again: from the start
+    EXPECT_EQ(player.NextFrame(), 1);
+    EXPECT_TRUE(player.IsRunning());
+
+    Click(app.rotating(), "epanalipsi"); // REPEAT stops it and hides the window
+    EXPECT_FALSE(player.IsRunning());
+    EXPECT_FALSE(app.xronoorbit().isVisible());
+
+    Click(app.rotating(), "enarxixronou");
+    AnimationPlayer& vectors = app.Simulation().VectorsPlayer();
+    ASSERT_TRUE(vectors.IsRunning());
+    app.xronikh().hide();
+    const auto drawn = app.xronikh().surface().TransientPrimitives().size();
+    vectors.Tick();
+    EXPECT_FALSE(vectors.IsRunning());
+    EXPECT_EQ(app.xronikh().surface().TransientPrimitives().size(), drawn);
+
+    Click(app.rotating(), "enarxixronou");
+    Click(app.rotating(), "Command1"); // BACK
+    EXPECT_FALSE(vectors.IsRunning());
+    EXPECT_FALSE(app.xronikh().isVisible());
+}
+
+TEST_F(GraphWindowsTest, TheVectorsAnimationRunsToItsLastFrame)
+{
+    Click(app.rotating(), "enarxixronou");
+    AnimationPlayer& vectors = app.Simulation().VectorsPlayer();
+    int frames = 0;
+    while (vectors.IsRunning()) {
+        vectors.Tick();
+        ++frames;
+    }
+    EXPECT_EQ(frames, app.Simulation().LastRun()->StepCount - 3);
+    EXPECT_EQ(app.xronikh().width(), app.xronikh().height());
+    EXPECT_EQ(app.xronikh().surface().BackColor(), (Color{150, 150, 150}));
+}
+
+} // namespace
+} // namespace ttl

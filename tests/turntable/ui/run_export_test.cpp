@@ -1,0 +1,92 @@
+#include "shell/ui/application.h"
+#include "turntable/run_csv.h"
+#include "turntable/ui/command_line_export.h"
+#include "turntable/ui/rotating_screen.h"
+#include "turntable/ui/simulation_activity.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace ttl {
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(RunExport, WritesOneRowPerStepThatReadsBackToTheSeries)
+{
+    ModelParameters params;
+    SimulationInputs inputs;
+    inputs.baseInfluenced = true;
+    const SimulationResult run = RunSimulation(params, inputs);
+    std::stringstream out;
+    WriteRunCsv(run, out);
+    std::string line;
+    std::getline(out, line);
+    EXPECT_EQ(line.rfind("time,x,y,vx,vy,", 0), 0U);
+    std::size_t rows = 0;
+    while (std::getline(out, line)) {
+        std::stringstream fields(line);
+        std::string cell;
+        std::vector<double> values;
+        while (std::getline(fields, cell, ',')) {
+            values.push_back(std::stod(cell));
+        }
+        ASSERT_EQ(values.size(), 19U);
+        EXPECT_EQ(values[1], run.series.PositionInertialX[rows]);
+        EXPECT_EQ(values[10], run.series.BaseOmegaByMomentum[rows]);
+        EXPECT_EQ(values[14], run.series.WorkBaseAcceleration[rows]);
+        ++rows;
+    }
+    EXPECT_EQ(rows, static_cast<std::size_t>(run.StepCount) + 1);
+}
+
+TEST(RunExport, TheCommandLineWritesWhatTheScreenSavesForTheSameSettings)
+{
+    QTemporaryDir dir;
+    const QString fromScreen = dir.filePath(QStringLiteral("screen.csv"));
+    const QString fromCommandLine = dir.filePath(QStringLiteral("cli.csv"));
+    {
+        Application app;
+        app.Simulation().SetBeep([] {});
+        app.rotating().findChild<QScrollBar*>(QStringLiteral("massvalue"))->setValue(7);
+        app.rotating().findChild<QScrollBar*>(QStringLiteral("xronosolikos"))->setValue(9);
+        app.Simulation().RunSimulation();
+        ASSERT_TRUE(app.Simulation().SaveLastRun(fromScreen));
+    }
+    EXPECT_EQ(RunCommandLineExport({QStringLiteral("turntable-lab"), QStringLiteral("--export-csv"),
+                                    fromCommandLine, QStringLiteral("--mass"), QStringLiteral("7"),
+                                    QStringLiteral("--total"), QStringLiteral("9")}),
+              0);
+    const QByteArray expected = ReadAll(fromScreen);
+    EXPECT_FALSE(expected.isEmpty());
+    EXPECT_EQ(ReadAll(fromCommandLine), expected);
+}
+
+TEST(RunExport, BadOptionsExitWithTwoAndWriteNothing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("run.csv"));
+    const QStringList base{QStringLiteral("turntable-lab"), QStringLiteral("--export-csv"), path};
+    EXPECT_EQ(RunCommandLineExport(base + QStringList{QStringLiteral("--mass"), QStringLiteral("21")}), 2);
+    EXPECT_EQ(RunCommandLineExport(base + QStringList{QStringLiteral("--friction"), QStringLiteral("x")}), 2);
+    EXPECT_EQ(RunCommandLineExport(base + QStringList{QStringLiteral("--no-such-option")}), 2);
+    EXPECT_EQ(RunCommandLineExport({QStringLiteral("turntable-lab"), QStringLiteral("--mass"),
+                                    QStringLiteral("3")}),
+              2);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(RunCommandLineExport({QStringLiteral("turntable-lab"), QStringLiteral("--export-csv"),
+                                    dir.filePath(QStringLiteral("missing/run.csv"))}),
+              1);
+}
+
+} // namespace
+} // namespace ttl
