@@ -39,7 +39,8 @@ struct Setup {
 void BM_ExplorerStep(benchmark::State& bench)
 {
     const bool rotating = bench.range(0) == 1;
-    const auto foucault = bench.range(1) == 1 ? ttl::FoucaultMode::Textbook : ttl::FoucaultMode::Off;
+    const auto foucault =
+        bench.range(1) == 1 ? ttl::FoucaultMode::Textbook : ttl::FoucaultMode::Off;
     Setup s(rotating, foucault);
     for (auto _ : bench) {
         if (s.state.StepIndex >= 100) {

@@ -48,8 +48,7 @@ void BM_OrbitAnimationFrame(benchmark::State& bench)
 BENCHMARK(BM_OrbitAnimationFrame)->Arg(10)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
 // Each graph window drawn and painted whole once at 5000 steps, at 1280 x 640.
-template <typename Draw>
-void DrawAndPaint(benchmark::State& bench, Draw draw)
+template <typename Draw> void DrawAndPaint(benchmark::State& bench, Draw draw)
 {
     ttl::Surface surface;
     surface.SetPixelSize(1280, 640);

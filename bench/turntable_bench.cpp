@@ -7,7 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
 
 // The two step counts a user meets most: the screen's defaults, and the cap.

@@ -6,7 +6,8 @@ namespace ttl {
 
 namespace {
 
-const char* const A = "CASE WITH FRICTION. \u03C9 = CONSTANT, FRICTION ALWAYS CAUSES AN INCREASE OF SPEED";
+const char* const A =
+    "CASE WITH FRICTION. \u03C9 = CONSTANT, FRICTION ALWAYS CAUSES AN INCREASE OF SPEED";
 const char* const B = "TO FIND THE RELATIVE VELOCITY PRESS 'SHOW RELATIVE VELOCITY'";
 const char* const C = " OBSERVE THAT FRICTION IS OPPOSITE TO RELATIVE VELOCITY";
 const char* const D = "CASE WITH FRICTION. \u03C9  NOT A  CONSTANT, the friction will eventually "
@@ -59,7 +60,9 @@ bool Ticked(const ExplorerControls& c, int i)
 const std::vector<Rule>& Rules()
 {
     using std::string;
-    const auto check = [](int i) { return [i](const ExplorerControls& c) { return Ticked(c, i); }; };
+    const auto check = [](int i) {
+        return [i](const ExplorerControls& c) { return Ticked(c, i); };
+    };
     const auto notCheck = [](int i) {
         return [i](const ExplorerControls& c) { return !Ticked(c, i); };
     };

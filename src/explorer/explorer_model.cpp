@@ -24,7 +24,9 @@ AdvanceResult AdvanceBodyOnBase(const ModelParameters& startModel, BodyOnBase st
     const double energy = 0.5 * m * (start.vx * start.vx + start.vy * start.vy) +
                           0.5 * k * (start.x * start.x + start.y * start.y);
     TurntableState y{start.vx, start.vy, start.x, start.y, energy, start.omega, 0.0};
-    const auto rates = [&model](double, const TurntableState& w) { return TurntableRates(model, w); };
+    const auto rates = [&model](double, const TurntableState& w) {
+        return TurntableRates(model, w);
+    };
     const double h = dt / subSteps;
     const bool freeBase = model.BaseInfluenced == 1;
 
@@ -107,8 +109,13 @@ double BaseAngularAcceleration(const ExplorerState& state, const ExplorerControl
         return 0.0;
     }
     const auto n = static_cast<std::size_t>(state.StepIndex);
-    const TurntableState y{state.BodyVelocity.x, state.BodyVelocity.y, state.PathX[n],
-                           state.PathY[n], 0.0, state.ExplorerOmega, 0.0};
+    const TurntableState y{state.BodyVelocity.x,
+                           state.BodyVelocity.y,
+                           state.PathX[n],
+                           state.PathY[n],
+                           0.0,
+                           state.ExplorerOmega,
+                           0.0};
     return TurntableRates(ExplorerModel(state, controls, 1), y)[OmegaByEquations];
 }
 
@@ -158,9 +165,9 @@ StepOutcome AdvanceExplorer(ExplorerState& state, ModelParameters& shared,
         const double pi = 4.0 * std::atan(1.0);
         const bool mayStick = shared.BaseInfluenced == 1 && !state.StuckToBase &&
                               state.ElapsedTime > pi / (4.0 * state.StartOmega);
-        const AdvanceResult r =
-            AdvanceBodyOnBase(ExplorerModel(state, controls, shared.BaseInfluenced),
-                              {v.x, v.y, x, y, state.ExplorerOmega}, dt, ExplorerSubSteps, mayStick);
+        const AdvanceResult r = AdvanceBodyOnBase(
+            ExplorerModel(state, controls, shared.BaseInfluenced),
+            {v.x, v.y, x, y, state.ExplorerOmega}, dt, ExplorerSubSteps, mayStick);
         x = r.body.x;
         y = r.body.y;
         v = {r.body.vx, r.body.vy};

@@ -92,6 +92,18 @@ void DrawBase(Surface& s, const ExplorerState& state)
     s.Circle(0, 0, state.HubRadius, colors::Black);
 }
 
+// A small circle at each position the body has had, step 1 to the current one. Drawn right after
+// the base: the path only grows, so the view repaints just its newest marks.
+void DrawPath(Surface& s, const ExplorerState& state,
+              const std::array<double, MaxExplorerSteps + 1>& xs,
+              const std::array<double, MaxExplorerSteps + 1>& ys, Color color)
+{
+    for (int k = 1; k <= state.StepIndex; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        s.Circle(xs[i], ys[i], state.HubRadius, color);
+    }
+}
+
 void FinishDrawing(Surface& s)
 {
     s.SetDrawWidth(1);
@@ -119,8 +131,8 @@ Vec2 RotatingFrameForces::Total() const
     return friction + centrifugal + coriolis + baseAcceleration;
 }
 
-void ScaleExplorerDiagram(Surface& picture1, const ExplorerState& state, int zoomValue,
-                          int shiftX, int shiftY)
+void ScaleExplorerDiagram(Surface& picture1, const ExplorerState& state, int zoomValue, int shiftX,
+                          int shiftY)
 {
     const double half = zoomValue / 100.0 * state.BaseRadius;
     const double dx = shiftX / 10.0;
@@ -184,10 +196,7 @@ void RedrawInertialView(Surface& s, const ExplorerState& state, const ExplorerCo
         return;
     }
     DrawBase(s, state);
-    for (int k = 1; k <= state.StepIndex; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        s.Circle(state.PathX[i], state.PathY[i], state.HubRadius, InertialPathColor);
-    }
+    DrawPath(s, state, state.PathX, state.PathY, InertialPathColor);
 
     const double omega = state.ExplorerOmega;
     const Vec2 at = CurrentPosition(state);
@@ -224,7 +233,8 @@ void RedrawInertialView(Surface& s, const ExplorerState& state, const ExplorerCo
         s.SetForeColor(colors::Black);
         PrintAt(s, state.StartRadius, state.StartRadius / 2.0,
                 "L=" + FormatNumber(ExplorerAngularMomentum(state), "0.00"));
-        PrintAt(s, state.StartRadius, -state.StartRadius, "vRELx=" + FormatNumber(Length(w), "0.00"));
+        PrintAt(s, state.StartRadius, -state.StartRadius,
+                "vRELx=" + FormatNumber(Length(w), "0.00"));
     }
     FinishDrawing(s);
 }
@@ -242,12 +252,8 @@ void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
         DrawStartPicture(s, state, controls);
         return;
     }
-    // The path first: it only grows from step to step, so the view repaints just its newest mark.
     DrawBase(s, state);
-    for (int k = 1; k <= state.StepIndex; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        s.Circle(state.PathXR[i], state.PathYR[i], state.HubRadius, RotatingPathColor);
-    }
+    DrawPath(s, state, state.PathXR, state.PathYR, RotatingPathColor);
     // The fan of the angle the base has turned; past a full turn it is a full disc.
     const double theta = state.BaseAngle;
     const double turned = std::min(theta, 2.0 * Pi);

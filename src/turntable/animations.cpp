@@ -50,6 +50,16 @@ bool ScaleToShape(Surface& s, double extent)
     return true;
 }
 
+void StartAfresh(Surface& s, Color background)
+{
+    s.SetBackColor(background);
+    s.Cls();
+    s.SetAutoRedraw(true);
+    s.SetDrawWidth(1);
+    s.SetDrawStyle(DrawStyle::Solid);
+    s.SetForeColor(colors::Black);
+}
+
 } // namespace
 
 Vec2 AnimationVelocity(const SimulationResult& run, int i)
@@ -93,11 +103,7 @@ Vec2 AnimationForce(const SimulationResult& run, int i)
 
 void VectorsAnimation::Begin(Surface& s) const
 {
-    s.SetBackColor(VectorsBackground);
-    s.Cls();
-    s.SetAutoRedraw(true);
-    s.SetDrawWidth(1);
-    s.SetDrawStyle(DrawStyle::Solid);
+    StartAfresh(s, VectorsBackground);
     const double v0 = StartSpeed(m_run);
     if (FrameCount() < 1 || !ScaleToShape(s, 4.0 * v0)) {
         return;
@@ -149,19 +155,15 @@ OrbitAnimation::OrbitAnimation(const SimulationResult& run) : m_run(run)
 {
     for (int j = 1; j <= m_run.StepCount; ++j) {
         const auto n = static_cast<std::size_t>(j);
-        m_fastestRelative = std::max(m_fastestRelative, std::hypot(m_run.series.VelocityRotatingX[n],
-                                                                   m_run.series.VelocityRotatingY[n]));
+        m_fastestRelative =
+            std::max(m_fastestRelative, std::hypot(m_run.series.VelocityRotatingX[n],
+                                                   m_run.series.VelocityRotatingY[n]));
     }
 }
 
 void OrbitAnimation::Begin(Surface& s) const
 {
-    s.SetBackColor(OrbitBackground);
-    s.Cls();
-    s.SetAutoRedraw(true);
-    s.SetDrawWidth(1);
-    s.SetDrawStyle(DrawStyle::Solid);
-    s.SetForeColor(colors::Black);
+    StartAfresh(s, OrbitBackground);
     double largest = 0.0;
     const SimulationSeries& series = m_run.series;
     for (int i = 1; i <= m_run.StepCount; ++i) {

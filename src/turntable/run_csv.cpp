@@ -15,14 +15,23 @@ void WriteRunCsv(const SimulationResult& run, std::ostream& out)
     char number[32];
     for (std::size_t i = 0; i < s.PositionInertialX.size(); ++i) {
         const double values[] = {static_cast<double>(i) * run.TimeStep,
-                                 s.PositionInertialX[i], s.PositionInertialY[i],
-                                 s.VelocityInertialX[i], s.VelocityInertialY[i],
-                                 s.PositionRotatingX[i], s.PositionRotatingY[i],
-                                 s.VelocityRotatingX[i], s.VelocityRotatingY[i],
-                                 s.BaseOmegaByEquations[i], s.BaseOmegaByMomentum[i], s.BaseAngle[i],
-                                 s.WorkFrictionRotating[i], s.WorkCentrifugal[i],
-                                 s.WorkBaseAcceleration[i], s.WorkTotalRotating[i],
-                                 s.WorkFrictionInertial[i], KineticEnergyInertial(run, i),
+                                 s.PositionInertialX[i],
+                                 s.PositionInertialY[i],
+                                 s.VelocityInertialX[i],
+                                 s.VelocityInertialY[i],
+                                 s.PositionRotatingX[i],
+                                 s.PositionRotatingY[i],
+                                 s.VelocityRotatingX[i],
+                                 s.VelocityRotatingY[i],
+                                 s.BaseOmegaByEquations[i],
+                                 s.BaseOmegaByMomentum[i],
+                                 s.BaseAngle[i],
+                                 s.WorkFrictionRotating[i],
+                                 s.WorkCentrifugal[i],
+                                 s.WorkBaseAcceleration[i],
+                                 s.WorkTotalRotating[i],
+                                 s.WorkFrictionInertial[i],
+                                 KineticEnergyInertial(run, i),
                                  KineticEnergyRotating(run, i)};
         bool first = true;
         for (double v : values) {

@@ -12,11 +12,11 @@ using namespace state_index;
 
 void SimulationSeries::Resize(std::size_t size)
 {
-    for (auto* s : {&VelocityInertialX, &VelocityInertialY, &PositionInertialX, &PositionInertialY,
-                    &BaseOmegaByEquations, &BaseOmegaByMomentum, &BaseAngle, &PositionRotatingX,
-                    &PositionRotatingY, &VelocityRotatingX, &VelocityRotatingY,
-                    &WorkFrictionRotating, &WorkCentrifugal, &WorkBaseAcceleration,
-                    &WorkTotalRotating, &WorkFrictionInertial}) {
+    for (auto* s :
+         {&VelocityInertialX, &VelocityInertialY, &PositionInertialX, &PositionInertialY,
+          &BaseOmegaByEquations, &BaseOmegaByMomentum, &BaseAngle, &PositionRotatingX,
+          &PositionRotatingY, &VelocityRotatingX, &VelocityRotatingY, &WorkFrictionRotating,
+          &WorkCentrifugal, &WorkBaseAcceleration, &WorkTotalRotating, &WorkFrictionInertial}) {
         s->assign(size, 0.0);
     }
 }
@@ -77,10 +77,12 @@ void AccumulateWork(SimulationSeries& s, std::size_t i, const ModelParameters& m
         baseAcceleration = m * alpha * (y[X] * rel.y - y[Y] * rel.x) * dt;
     }
     s.WorkFrictionRotating[i] = s.WorkFrictionRotating[i - 1] + friction;
-    s.WorkCentrifugal[i] = s.WorkCentrifugal[i - 1] + m * omega * omega * (q.x * u.x + q.y * u.y) * dt;
+    s.WorkCentrifugal[i] =
+        s.WorkCentrifugal[i - 1] + m * omega * omega * (q.x * u.x + q.y * u.y) * dt;
     s.WorkBaseAcceleration[i] = s.WorkBaseAcceleration[i - 1] + baseAcceleration;
     s.WorkFrictionInertial[i] = s.WorkFrictionInertial[i - 1] + frictionInertial;
-    s.WorkTotalRotating[i] = s.WorkFrictionRotating[i] + s.WorkCentrifugal[i] + s.WorkBaseAcceleration[i];
+    s.WorkTotalRotating[i] =
+        s.WorkFrictionRotating[i] + s.WorkCentrifugal[i] + s.WorkBaseAcceleration[i];
 }
 
 } // namespace
@@ -88,15 +90,17 @@ void AccumulateWork(SimulationSeries& s, std::size_t i, const ModelParameters& m
 double KineticEnergyInertial(const SimulationResult& run, std::size_t i)
 {
     const SimulationSeries& s = run.series;
-    return 0.5 * run.Mass * (s.VelocityInertialX[i] * s.VelocityInertialX[i] +
-                             s.VelocityInertialY[i] * s.VelocityInertialY[i]);
+    return 0.5 * run.Mass *
+           (s.VelocityInertialX[i] * s.VelocityInertialX[i] +
+            s.VelocityInertialY[i] * s.VelocityInertialY[i]);
 }
 
 double KineticEnergyRotating(const SimulationResult& run, std::size_t i)
 {
     const SimulationSeries& s = run.series;
-    return 0.5 * run.Mass * (s.VelocityRotatingX[i] * s.VelocityRotatingX[i] +
-                             s.VelocityRotatingY[i] * s.VelocityRotatingY[i]);
+    return 0.5 * run.Mass *
+           (s.VelocityRotatingX[i] * s.VelocityRotatingX[i] +
+            s.VelocityRotatingY[i] * s.VelocityRotatingY[i]);
 }
 
 SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& inputs)

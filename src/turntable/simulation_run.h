@@ -43,16 +43,16 @@ struct SimulationSeries {
 };
 
 struct SimulationResult {
-    int StepCount = 0;        // N; the series hold indices 0..N
-    double TimeStep = 0.0;    // dt
-    double TotalTime = 0.0;   // T
-    double StartRadius = 1.0; // R0
+    int StepCount = 0;          // N; the series hold indices 0..N
+    double TimeStep = 0.0;      // dt
+    double TotalTime = 0.0;     // T
+    double StartRadius = 1.0;   // R0
     int PeriodCount = 0;        // P: T = P * pi / 4
     double Mass = 0.0;          // m
     double FrictionDecel = 0.0; // mu * g
     double InitialOmega = 0.0;  // omega0
     bool BaseInfluenced = false;
-    int intervalValue = 0;    // the timeinterval value after the step cap
+    int intervalValue = 0; // the timeinterval value after the step cap
     bool intervalCapped = false;
     std::optional<int> restStep; // first step at which a free base carries the body again
     SimulationSeries series;

@@ -121,8 +121,13 @@ void DrawVelocityGraph(Surface& s, const SimulationResult& run)
         Segment(s, series.VelocityRotatingY, k, x0, x1, colors::Blue);
         s.SetDrawWidth(1);
         if (i % 50 == 0) {
-            const TurntableState y{series.VelocityInertialX[k], series.VelocityInertialY[k],
-                                   series.PositionInertialX[k], series.PositionInertialY[k], 0, 0, 0};
+            const TurntableState y{series.VelocityInertialX[k],
+                                   series.VelocityInertialY[k],
+                                   series.PositionInertialX[k],
+                                   series.PositionInertialY[k],
+                                   0,
+                                   0,
+                                   0};
             const Vec2 rel = RelativeVelocity(y, series.BaseOmegaByMomentum[k]);
             s.SetDrawWidth(2);
             s.PSet(x0, rel.x, colors::Green);

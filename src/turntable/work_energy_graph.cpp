@@ -86,7 +86,8 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
         const double x = i * dt;
         if (run.BaseInfluenced) {
             s.SetDrawWidth(2);
-            s.Line(x, w.WorkBaseAcceleration[k], x + dt, w.WorkBaseAcceleration[k + 1], colors::Red);
+            s.Line(x, w.WorkBaseAcceleration[k], x + dt, w.WorkBaseAcceleration[k + 1],
+                   colors::Red);
             s.SetDrawWidth(1);
         }
         if (i % s1 == 0) {
@@ -139,7 +140,8 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
             continue;
         }
         s.SetForeColor(e.color);
-        PrintAt(s, 1.3 * t, bottom + e.row * height / 10.0, fromWindowButton ? e.windowText : e.mainText);
+        PrintAt(s, 1.3 * t, bottom + e.row * height / 10.0,
+                fromWindowButton ? e.windowText : e.mainText);
         const double y = s.CurrentY() + 0.27 * height / 10.0;
         const double x0 = 1.11 * t;
         const double x1 = 1.3 * t;
@@ -164,10 +166,10 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
     // Each frame's books at the last plotted step: what changed the kinetic energy is the work
     // that frame counts.
     const auto last = static_cast<std::size_t>(n - UnplottedTail);
-    const double inertial =
-        KineticEnergyInertial(run, last) - KineticEnergyInertial(run, 0) - w.WorkFrictionInertial[last];
-    const double rotating =
-        KineticEnergyRotating(run, last) - KineticEnergyRotating(run, 0) - w.WorkTotalRotating[last];
+    const double inertial = KineticEnergyInertial(run, last) - KineticEnergyInertial(run, 0) -
+                            w.WorkFrictionInertial[last];
+    const double rotating = KineticEnergyRotating(run, last) - KineticEnergyRotating(run, 0) -
+                            w.WorkTotalRotating[last];
     s.SetForeColor(colors::Black);
     const double left = s.ScaleLeft() + 0.01 * s.ScaleWidth();
     PrintAt(s, left, s.ScaleTop() - 0.01 * height,

@@ -18,7 +18,10 @@ WorkRange ComputeWorkRange(const SimulationResult& run);
 // The window button halves the range and restores it.
 struct WorkGraphView {
     bool halfMaximum = true; // true: full range shown, the button offers "HALF MAXIMUM"
-    [[nodiscard]] std::string ButtonCaption() const { return halfMaximum ? "HALF MAXIMUM" : " INITIAL  "; }
+    [[nodiscard]] std::string ButtonCaption() const
+    {
+        return halfMaximum ? "HALF MAXIMUM" : " INITIAL  ";
+    }
 };
 
 // Every work series and both kinetic energies against time, with the legend; `fromWindowButton`

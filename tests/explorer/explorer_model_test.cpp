@@ -118,10 +118,7 @@ TEST(ExplorerStep, TheLaunchVelocityIsReadAtTheFirstStep)
 
 class FoucaultTest : public testing::Test {
 protected:
-    FoucaultTest()
-    {
-        controls.foucault = FoucaultMode::Textbook;
-    }
+    FoucaultTest() { controls.foucault = FoucaultMode::Textbook; }
     ExplorerControls controls;
 };
 
@@ -155,7 +152,9 @@ TEST_F(FoucaultTest, SeenFromTheBaseTheSwingPlaneTurnsBackAtTheBasesRate)
     }
     for (int n = 2; n < MaxExplorerSteps; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        const auto radius = [&](std::size_t k) { return std::hypot(e.state.PathXR[k], e.state.PathYR[k]); };
+        const auto radius = [&](std::size_t k) {
+            return std::hypot(e.state.PathXR[k], e.state.PathYR[k]);
+        };
         if (radius(i) > radius(i - 1) && radius(i) >= radius(i + 1)) {
             double angle = std::atan2(e.state.PathYR[i], e.state.PathXR[i]);
             // the swing is a line: directions pi apart are the same plane; follow it continuously
@@ -200,8 +199,8 @@ TEST(RotatingFrameForces, CoriolisIsPerpendicularToTheRelativeVelocity)
         e.Step();
         const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
         const double dot = f.coriolis.x * f.velocity.x + f.coriolis.y * f.velocity.y;
-        const double scale = std::hypot(f.coriolis.x, f.coriolis.y) *
-                             std::hypot(f.velocity.x, f.velocity.y);
+        const double scale =
+            std::hypot(f.coriolis.x, f.coriolis.y) * std::hypot(f.velocity.x, f.velocity.y);
         ASSERT_GT(scale, 0.0);
         EXPECT_LT(std::abs(dot), 1e-12 * scale);
         // the base decelerates under the body's drag: a force due to its angular acceleration

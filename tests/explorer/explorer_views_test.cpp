@@ -11,8 +11,9 @@ namespace {
 std::vector<Primitive> LinesOf(const Surface& s, Color color)
 {
     std::vector<Primitive> lines;
-    std::copy_if(s.Primitives().begin(), s.Primitives().end(), std::back_inserter(lines),
-                 [&](const Primitive& p) { return p.kind == PrimitiveKind::Line && p.color == color; });
+    std::copy_if(
+        s.Primitives().begin(), s.Primitives().end(), std::back_inserter(lines),
+        [&](const Primitive& p) { return p.kind == PrimitiveKind::Line && p.color == color; });
     return lines;
 }
 
@@ -134,8 +135,9 @@ TEST_F(ExplorerViewTest, TheRotatingViewBuildsThePathStepByStep)
     for (int n = 1; n <= 7; ++n) {
         StepRotatingView(picture1, picture2, state, shared, controls);
     }
-    const auto circles = std::count_if(picture1.Primitives().begin(), picture1.Primitives().end(),
-                                       [](const Primitive& p) { return p.kind == PrimitiveKind::Circle; });
+    const auto circles =
+        std::count_if(picture1.Primitives().begin(), picture1.Primitives().end(),
+                      [](const Primitive& p) { return p.kind == PrimitiveKind::Circle; });
     EXPECT_EQ(circles, 2 + 7); // base, hub and one marker per step
 }
 

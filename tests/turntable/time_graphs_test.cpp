@@ -50,7 +50,8 @@ TEST(AngularVelocityGraph, StopsFifteenStepsBeforeTheEndAndReportsTheFinalOmega)
     EXPECT_EQ(static_cast<int>(blueDots.size()), (n - 15) / 50);
     EXPECT_TRUE(HasText(
         s, "\u03C9 final = " +
-               FormatNumber(run.series.BaseOmegaByMomentum[static_cast<std::size_t>(n - 15)], "0.00")));
+               FormatNumber(run.series.BaseOmegaByMomentum[static_cast<std::size_t>(n - 15)],
+                            "0.00")));
     EXPECT_TRUE(HasText(s, "Angular velocity calculated by the motion equations"));
 }
 
@@ -66,7 +67,8 @@ TEST(VelocityGraph, StopsFiveStepsBeforeTheEndWithItsSixLegendEntries)
         EXPECT_TRUE(HasText(s, text)) << text;
     }
     const double lastX = redThick[static_cast<std::size_t>(run.StepCount - 6)].x2;
-    EXPECT_NEAR(lastX, 2.0 * run.PeriodCount * 4.0 * std::atan(1.0) * (run.StepCount - 4) / run.StepCount,
+    EXPECT_NEAR(lastX,
+                2.0 * run.PeriodCount * 4.0 * std::atan(1.0) * (run.StepCount - 4) / run.StepCount,
                 1e-9);
 }
 
@@ -111,9 +113,11 @@ TEST(WorkGraph, PrintsEachFramesBalance)
     Surface s;
     const WorkRange range = ComputeWorkRange(run);
     DrawWorkEnergyGraph(s, run, range.max, range.min, false);
-    const auto balance = std::count_if(s.Primitives().begin(), s.Primitives().end(), [](const Primitive& p) {
-        return p.kind == PrimitiveKind::Text && p.text.find("\u0394KE - W = ") != std::string::npos;
-    });
+    const auto balance =
+        std::count_if(s.Primitives().begin(), s.Primitives().end(), [](const Primitive& p) {
+            return p.kind == PrimitiveKind::Text &&
+                   p.text.find("\u0394KE - W = ") != std::string::npos;
+        });
     EXPECT_EQ(balance, 2);
 }
 

@@ -106,8 +106,8 @@ TEST(WorkAndEnergy, TheTotalIsTheSumOfTheRotatingFrameWorks)
     const SimulationResult run = RunWith(5, true);
     const SimulationSeries& s = run.series;
     for (std::size_t i = 0; i < s.WorkTotalRotating.size(); ++i) {
-        EXPECT_DOUBLE_EQ(s.WorkTotalRotating[i],
-                         s.WorkFrictionRotating[i] + s.WorkCentrifugal[i] + s.WorkBaseAcceleration[i]);
+        EXPECT_DOUBLE_EQ(s.WorkTotalRotating[i], s.WorkFrictionRotating[i] + s.WorkCentrifugal[i] +
+                                                     s.WorkBaseAcceleration[i]);
     }
     EXPECT_EQ(s.WorkTotalRotating[0], 0.0);
 }

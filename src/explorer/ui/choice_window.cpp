@@ -15,8 +15,8 @@ ChoiceWindow::ChoiceWindow(QWidget* parent) : QWidget(parent)
         MakeOption(this, "MHSTATHERIGON", QStringLiteral("CONSTANT ANGULAR MOMENTUM"), false,
                    tr("The base turns freely: it slows down as the body "
                       "moves outward"));
-    m_velocity = MakeOption(this, "STATHERIGON", QStringLiteral("CONSTANT ANGULAR VELOCITY"),
-                                true, tr("A motor keeps the base turning at the same rate"));
+    m_velocity = MakeOption(this, "STATHERIGON", QStringLiteral("CONSTANT ANGULAR VELOCITY"), true,
+                            tr("A motor keeps the base turning at the same rate"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_momentum);
     layout->addWidget(m_velocity);

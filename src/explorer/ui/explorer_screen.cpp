@@ -107,7 +107,8 @@ void ExplorerScreen::BuildControls()
         const char* caption;
         const char* tip;
     } checks[] = {
-        {"Check1", "VELOCITY OF POINT OF BASE", "The velocity of the point of the base under the body"},
+        {"Check1", "VELOCITY OF POINT OF BASE",
+         "The velocity of the point of the base under the body"},
         {"Check2", "SHOW RELATIVE VELOCITY", "The velocity of the body relative to the base"},
         {"Check3", "NON ZERO FRICTION", "Friction between the body and the base"},
         {"Check4", "show CORIOLIS", "The Coriolis force of the rotating observer"},
@@ -128,10 +129,11 @@ void ExplorerScreen::BuildControls()
     auto* setupLayout = new QVBoxLayout(setup);
     const auto addBar = [&](int label, const QString& text, const char* name, ScrollRange range,
                             const QString& tip) {
-        m_labels[label] = MakeLabel(setup, label == 1   ? "Label1"
-                                           : label == 2 ? "Label2"
-                                           : label == 3 ? "Label3"
-                                                        : "Label4",
+        m_labels[label] = MakeLabel(setup,
+                                    label == 1   ? "Label1"
+                                    : label == 2 ? "Label2"
+                                    : label == 3 ? "Label3"
+                                                 : "Label4",
                                     text);
         auto* b = MakeScrollBar(setup, name, Qt::Horizontal, range, tip);
         m_labels[label]->setBuddy(b);

@@ -115,8 +115,8 @@ RelativeMotionScreen& Application::exigisirelative()
 ExplorerScreen& Application::exigisi2()
 {
     if (!m_exigisi2) {
-        m_exigisi2 = std::make_unique<ExplorerScreen>(m_parameters,
-                                                      [this]() -> ChoiceWindow& { return DIALEGO(); });
+        m_exigisi2 = std::make_unique<ExplorerScreen>(
+            m_parameters, [this]() -> ChoiceWindow& { return DIALEGO(); });
         PlaceWindow(*m_exigisi2, {0.0, 0.0, ExplorerWidth, 1.0});
         OnClick(*m_exigisi2, "TELOS", EndProgram);
     }
@@ -204,10 +204,11 @@ SimulationActivity& Application::Simulation()
 {
     if (!m_simulation) {
         m_simulation = std::make_unique<SimulationActivity>(
-            m_parameters, SimulationWindows{[this]() -> RotatingScreen& { return rotating(); },
-                                            [this]() -> SurfaceView& { return x_ygraph(); },
-                                            [this]() -> SurfaceView& { return goniaxronos(); },
-                                            [this]() -> SurfaceView& { return xronoorbit(); },
+            m_parameters,
+            SimulationWindows{[this]() -> RotatingScreen& { return rotating(); },
+                              [this]() -> SurfaceView& { return x_ygraph(); },
+                              [this]() -> SurfaceView& { return goniaxronos(); },
+                              [this]() -> SurfaceView& { return xronoorbit(); },
                               [this]() -> SurfaceView& { return goniakigraph(); },
                               [this]() -> SurfaceView& { return velocitytimes(); },
                               [this]() -> SurfaceView& { return xronikh(); },

@@ -93,8 +93,8 @@ void SurfaceView::paintEvent(QPaintEvent*)
     if (cleared) {
         m_painted = list;
     } else {
-        m_painted.insert(m_painted.end(), list.begin() + static_cast<std::ptrdiff_t>(m_painted.size()),
-                         list.end());
+        m_painted.insert(m_painted.end(),
+                         list.begin() + static_cast<std::ptrdiff_t>(m_painted.size()), list.end());
     }
     m_paintedClearCount = m_surface.ClearCount();
 

@@ -60,14 +60,13 @@ int RunCommandLineExport(const QStringList& arguments)
                                        QStringLiteral("FILE"));
     parser.addOption(exportCsv);
     for (const Setting& s : Settings) {
-        parser.addOption(QCommandLineOption(
-            QString::fromLatin1(s.name),
-            QStringLiteral("%1 %2 to %3, default %4.")
-                .arg(QString::fromLatin1(s.description))
-                .arg(s.range.minimum)
-                .arg(s.range.maximum)
-                .arg(s.range.initial),
-            QStringLiteral("N")));
+        parser.addOption(QCommandLineOption(QString::fromLatin1(s.name),
+                                            QStringLiteral("%1 %2 to %3, default %4.")
+                                                .arg(QString::fromLatin1(s.description))
+                                                .arg(s.range.minimum)
+                                                .arg(s.range.maximum)
+                                                .arg(s.range.initial),
+                                            QStringLiteral("N")));
     }
     const QCommandLineOption influenced(QStringLiteral("influenced"),
                                         QStringLiteral("The base is free: the body slows it."));

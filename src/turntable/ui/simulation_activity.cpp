@@ -1,20 +1,20 @@
 #include "turntable/ui/simulation_activity.h"
 
-#include "shell/ui/screen_placement.h"
-#include "shell/ui/surface_view.h"
 #include "shell/ui/animation_player.h"
 #include "shell/ui/controls.h"
+#include "shell/ui/screen_placement.h"
+#include "shell/ui/surface_view.h"
 #include "turntable/animations.h"
 #include "turntable/orbit_graph.h"
 #include "turntable/run_csv.h"
 #include "turntable/time_graphs.h"
-#include "turntable/ui/work_energy_window.h"
 #include "turntable/ui/rotating_screen.h"
+#include "turntable/ui/work_energy_window.h"
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -64,7 +64,8 @@ AnimationPlayer& SimulationActivity::VectorsPlayer()
 AnimationPlayer& SimulationActivity::OrbitPlayer()
 {
     if (!m_orbitPlayer) {
-        m_orbitPlayer = std::make_unique<AnimationPlayer>(m_windows.orbitAnimation(), FrameIntervalMs);
+        m_orbitPlayer =
+            std::make_unique<AnimationPlayer>(m_windows.orbitAnimation(), FrameIntervalMs);
     }
     return *m_orbitPlayer;
 }

@@ -22,12 +22,12 @@ class WorkEnergyWindow;
 // The windows of the simulation, created by their owner on first use.
 struct SimulationWindows {
     std::function<RotatingScreen&()> rotating;
-    std::function<SurfaceView&()> orbits;         // x_ygraph
-    std::function<SurfaceView&()> baseAngle;      // goniaxronos
-    std::function<SurfaceView&()> orbitAnimation; // xronoorbit
+    std::function<SurfaceView&()> orbits;          // x_ygraph
+    std::function<SurfaceView&()> baseAngle;       // goniaxronos
+    std::function<SurfaceView&()> orbitAnimation;  // xronoorbit
     std::function<SurfaceView&()> angularVelocity; // goniakigraph
-    std::function<SurfaceView&()> velocities; // velocitytimes
-    std::function<SurfaceView&()> vectors; // xronikh
+    std::function<SurfaceView&()> velocities;      // velocitytimes
+    std::function<SurfaceView&()> vectors;         // xronikh
     std::function<WorkEnergyWindow&()> workEnergy; // base_centrafugal
 };
 

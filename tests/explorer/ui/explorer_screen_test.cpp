@@ -27,8 +27,7 @@ protected:
 
     ExplorerScreen& screen() { return app.exigisi2(); }
 
-    template <typename T>
-    T* Find(const char* name)
+    template <typename T> T* Find(const char* name)
     {
         T* found = screen().findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;

@@ -76,11 +76,15 @@ TEST(RunExport, BadOptionsExitWithTwoAndWriteNothing)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("run.csv"));
     const QStringList base{QStringLiteral("turntable-lab"), QStringLiteral("--export-csv"), path};
-    EXPECT_EQ(RunCommandLineExport(base + QStringList{QStringLiteral("--mass"), QStringLiteral("21")}), 2);
-    EXPECT_EQ(RunCommandLineExport(base + QStringList{QStringLiteral("--friction"), QStringLiteral("x")}), 2);
+    EXPECT_EQ(
+        RunCommandLineExport(base + QStringList{QStringLiteral("--mass"), QStringLiteral("21")}),
+        2);
+    EXPECT_EQ(
+        RunCommandLineExport(base + QStringList{QStringLiteral("--friction"), QStringLiteral("x")}),
+        2);
     EXPECT_EQ(RunCommandLineExport(base + QStringList{QStringLiteral("--no-such-option")}), 2);
-    EXPECT_EQ(RunCommandLineExport({QStringLiteral("turntable-lab"), QStringLiteral("--mass"),
-                                    QStringLiteral("3")}),
+    EXPECT_EQ(RunCommandLineExport(
+                  {QStringLiteral("turntable-lab"), QStringLiteral("--mass"), QStringLiteral("3")}),
               2);
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(RunCommandLineExport({QStringLiteral("turntable-lab"), QStringLiteral("--export-csv"),
