@@ -19,8 +19,12 @@ struct Setup {
         controls.rotatingFrame = rotating;
         controls.foucault = foucault;
         controls.check = {false, true, true, true, true, true, true, true};
-        controls.baseChoice = ttl::BaseChoice::ConstantAngularMomentum;
-        shared.BaseInfluenced = 1;
+        // The classroom pendulum swings without friction.
+        controls.check[3] = foucault == ttl::FoucaultMode::Off;
+        // A driven base never catches the body, so every step integrates all 250 sub-steps.
+        controls.vxValue = 3;
+        controls.baseChoice = ttl::BaseChoice::ConstantAngularVelocity;
+        shared.BaseInfluenced = 0;
         ttl::ResetExplorer(state, controls);
         ttl::ScaleExplorerDiagram(picture1, state, controls.zoomValue);
     }
