@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextEdit>
@@ -158,15 +159,29 @@ void ExplorerScreen::BuildControls()
                             tr("Advance the motion by one step (stops a continuous run)"));
     connect(step, &QPushButton::clicked, this, &ExplorerScreen::Command1_Click);
     m_text1 = MakeTextBox(this, "Text1");
-    m_text1->setMinimumHeight(100);
 
+    // STEP and the guidance stay in view; the other controls scroll rather than push the window
+    // past a laptop screen's height.
+    auto* panel = new QWidget;
+    auto* controlsLayout = new QVBoxLayout(panel);
+    controlsLayout->setContentsMargins(0, 0, 0, 0);
+    controlsLayout->addWidget(m_picture2, 0, Qt::AlignHCenter);
+    controlsLayout->addWidget(frames);
+    controlsLayout->addWidget(shown);
+    controlsLayout->addWidget(setup);
+    controlsLayout->addStretch(1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(panel);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(panel->sizeHint().width() + 20);
+    m_text1->setMinimumHeight(90);
+    m_text1->setMaximumHeight(160);
     auto* side = new QVBoxLayout;
-    side->addWidget(m_picture2, 0, Qt::AlignHCenter);
-    side->addWidget(frames);
-    side->addWidget(shown);
-    side->addWidget(setup);
     side->addWidget(step);
-    side->addWidget(m_text1, 1);
+    side->addWidget(scroll, 1);
+    side->addWidget(m_text1);
 
     auto* layout = new QHBoxLayout(this);
     layout->setMenuBar(bar);
