@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace ttl {
 namespace {
 
@@ -80,9 +83,15 @@ TEST_F(GraphWindowsTest, AnimationsRestartStopAndNeverDrawIntoAHiddenWindow)
     EXPECT_EQ(player.NextFrame(), 1);
     EXPECT_TRUE(player.IsRunning());
 
-    Click(app.rotating(), "epanalipsi"); // REPEAT stops it and hides the window
+    Click(app.rotating(), "epanalipsi"); // REPEAT stops it, blanks the window and hides it
     EXPECT_FALSE(player.IsRunning());
     EXPECT_FALSE(app.xronoorbit().isVisible());
+    const Primitive& blank = app.xronoorbit().surface().Primitives().back();
+    EXPECT_EQ(blank.kind, PrimitiveKind::FilledBox);
+    EXPECT_EQ(blank.color, (Color{170, 170, 150}));
+    const WorldWindow& w = app.xronoorbit().surface().Window();
+    EXPECT_DOUBLE_EQ(std::min(blank.x1, blank.x2), std::min(w.left, w.left + w.width));
+    EXPECT_DOUBLE_EQ(std::abs(blank.x2 - blank.x1), std::abs(w.width));
 
     Click(app.rotating(), "enarxixronou");
     AnimationPlayer& vectors = app.Simulation().VectorsPlayer();
