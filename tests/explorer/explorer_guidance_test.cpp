@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 namespace ttl {
@@ -17,6 +19,12 @@ struct GuidanceRow {
     const char* endsWith;
     Color color;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const GuidanceRow& row, std::ostream* out)
+{
+    *out << row.label;
+}
 
 class GuidanceTest : public testing::TestWithParam<GuidanceRow> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <limits>
 
 namespace ttl {
@@ -12,6 +14,12 @@ struct FormatCase {
     const char* pattern;
     const char* expected;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const FormatCase& row, std::ostream* out)
+{
+    *out << row.value << " as \"" << row.pattern << '"';
+}
 
 class FormatNumberTest : public testing::TestWithParam<FormatCase> {};
 

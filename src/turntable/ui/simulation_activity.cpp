@@ -128,14 +128,8 @@ void SimulationActivity::Repeat()
 
 void SimulationActivity::ShowBaseAngleGraph()
 {
-    SurfaceView& angle = m_windows.baseAngle();
-    angle.show();
-    angle.raise();
+    ShowOnTop(m_windows.baseAngle()); // drawn by the run
 }
-
-} // namespace ttl
-
-namespace ttl {
 
 void SimulationActivity::ShowAngularVelocityGraph()
 {
@@ -216,10 +210,6 @@ void SimulationActivity::ToggleWorkRange()
     }
     window.update();
 }
-
-} // namespace ttl
-
-namespace ttl {
 
 bool SimulationActivity::SaveLastRun(const QString& path) const
 {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 namespace ttl {
@@ -28,6 +30,12 @@ struct NavigationRow {
     std::vector<const char*> visible;
     std::vector<const char*> hidden;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const NavigationRow& row, std::ostream* out)
+{
+    *out << row.label;
+}
 
 class NavigationTest : public testing::TestWithParam<NavigationRow> {
 protected:

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace ttl {
 namespace {
 
@@ -43,6 +45,12 @@ struct ControlRow {
     int initial = 0;
     bool onOrTopIsMax = false; // options: selected; vertical bars: the maximum is at the top
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const ControlRow& row, std::ostream* out)
+{
+    *out << row.screen << "." << row.name;
+}
 
 QString Shown(const QString& caption)
 {
@@ -299,6 +307,12 @@ struct ScreenRow {
     const char* name;
     const char* caption;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const ScreenRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class ScreenCaptionTest : public testing::TestWithParam<ScreenRow> {};
 
