@@ -120,6 +120,26 @@ TEST_F(SurfaceViewTest, ARedrawThatRepeatsThePreviousPictureReusesItAndLooksTheS
     EXPECT_EQ(view.lastPaintReused(), 0U);
 }
 
+TEST_F(SurfaceViewTest, TheTransientLayerShowsOverThePictureUntilCleared)
+{
+    Surface& s = view.surface();
+    s.Line(1, 5, 19, 5, colors::Red);
+    s.SetAutoRedraw(false);
+    s.Line(10, 1, 10, 9, colors::Blue); // an arrow of this frame
+    s.SetAutoRedraw(true);
+    QImage frame = Grab(view);
+    EXPECT_TRUE(HasColourNear(frame, {100, 20}, Qt::blue));
+    EXPECT_TRUE(HasColourNear(frame, {30, 50}, Qt::red));
+    EXPECT_TRUE(HasColourNear(RenderSurface(s, view.size(), 1.0).convertToFormat(QImage::Format_RGB32),
+                              {100, 20}, Qt::blue)); // saved and copied pictures include it
+
+    s.ClearTransient(); // the next frame
+    frame = Grab(view);
+    EXPECT_FALSE(HasColourNear(frame, {100, 20}, Qt::blue));
+    EXPECT_TRUE(HasColourNear(frame, {30, 50}, Qt::red));
+    EXPECT_FALSE(view.lastPaintWasFull()); // the picture underneath was kept
+}
+
 TEST_F(SurfaceViewTest, ResizingCallsTheRedrawWithTheNewPixelSize)
 {
     int calls = 0;
