@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace ttl {
 
@@ -92,8 +93,8 @@ void DrawBase(Surface& s, const ExplorerState& state)
     s.Circle(0, 0, state.HubRadius, colors::Black);
 }
 
-// A small circle at each position the body has had, step 1 to the current one. Drawn right after
-// the base: the path only grows, so the view repaints just its newest marks.
+// A small circle at each position the body has had, step 1 to the current one. Drawn before the
+// arrows: the path only grows, so the view repaints just its newest marks.
 void DrawPath(Surface& s, const ExplorerState& state,
               const std::array<double, MaxExplorerSteps + 1>& xs,
               const std::array<double, MaxExplorerSteps + 1>& ys, Color color)
@@ -189,15 +190,51 @@ void DrawStartPicture(Surface& picture1, const ExplorerState& state,
     FinishDrawing(picture1);
 }
 
+namespace {
+
+// One arrow of a view: where it is drawn, its legend entry, and whether the force diagram
+// repeats it from its origin.
+struct Shown {
+    Vec2 tail;
+    Vec2 vector;
+    Color color;
+    const LegendSlot* slot = nullptr; // no legend entry when null
+    const char* label = "";
+    int width = 1;
+    bool onForceDiagram = false;
+    Color forceDiagramColor{};
+};
+
+// The legend goes first, right after the base: it changes only with the check boxes, so the
+// view keeps it, with the path drawn next, from step to step and paints only the moving arrows.
+void DrawLegends(Surface& s, const std::vector<Shown>& shown)
+{
+    for (const Shown& q : shown) {
+        if (q.slot != nullptr) {
+            s.SetDrawWidth(q.width); // the sample arrow is drawn like the arrow itself
+            Legend(s, *q.slot, q.label, q.color);
+        }
+    }
+    s.SetDrawWidth(1);
+}
+
+void DrawArrows(Surface& s, const std::vector<Shown>& shown)
+{
+    for (const Shown& q : shown) {
+        s.SetDrawWidth(q.width);
+        Arrow(s, q.tail, q.vector, q.color);
+    }
+    s.SetDrawWidth(1);
+}
+
+} // namespace
+
 void RedrawInertialView(Surface& s, const ExplorerState& state, const ExplorerControls& controls)
 {
     if (state.StepIndex == 0) {
         DrawStartPicture(s, state, controls);
         return;
     }
-    DrawBase(s, state);
-    DrawPath(s, state, state.PathX, state.PathY, InertialPathColor);
-
     const double omega = state.ExplorerOmega;
     const Vec2 at = CurrentPosition(state);
     const Vec2 v = state.BodyVelocity;
@@ -205,29 +242,37 @@ void RedrawInertialView(Surface& s, const ExplorerState& state, const ExplorerCo
     const Vec2 w = v - u;
     const double m = state.Mass;
 
-    Arrow(s, at, v, InertialVelocityColor);
-    Legend(s, InertialVelocitySlot, "Velocity in Inertial Frame", InertialVelocityColor);
-    // What the rotating observer calls the body's velocity, in that observer's axes.
-    Arrow(s, at, state.ForceScale * IntoRotatingAxes(w, state.BaseAngle), RotatingVelocityColor);
-    Legend(s, RotatingVelocitySlot, "Velocity in Rotating Frame", RotatingVelocityColor);
+    std::vector<Shown> shown{
+        {at, v, InertialVelocityColor, &InertialVelocitySlot, "Velocity in Inertial Frame"},
+        // What the rotating observer calls the body's velocity, in that observer's axes.
+        {at, state.ForceScale * IntoRotatingAxes(w, state.BaseAngle), RotatingVelocityColor,
+         &RotatingVelocitySlot, "Velocity in Rotating Frame"},
+    };
     if (controls.check[1]) {
-        Arrow(s, at, u, BaseVelocityColor);
-        Legend(s, BaseVelocitySlot, "Velocity of the point of BASE", BaseVelocityColor);
+        shown.push_back(
+            {at, u, BaseVelocityColor, &BaseVelocitySlot, "Velocity of the point of BASE"});
     }
     if (controls.check[2]) {
-        Arrow(s, at, w, RelativeVelocityColor);
-        Legend(s, RelativeVelocitySlot, "Relative Velocity", RelativeVelocityColor);
+        shown.push_back({at, w, RelativeVelocityColor, &RelativeVelocitySlot, "Relative Velocity"});
     }
     if (controls.check[1] && controls.check[2]) {
-        Arrow(s, at + w, u, BaseVelocityAgainColor);
-        s.SetDrawStyle(DrawStyle::Dot);
-        s.Line(at.x + u.x, at.y + u.y, at.x + v.x, at.y + v.y, ParallelogramColor);
-        s.SetDrawStyle(DrawStyle::Solid);
+        shown.push_back({at + w, u, BaseVelocityAgainColor});
     }
     if (controls.check[2] && controls.Friction() && Length(w) > 0.0) {
         const Vec2 friction = -state.FrictionDecel * m / Length(w) * w;
-        Arrow(s, at, state.ForceScale * friction, FrictionColor);
-        Legend(s, FrictionSlot, "FRICTION", FrictionColor);
+        shown.push_back(
+            {at, state.ForceScale * friction, FrictionColor, &FrictionSlot, "FRICTION"});
+    }
+
+    DrawBase(s, state);
+    DrawLegends(s, shown);
+    DrawPath(s, state, state.PathX, state.PathY, InertialPathColor);
+    DrawArrows(s, shown);
+    if (controls.check[1] && controls.check[2]) {
+        // The parallelogram v = u + w.
+        s.SetDrawStyle(DrawStyle::Dot);
+        s.Line(at.x + u.x, at.y + u.y, at.x + v.x, at.y + v.y, ParallelogramColor);
+        s.SetDrawStyle(DrawStyle::Solid);
     }
     if (controls.Friction()) {
         s.SetForeColor(colors::Black);
@@ -252,7 +297,45 @@ void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
         DrawStartPicture(s, state, controls);
         return;
     }
+
+    const RotatingFrameForces f = ForcesInRotatingFrame(state, controls);
+    const double scale = state.ForceScale;
+    const Vec2 at = f.position;
+    std::vector<Shown> shown{
+        {at, f.inertialVelocity, InertialVelocityColor, &InertialVelocitySlot,
+         "Velocity in Inertial Frame"},
+    };
+    if (!state.StuckToBase) {
+        shown.push_back({at, f.velocity, RotatingVelocityColor, &RotatingVelocitySlot,
+                         "Velocity in Rotating Frame"});
+        if (controls.check[2]) {
+            shown.push_back({at, f.velocity, RelativeVelocityColor, &RelativeVelocitySlot,
+                             "Relative Velocity"});
+        }
+    }
+    if (controls.check[2] && controls.Friction()) {
+        shown.push_back({at, scale * f.friction, FrictionColor, &FrictionSlot, "FRICTION"});
+    }
+    if (controls.check[5]) {
+        shown.push_back(
+            {at, scale * f.centrifugal, CentrifugalColor, &CentrifugalSlot, "Centrifugal Force"});
+    }
+    if (controls.check[4]) {
+        shown.push_back({at, scale * f.coriolis, CoriolisColor, &CoriolisSlot, "Coriolis Force", 2,
+                         true, CoriolisColor});
+    }
+    if (controls.check[6]) {
+        shown.push_back({at, scale * f.baseAcceleration, BaseAccelerationColor,
+                         &BaseAccelerationSlot, "Force due to base acc.", 1, true,
+                         BaseAccelerationSmallColor});
+    }
+    if (controls.check[7]) {
+        shown.push_back(
+            {at, scale * f.Total(), TotalColor, &TotalSlot, "Total Force", 1, true, TotalColor});
+    }
+
     DrawBase(s, state);
+    DrawLegends(s, shown);
     DrawPath(s, state, state.PathXR, state.PathYR, RotatingPathColor);
     // The fan of the angle the base has turned; past a full turn it is a full disc.
     const double theta = state.BaseAngle;
@@ -263,47 +346,12 @@ void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
     }
     s.Line(0, 0, state.BaseRadius * std::cos(-theta), state.BaseRadius * std::sin(-theta),
            RotatingVelocityColor);
-
-    const RotatingFrameForces f = ForcesInRotatingFrame(state, controls);
-    const double scale = state.ForceScale;
-    const Vec2 at = f.position;
-    Arrow(s, at, f.inertialVelocity, InertialVelocityColor);
-    Legend(s, InertialVelocitySlot, "Velocity in Inertial Frame", InertialVelocityColor);
-    if (!state.StuckToBase) {
-        Arrow(s, at, f.velocity, RotatingVelocityColor);
-        Legend(s, RotatingVelocitySlot, "Velocity in Rotating Frame", RotatingVelocityColor);
-        if (controls.check[2]) {
-            Arrow(s, at, f.velocity, RelativeVelocityColor);
-            Legend(s, RelativeVelocitySlot, "Relative Velocity", RelativeVelocityColor);
+    DrawArrows(s, shown);
+    for (const Shown& q : shown) {
+        if (q.onForceDiagram) {
+            forces.SetDrawWidth(q.width);
+            Arrow(forces, {0.0, 0.0}, q.vector, q.forceDiagramColor);
         }
-    }
-    if (controls.check[2] && controls.Friction()) {
-        Arrow(s, at, scale * f.friction, FrictionColor);
-        Legend(s, FrictionSlot, "FRICTION", FrictionColor);
-    }
-    if (controls.check[5]) {
-        Arrow(s, at, scale * f.centrifugal, CentrifugalColor);
-        Legend(s, CentrifugalSlot, "Centrifugal Force", CentrifugalColor);
-    }
-    const Vec2 origin{0.0, 0.0};
-    if (controls.check[4]) {
-        s.SetDrawWidth(2);
-        forces.SetDrawWidth(2);
-        Arrow(s, at, scale * f.coriolis, CoriolisColor);
-        Arrow(forces, origin, scale * f.coriolis, CoriolisColor);
-        Legend(s, CoriolisSlot, "Coriolis Force", CoriolisColor);
-        s.SetDrawWidth(1);
-        forces.SetDrawWidth(1);
-    }
-    if (controls.check[6]) {
-        Arrow(s, at, scale * f.baseAcceleration, BaseAccelerationColor);
-        Arrow(forces, origin, scale * f.baseAcceleration, BaseAccelerationSmallColor);
-        Legend(s, BaseAccelerationSlot, "Force due to base acc.", BaseAccelerationColor);
-    }
-    if (controls.check[7]) {
-        Arrow(s, at, scale * f.Total(), TotalColor);
-        Arrow(forces, origin, scale * f.Total(), TotalColor);
-        Legend(s, TotalSlot, "Total Force", TotalColor);
     }
     FinishDrawing(s);
     FinishDrawing(forces);

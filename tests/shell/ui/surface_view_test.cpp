@@ -130,8 +130,9 @@ TEST_F(SurfaceViewTest, TheTransientLayerShowsOverThePictureUntilCleared)
     QImage frame = Grab(view);
     EXPECT_TRUE(HasColourNear(frame, {100, 20}, Qt::blue));
     EXPECT_TRUE(HasColourNear(frame, {30, 50}, Qt::red));
-    EXPECT_TRUE(HasColourNear(RenderSurface(s, view.size(), 1.0).convertToFormat(QImage::Format_RGB32),
-                              {100, 20}, Qt::blue)); // saved and copied pictures include it
+    EXPECT_TRUE(
+        HasColourNear(RenderSurface(s, view.size(), 1.0).convertToFormat(QImage::Format_RGB32),
+                      {100, 20}, Qt::blue)); // saved and copied pictures include it
 
     s.ClearTransient(); // the next frame
     frame = Grab(view);
