@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release
-cmake --build --preset release
+cmake --build --preset release --target turntable-lab
 exec ./build/release/turntable-lab "$@"
