@@ -131,24 +131,24 @@ void SimulationActivity::ShowBaseAngleGraph()
     ShowOnTop(m_windows.baseAngle()); // drawn by the run
 }
 
-void SimulationActivity::ShowAngularVelocityGraph()
+void SimulationActivity::ShowGraph(SurfaceView& window,
+                                   void (*draw)(Surface&, const SimulationResult&))
 {
-    SurfaceView& window = m_windows.angularVelocity();
     if (m_lastRun) {
-        DrawAngularVelocityGraph(window.surface(), *m_lastRun);
+        draw(window.surface(), *m_lastRun);
     }
     window.update();
     ShowOnTop(window);
 }
 
+void SimulationActivity::ShowAngularVelocityGraph()
+{
+    ShowGraph(m_windows.angularVelocity(), &DrawAngularVelocityGraph);
+}
+
 void SimulationActivity::ShowVelocityGraph()
 {
-    SurfaceView& window = m_windows.velocities();
-    if (m_lastRun) {
-        DrawVelocityGraph(window.surface(), *m_lastRun);
-    }
-    window.update();
-    ShowOnTop(window);
+    ShowGraph(m_windows.velocities(), &DrawVelocityGraph);
 }
 
 void SimulationActivity::StartVectorsAnimation()

@@ -16,6 +16,7 @@ class AnimationPlayer;
 class OrbitAnimation;
 class VectorsAnimation;
 class RotatingScreen;
+class Surface;
 class SurfaceView;
 class WorkEnergyWindow;
 
@@ -72,6 +73,9 @@ public:
     void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
 private:
+    // Draws the last run's graph on the window (nothing before any run) and brings it forward.
+    void ShowGraph(SurfaceView& window, void (*draw)(Surface&, const SimulationResult&));
+
     ModelParameters& m_parameters;
     SimulationWindows m_windows;
     std::optional<SimulationResult> m_lastRun;
