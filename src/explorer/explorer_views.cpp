@@ -41,10 +41,6 @@ Vec2 operator*(double k, Vec2 v)
 {
     return {k * v.x, k * v.y};
 }
-double Length(Vec2 v)
-{
-    return std::sqrt(v.x * v.x + v.y * v.y);
-}
 
 void Arrow(Surface& s, Vec2 at, Vec2 v, Color c)
 {

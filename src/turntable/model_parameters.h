@@ -11,7 +11,7 @@ struct ModelParameters {
     double InitialOmega = 2.0;         // omega0 of the base at the start
     double InitialRadius = 1.0;        // R0 of the body at the start
     double TotalAngularMomentum = 0.0; // L0 = (I + m*R0^2)*omega0
-    double BaseOmega = 2.0;            // omega used by the rates, constant during one step
+    double BaseOmega = 2.0;            // omega of a driven base (a free one follows L0)
     int BaseInfluenced = 0;            // 1: free base, angular momentum conserved; 0: driven base
     double PendulumStiffness = 0.0;    // K of a harmonic pull -K*r toward the centre
 };

@@ -1,6 +1,6 @@
 #include "turntable/simulation_run.h"
 
-#include "turntable/fehlberg_step.h"
+#include "turntable/base_contact.h"
 #include "turntable/turntable_model.h"
 
 #include <algorithm>
@@ -28,61 +28,32 @@ int Clamp(int value, ScrollRange range)
     return std::clamp(value, range.minimum, range.maximum);
 }
 
-// omega is the base's angular velocity by conservation of angular momentum after the step.
-void Store(SimulationSeries& out, std::size_t i, const TurntableState& y, double omega,
-           double theta)
+void Store(SimulationSeries& out, std::size_t i, const ModelParameters& model,
+           const BaseContact& body)
 {
+    const TurntableState& y = body.y;
     out.VelocityInertialX[i] = y[Vx];
     out.VelocityInertialY[i] = y[Vy];
     out.PositionInertialX[i] = y[X];
     out.PositionInertialY[i] = y[Y];
     out.BaseOmegaByEquations[i] = y[OmegaByEquations];
+    const double omega = body.carried ? body.carriedOmega : BaseOmegaByMomentum(model, y);
     out.BaseOmegaByMomentum[i] = omega;
+    const double theta = y[BaseAngle];
     out.BaseAngle[i] = theta;
     const Vec2 position = IntoRotatingAxes({y[X], y[Y]}, theta);
     out.PositionRotatingX[i] = position.x;
     out.PositionRotatingY[i] = position.y;
-    const Vec2 velocity = IntoRotatingAxes(RelativeVelocity(y, omega), theta);
+    const Vec2 velocity =
+        body.carried ? Vec2{} : IntoRotatingAxes(RelativeVelocity(y, omega), theta);
     out.VelocityRotatingX[i] = velocity.x;
     out.VelocityRotatingY[i] = velocity.y;
-}
-
-// Adds the work done during step i, the rectangle rule on the state at its end.
-void AccumulateWork(SimulationSeries& s, std::size_t i, const ModelParameters& model,
-                    const TurntableState& y, double dt)
-{
-    const double m = model.Mass;
-    const double mug = model.FrictionDecel;
-    const double omega = model.BaseOmega;
-    const Vec2 rel = RelativeVelocity(y, omega);
-    const double relSpeed = std::sqrt(rel.x * rel.x + rel.y * rel.y);
-    const Vec2 q{s.PositionRotatingX[i], s.PositionRotatingY[i]};
-    const Vec2 u{s.VelocityRotatingX[i], s.VelocityRotatingY[i]};
-    const bool sliding = u.x != 0.0 || u.y != 0.0;
-
-    double friction = 0.0;
-    double baseAcceleration = 0.0;
-    double frictionInertial = 0.0;
-    if (relSpeed > 0.0) {
-        frictionInertial = -mug * m * (rel.x * y[Vx] + rel.y * y[Vy]) / relSpeed * dt;
-    }
-    if (sliding && relSpeed > 0.0) {
-        friction = -mug * m * relSpeed * dt;
-        // alpha = d(omega)/dt: the torque of the body's friction on a free base over I.
-        const double alpha = model.BaseInertia == 0.0
-                                 ? 0.0
-                                 : model.BaseInfluenced * m * mug * (y[Y] * rel.x - y[X] * rel.y) /
-                                       (model.BaseInertia * relSpeed);
-        // Power of the force m*alpha*(-y', x') on the relative motion.
-        baseAcceleration = m * alpha * (y[X] * rel.y - y[Y] * rel.x) * dt;
-    }
-    s.WorkFrictionRotating[i] = s.WorkFrictionRotating[i - 1] + friction;
-    s.WorkCentrifugal[i] =
-        s.WorkCentrifugal[i - 1] + m * omega * omega * (q.x * u.x + q.y * u.y) * dt;
-    s.WorkBaseAcceleration[i] = s.WorkBaseAcceleration[i - 1] + baseAcceleration;
-    s.WorkFrictionInertial[i] = s.WorkFrictionInertial[i - 1] + frictionInertial;
-    s.WorkTotalRotating[i] =
-        s.WorkFrictionRotating[i] + s.WorkCentrifugal[i] + s.WorkBaseAcceleration[i];
+    out.WorkFrictionRotating[i] = y[WorkFrictionRotating];
+    out.WorkCentrifugal[i] = y[WorkCentrifugal];
+    out.WorkBaseAcceleration[i] = y[WorkBaseAcceleration];
+    out.WorkFrictionInertial[i] = y[FrictionWork];
+    out.WorkTotalRotating[i] =
+        y[WorkFrictionRotating] + y[WorkCentrifugal] + y[WorkBaseAcceleration];
 }
 
 } // namespace
@@ -143,43 +114,22 @@ SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& 
     const double r0 = params.InitialRadius;
     result.StartRadius = r0;
     // At rest on the base at (0, R0): moving with the base's point, (omega*R0, 0).
-    TurntableState state{model.BaseOmega * r0, 0.0, 0.0, r0, 0.0, model.BaseOmega, 0.0};
+    BaseContact body;
+    body.y = {model.BaseOmega * r0, 0.0, 0.0, r0, 0.0, model.BaseOmega, 0.0, 0.0, 0.0, 0.0};
     const auto n = static_cast<std::size_t>(result.StepCount);
     SimulationSeries& s = result.series;
     s.Resize(n + 1);
-    double theta = 0.0;
-    Store(s, 0, state, model.BaseOmega, theta);
+    Store(s, 0, model, body);
 
-    const auto rates = [&model](double, const TurntableState& w) {
-        return TurntableRates(model, w);
-    };
     for (std::size_t i = 1; i <= n; ++i) {
-        if (result.restStep) {
-            // Caught by the free base: static friction carries the body round with it.
-            const Vec2 p = TurnedClockwise({state[X], state[Y]}, model.BaseOmega * result.TimeStep);
-            state[X] = p.x;
-            state[Y] = p.y;
-            state[Vx] = model.BaseOmega * p.y;
-            state[Vy] = -model.BaseOmega * p.x;
-        } else {
-            FehlbergStep(rates, 0.0, state, result.TimeStep, state, 6);
-            // The next step turns the base at the rate the conserved angular momentum allows.
-            model.BaseOmega = BaseOmegaByMomentum(model, state);
-        }
-        const Vec2 rel = RelativeVelocity(state, model.BaseOmega);
-        if (model.BaseInfluenced == 1 && i > 20 && !result.restStep &&
-            rel.x * rel.x + rel.y * rel.y < 0.0001) {
-            // At rest on the base: both turn on together at the rate that keeps L0.
+        const ContactEvents events = AdvanceOnBase(model, body, result.TimeStep);
+        if (events.caught && !result.restStep) {
             result.restStep = static_cast<int>(i);
-            const double r2 = state[X] * state[X] + state[Y] * state[Y];
-            model.BaseOmega = model.TotalAngularMomentum / (model.BaseInertia + model.Mass * r2);
-            state[Vx] = model.BaseOmega * state[Y];
-            state[Vy] = -model.BaseOmega * state[X];
+            result.restTime = (static_cast<double>(i) - 1.0) * result.TimeStep + events.catchTime;
         }
-        theta += model.BaseOmega * result.TimeStep;
-        Store(s, i, state, model.BaseOmega, theta);
-        AccumulateWork(s, i, model, state, result.TimeStep);
+        Store(s, i, model, body);
     }
+    model.BaseOmega = BaseOmegaOf(model, body.y);
     params.BaseOmega = model.BaseOmega;
     return result;
 }

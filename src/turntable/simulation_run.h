@@ -54,7 +54,8 @@ struct SimulationResult {
     bool BaseInfluenced = false;
     int intervalValue = 0; // the timeinterval value after the step cap
     bool intervalCapped = false;
-    std::optional<int> restStep; // first step at which a free base carries the body again
+    std::optional<int> restStep; // the step in which the base caught the body
+    double restTime = 0.0;       // the moment it did, located within that step
     SimulationSeries series;
 };
 

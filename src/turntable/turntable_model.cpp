@@ -34,41 +34,73 @@ double BaseOmegaByMomentum(const ModelParameters& p, const TurntableState& y)
     return (p.TotalAngularMomentum - bodyMomentum) / p.BaseInertia;
 }
 
+double BaseOmegaOf(const ModelParameters& p, const TurntableState& y)
+{
+    return p.BaseInfluenced == 1 ? BaseOmegaByMomentum(p, y) : p.BaseOmega;
+}
+
+namespace {
+
+// The friction a body at rest on the base needs: the base's point accelerates with -omega^2 r
+// (a resting body exerts no torque, so the base has no angular acceleration then), while the
+// pendulum pulls with -K r.
+Vec2 NeededStaticFriction(const ModelParameters& p, Vec2 position, double omega)
+{
+    const double factor = p.PendulumStiffness - omega * omega;
+    return {factor * position.x, factor * position.y};
+}
+
+} // namespace
+
+bool StaticFrictionHolds(const ModelParameters& p, Vec2 position, double omega)
+{
+    const Vec2 needed = NeededStaticFriction(p, position, omega);
+    return Length(needed) <= p.FrictionDecel;
+}
+
+Vec2 FrictionAcceleration(const ModelParameters& p, const TurntableState& y)
+{
+    const double omega = BaseOmegaOf(p, y);
+    const Vec2 rel = RelativeVelocity(y, omega);
+    const double relSpeed = Length(rel);
+    const double mug = p.FrictionDecel;
+    if (relSpeed > RestSpeed) {
+        return {-mug * rel.x / relSpeed, -mug * rel.y / relSpeed};
+    }
+    const Vec2 needed = NeededStaticFriction(p, {y[X], y[Y]}, omega);
+    const double size = Length(needed);
+    if (size <= mug) {
+        return needed;
+    }
+    return {mug * needed.x / size, mug * needed.y / size};
+}
+
 TurntableState TurntableRates(const ModelParameters& p, const TurntableState& y)
 {
-    const double omega = p.BaseOmega;
+    const double omega = BaseOmegaOf(p, y);
     const double k = p.PendulumStiffness;
+    const double m = p.Mass;
     const Vec2 rel = RelativeVelocity(y, omega);
-    const double relSpeed = std::sqrt(rel.x * rel.x + rel.y * rel.y);
+    const Vec2 f = FrictionAcceleration(p, y);
+
+    // The body pushes the base with -m*f; its clockwise torque over I turns a free base.
+    const double alpha = p.BaseInfluenced == 1 && p.BaseInertia != 0.0
+                             ? m * (y[X] * f.y - y[Y] * f.x) / p.BaseInertia
+                             : 0.0;
 
     TurntableState rate{};
+    rate[Vx] = f.x - k * y[X];
+    rate[Vy] = f.y - k * y[Y];
     rate[X] = y[Vx];
     rate[Y] = y[Vy];
-    rate[BaseAngle] = BaseOmegaByMomentum(p, y);
-
-    if (relSpeed == 0.0) {
-        // At rest on the base: an acceleration omega^2 toward the axis (the centripetal
-        // acceleration at the start radius 1). Not omega^2*r: with that, v_rel = 0 would be an
-        // exact invariant of the integrator (v_rel is linear in the state), and a body on a
-        // frictionless base would ride along forever. No sliding: no work, no torque.
-        const double r = std::sqrt(y[X] * y[X] + y[Y] * y[Y]);
-        const double pull = r > 0.0 ? omega * omega / r : 0.0;
-        rate[Vx] = -pull * y[X] - k * y[X];
-        rate[Vy] = -pull * y[Y] - k * y[Y];
-        return rate;
-    }
-
-    // Kinetic friction of constant magnitude mu*g against the relative velocity.
-    const double mug = p.FrictionDecel;
-    rate[Vx] = -mug * rel.x / relSpeed - k * y[X];
-    rate[Vy] = -mug * rel.y / relSpeed - k * y[Y];
-    // Power of friction in the inertial frame: F . v with F = -m*mu*g*v_rel/|v_rel|.
-    rate[FrictionWork] = -p.Mass * mug * (rel.x * y[Vx] + rel.y * y[Vy]) / relSpeed;
-    // The body pushes the base with -F; its clockwise torque x*F_y - y*F_x over I.
-    if (p.BaseInertia != 0.0) {
-        rate[OmegaByEquations] = -p.BaseInfluenced * mug * p.Mass * (y[X] * rel.y - y[Y] * rel.x) /
-                                 (relSpeed * p.BaseInertia);
-    }
+    rate[FrictionWork] = m * (f.x * y[Vx] + f.y * y[Vy]);
+    rate[OmegaByEquations] = alpha;
+    rate[BaseAngle] = omega;
+    // Powers on the relative motion of friction, of the centrifugal force m*omega^2*r and of
+    // the force m*alpha*(-y, x) due to the base's angular acceleration.
+    rate[WorkFrictionRotating] = m * (f.x * rel.x + f.y * rel.y);
+    rate[WorkCentrifugal] = m * omega * omega * (y[X] * rel.x + y[Y] * rel.y);
+    rate[WorkBaseAcceleration] = m * alpha * (y[X] * rel.y - y[Y] * rel.x);
     return rate;
 }
 

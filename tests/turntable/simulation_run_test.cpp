@@ -112,7 +112,7 @@ TEST(RunSimulation, WithoutFrictionTheInertialOrbitIsTheTangentAtTheStart)
     inputs.frictionValue = 0;
     const SimulationResult run = RunSimulation(params, inputs);
     const SimulationSeries& s = run.series;
-    // Only the first stage of the first step, at rest on the base, feels an acceleration.
+    // Nothing acts on the body: it keeps the velocity of the base's point at the start.
     const double vx = s.VelocityInertialX[1];
     const double vy = s.VelocityInertialY[1];
     for (std::size_t i = 2; i < s.PositionInertialX.size(); ++i) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace ttl {
 namespace {
 
@@ -20,29 +22,40 @@ ModelParameters Params(double omega, double mug, int influenced = 0)
     return p;
 }
 
-TEST(TurntableRates, ABodyCarriedByTheBaseGetsTheCentripetalAcceleration)
+// A body at rest on the base: static friction gives it what keeps it there, m*omega^2*r toward
+// the axis (against the pendulum's pull, if any), but never more than mu*g; beyond that kinetic
+// friction mu*g acts in the same direction.
+TEST(TurntableRates, AtRestOnTheBaseFrictionIsWhatHoldsTheBodyButNoMoreThanMuG)
 {
-    const TurntableState y{2.0, 0.0, 0.0, 1.0, 0.0, 2.0, 0.0};
-    const Vec2 rel = RelativeVelocity(y, 2.0);
-    EXPECT_EQ(rel.x, 0.0);
-    EXPECT_EQ(rel.y, 0.0);
-    const TurntableState rate = TurntableRates(Params(2.0, 1.0, 1), y);
-    EXPECT_DOUBLE_EQ(rate[Vx], 0.0);
-    EXPECT_DOUBLE_EQ(rate[Vy], -4.0);
-    EXPECT_DOUBLE_EQ(rate[X], 2.0);
-    EXPECT_DOUBLE_EQ(rate[Y], 0.0);
-    EXPECT_DOUBLE_EQ(rate[FrictionWork], 0.0); // no sliding, no work
-    EXPECT_DOUBLE_EQ(rate[OmegaByEquations], 0.0);
-}
-
-TEST(TurntableRates, TheRestingAccelerationPointsToTheAxisWithMagnitudeOmegaSquared)
-{
-    const TurntableState y{4.0, 0.0, 0.0, 2.0, 0.0, 2.0, 0.0};
-    EXPECT_DOUBLE_EQ(TurntableRates(Params(2.0, 1.0), y)[Vy], -4.0);
-    // on the axis itself there is no direction to pull in
-    const TurntableState centre{0.0, 0.0, 0.0, 0.0, 0.0, 2.0, 0.0};
-    EXPECT_DOUBLE_EQ(TurntableRates(Params(2.0, 1.0), centre)[Vx], 0.0);
-    EXPECT_DOUBLE_EQ(TurntableRates(Params(2.0, 1.0), centre)[Vy], 0.0);
+    struct Case {
+        const char* what;
+        double y, mug, stiffness, expectedAy;
+    };
+    const Case cases[] = {
+        {"held at r = 1", 1.0, 5.0, 0.0, -4.0},
+        {"held exactly at the limit", 1.0, 4.0, 0.0, -4.0},
+        {"too fast for friction: slides", 1.0, 1.0, 0.0, -1.0},
+        {"no friction: no force at all", 1.0, 0.0, 0.0, 0.0},
+        {"held at r = 2 needs omega^2 r", 2.0, 10.0, 0.0, -8.0},
+        {"pendulum pull beyond friction", 0.5, 1.0, 40.0, 1.0 - 20.0},
+        {"on the axis nothing is needed", 0.0, 1.0, 0.0, 0.0},
+    };
+    for (const Case& c : cases) {
+        ModelParameters p = Params(2.0, c.mug, 1);
+        p.PendulumStiffness = c.stiffness;
+        p.TotalAngularMomentum = (p.BaseInertia + p.Mass * c.y * c.y) * 2.0;
+        // moving with the base's point: (omega*y, 0) at (0, y)
+        const TurntableState y{2.0 * c.y, 0.0, 0.0, c.y, 0.0, 2.0, 0.0};
+        const TurntableState rate = TurntableRates(p, y);
+        EXPECT_DOUBLE_EQ(rate[Vx], 0.0) << c.what;
+        EXPECT_DOUBLE_EQ(rate[Vy], c.expectedAy) << c.what;
+        EXPECT_DOUBLE_EQ(rate[OmegaByEquations], 0.0) << c.what; // a radial force: no torque
+        EXPECT_DOUBLE_EQ(rate[FrictionWork], 0.0) << c.what;     // perpendicular to v
+        EXPECT_DOUBLE_EQ(rate[WorkFrictionRotating], 0.0) << c.what;
+        EXPECT_EQ(StaticFrictionHolds(p, {0.0, c.y}, 2.0),
+                  std::abs(c.expectedAy + c.stiffness * c.y + 4.0 * c.y) < 1e-12)
+            << c.what;
+    }
 }
 
 TEST(TurntableRates, KineticFrictionOfFullMagnitudeOpposesTheRelativeVelocity)

@@ -1,0 +1,196 @@
+#include "turntable/base_contact.h"
+
+#include "turntable/fehlberg_step.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace ttl {
+
+using namespace state_index;
+
+namespace {
+
+// A relative speed this small is rest: far below anything drawn, far above rounding.
+constexpr double StopSpeed = 1e-9;
+// Bounds the sub-steps of one advance, so a pathological case costs time, never a hang.
+constexpr int MaxSubSteps = 100000;
+
+Vec2 Relative(const ModelParameters& p, const TurntableState& y)
+{
+    return RelativeVelocity(y, BaseOmegaOf(p, y));
+}
+
+double RelativeSpeed(const ModelParameters& p, const TurntableState& y)
+{
+    return Length(Relative(p, y));
+}
+
+// d/dt of (vx - omega*y, vy + omega*x).
+Vec2 RelativeAcceleration(const ModelParameters& p, const TurntableState& y)
+{
+    const TurntableState rate = TurntableRates(p, y);
+    const double omega = BaseOmegaOf(p, y);
+    const double alpha = rate[OmegaByEquations];
+    return {rate[Vx] - alpha * y[Y] - omega * y[Vy], rate[Vy] + alpha * y[X] + omega * y[Vx]};
+}
+
+TurntableState Step(const ModelParameters& p, const TurntableState& y, double h)
+{
+    TurntableState out = y;
+    FehlbergStep([&p](double, const TurntableState& w) { return TurntableRates(p, w); }, 0.0, y, h,
+                 out, StateSize);
+    return out;
+}
+
+// The relative velocity turned back on itself: the step went through a stop.
+bool WentThroughRest(const ModelParameters& p, const TurntableState& from, const TurntableState& to)
+{
+    const Vec2 a = Relative(p, from);
+    const Vec2 b = Relative(p, to);
+    return a.x * b.x + a.y * b.y <= 0.0;
+}
+
+// Static friction can hold the resting body: it is carried from now on.
+bool TryToHold(const ModelParameters& p, BaseContact& body)
+{
+    const double omega = CarriedOmega(p, body.y);
+    if (!StaticFrictionHolds(p, {body.y[X], body.y[Y]}, omega)) {
+        return false;
+    }
+    body.carried = true;
+    body.carriedOmega = omega;
+    return true;
+}
+
+void Carry(TurntableState& y, double omega, double h)
+{
+    const Vec2 position = TurnedClockwise({y[X], y[Y]}, omega * h);
+    y[X] = position.x;
+    y[Y] = position.y;
+    y[Vx] = omega * position.y;
+    y[Vy] = -omega * position.x;
+    y[BaseAngle] += omega * h;
+}
+
+// Puts the body exactly at rest on the base. The kinetic energy this takes away (the located
+// stop leaves a relative speed below StopSpeed) is booked as work of friction in both frames.
+void SettleOnBase(const ModelParameters& p, TurntableState& y)
+{
+    const double m = p.Mass;
+    const Vec2 rel = Relative(p, y);
+    const double inertialBefore = 0.5 * m * (y[Vx] * y[Vx] + y[Vy] * y[Vy]);
+    const double omega = CarriedOmega(p, y);
+    y[Vx] = omega * y[Y];
+    y[Vy] = -omega * y[X];
+    y[FrictionWork] += 0.5 * m * (y[Vx] * y[Vx] + y[Vy] * y[Vy]) - inertialBefore;
+    y[WorkFrictionRotating] -= 0.5 * m * (rel.x * rel.x + rel.y * rel.y);
+    if (p.BaseInfluenced == 1) {
+        y[OmegaByEquations] = omega;
+    }
+}
+
+// How long the body would take to stop relative to the base at its present deceleration;
+// infinite when it is not slowing down.
+double TimeToStop(const ModelParameters& p, const TurntableState& y)
+{
+    const Vec2 rel = Relative(p, y);
+    const double speed = Length(rel);
+    const Vec2 a = RelativeAcceleration(p, y);
+    const double deceleration = -(a.x * rel.x + a.y * rel.y) / speed;
+    return deceleration > 0.0 ? speed / deceleration : std::numeric_limits<double>::infinity();
+}
+
+// How strongly friction turns the relative velocity, per unit of relative speed: mu*g on the body,
+// times (1 + m r^2/I) on a free base, whose reaction adds to it. A step longer than
+// speed / stiffness lets friction's direction overshoot and chatter.
+double FrictionStiffness(const ModelParameters& p, const TurntableState& y)
+{
+    double factor = 1.0;
+    if (p.BaseInfluenced == 1 && p.BaseInertia > 0.0) {
+        factor += p.Mass * (y[X] * y[X] + y[Y] * y[Y]) / p.BaseInertia;
+    }
+    return p.FrictionDecel * factor;
+}
+
+// No relative velocity can change faster than this: friction with the base's reaction, the
+// pendulum's pull, and the turning of the axes the relative velocity is written in.
+double RelativeAccelerationBound(const ModelParameters& p, const TurntableState& y)
+{
+    const double r = Length({y[X], y[Y]});
+    const double speed = Length({y[Vx], y[Vy]});
+    return FrictionStiffness(p, y) + p.PendulumStiffness * r + std::abs(BaseOmegaOf(p, y)) * speed;
+}
+
+} // namespace
+
+double CarriedOmega(const ModelParameters& p, const TurntableState& y)
+{
+    if (p.BaseInfluenced != 1) {
+        return p.BaseOmega;
+    }
+    const double inertia = p.BaseInertia + p.Mass * (y[X] * y[X] + y[Y] * y[Y]);
+    return inertia > 0.0 ? p.TotalAngularMomentum / inertia : p.BaseOmega;
+}
+
+ContactEvents AdvanceOnBase(const ModelParameters& p, BaseContact& body, double h)
+{
+    ContactEvents events;
+    TurntableState& y = body.y;
+    double remaining = h;
+    for (int subSteps = 0; remaining > 0.0;) {
+        if (body.carried) {
+            if (StaticFrictionHolds(p, {y[X], y[Y]}, body.carriedOmega)) {
+                Carry(y, body.carriedOmega, remaining);
+                return events;
+            }
+            body.carried = false; // no longer held: it slides off from rest
+        }
+        const double speed = RelativeSpeed(p, y);
+        if (speed <= RestSpeed) {
+            if (TryToHold(p, body)) {
+                continue;
+            }
+            // Sliding off from rest. The friction's direction is that of the needed force at
+            // first, then follows a relative velocity that grows from zero, and the rates'
+            // derivatives grow like 1/speed: steps in geometric progression from a tiny first
+            // one keep the integrator's order through the start.
+            double s = remaining * 1e-6;
+            y = Step(p, y, s);
+            for (double t = s; t < remaining; t += s) {
+                s = std::min(remaining - t, 0.25 * t);
+                y = Step(p, y, s);
+            }
+            return events;
+        }
+        // Sub-steps end at Newton's estimate of the stop, approached from the sliding side, and
+        // stay short enough for friction's direction to be followed stably.
+        double s = remaining;
+        if (subSteps < MaxSubSteps) {
+            s = std::min(remaining, speed / FrictionStiffness(p, y));
+            if (speed <= 2.0 * s * RelativeAccelerationBound(p, y)) {
+                s = std::min(s, TimeToStop(p, y));
+            }
+        }
+        TurntableState trial = Step(p, y, s);
+        while (RelativeSpeed(p, trial) > StopSpeed && WentThroughRest(p, y, trial) &&
+               s > 1e-12 * h) {
+            s /= 2.0;
+            trial = Step(p, y, s);
+        }
+        y = trial;
+        remaining = s < remaining ? remaining - s : 0.0;
+        ++subSteps;
+        if (RelativeSpeed(p, y) <= StopSpeed) {
+            SettleOnBase(p, y);
+            if (TryToHold(p, body)) {
+                events.caught = true;
+                events.catchTime = h - remaining;
+            }
+        }
+    }
+    return events;
+}
+
+} // namespace ttl
