@@ -19,6 +19,10 @@ const char* const F = "NO FRICTION, IN INERTIAL FRAME THE BODY MOVES IN A LINE A
 const char* const G = "RELATIVE VELOCITY=ABSOLUTE VELOCITY - VELOCITY OF THE POINT OF BASE";
 const char* const H = "NO FRICTION, IN INERTIAL FRAME THE BODY MOVES IN A LINE ACCORDING TO 1ST "
                       "LAW, IN THE ROTATING FRAME ITS ORBIT IS A SPIRAL. WHAT IS THE CAUSE??";
+// In a Foucault mode the bob is pulled toward the axis: it swings rather than moving in a line.
+const char* const HPendulum =
+    "FOUCAULT PENDULUM, IN INERTIAL FRAME THE BOB SWINGS BACK AND FORTH IN A FIXED PLANE, IN THE "
+    "ROTATING FRAME THE PLANE OF THE SWING TURNS. WHAT IS THE CAUSE??";
 const char* const J = "DOES THE CENTRIFUGAL EXPLAIN THE SHAPE OF THE CURVE? PRESS CORIOLIS";
 const char* const K = "YOU CAN SEE THAT THE CORIOLIS FORCE IS _|_ TO THE RELATIVE VELOCITY. SINCE "
                       "THE BASE DECELLERATES THERE IS ANOTHER FICTITIOUS FORCE. PRESS BASE ACC";
@@ -90,7 +94,8 @@ const std::vector<Rule>& Rules()
         {Frame::Rotating, false, Omega::Any, check(5), {0, 0, 255}, string(H) + J},
         {Frame::Rotating, false, Omega::Any, check(4), {255, 0, 255}, P},
         {Frame::Rotating, false, Omega::Any, check(7), {155, 35, 95}, Q},
-        {Frame::Rotating, false, Omega::Any, check(2), {9, 250, 0}, string(F) + G},
+        // A darker green than (9, 250, 0), which is hard to read on white.
+        {Frame::Rotating, false, Omega::Any, check(2), {9, 150, 0}, string(F) + G},
     };
     return rules;
 }
@@ -121,6 +126,13 @@ std::optional<Guidance> ShowGuidanceText(const ExplorerControls& controls, bool 
         if (rule.frame == frame && rule.friction == controls.Friction() &&
             OmegaMatches(rule.omega, controls.baseChoice) && rule.applies(controls)) {
             result = Guidance{rule.text, rule.color};
+        }
+    }
+    if (result && controls.foucault != FoucaultMode::Off) {
+        // F is H with an invitation appended, so this covers both.
+        const std::string line = H;
+        if (const auto at = result->text.find(line); at != std::string::npos) {
+            result->text.replace(at, line.size(), HPendulum);
         }
     }
     return result;

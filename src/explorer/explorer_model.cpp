@@ -1,6 +1,6 @@
 #include "explorer/explorer_model.h"
 
-#include "turntable/fehlberg_step.h"
+#include "turntable/base_contact.h"
 
 #include <cmath>
 
@@ -8,49 +8,23 @@ namespace ttl {
 
 using namespace state_index;
 
-BodyOnBase CarriedByBase(Vec2 position, double omega, double time)
+AdvanceResult AdvanceBodyOnBase(const ModelParameters& model, BodyOnBase start, bool carried,
+                                double carriedOmega, double dt, int subSteps)
 {
-    const Vec2 p = TurnedClockwise(position, omega * time);
-    return {omega * p.y, -omega * p.x, p.x, p.y, omega};
-}
-
-AdvanceResult AdvanceBodyOnBase(const ModelParameters& startModel, BodyOnBase start, double dt,
-                                int subSteps, bool mayStick)
-{
-    ModelParameters model = startModel;
-    model.BaseOmega = start.omega;
-    const double m = model.Mass;
-    const double k = model.PendulumStiffness;
-    const double energy = 0.5 * m * (start.vx * start.vx + start.vy * start.vy) +
-                          0.5 * k * (start.x * start.x + start.y * start.y);
-    TurntableState y{start.vx, start.vy, start.x, start.y, energy, start.omega, 0.0};
-    const auto rates = [&model](double, const TurntableState& w) {
-        return TurntableRates(model, w);
-    };
-    const double h = dt / subSteps;
-    const bool freeBase = model.BaseInfluenced == 1;
-
+    BaseContact body;
+    body.y = {start.vx, start.vy, start.x, start.y, 0.0, start.omega, 0.0, 0.0, 0.0, 0.0};
+    body.carried = carried;
+    body.carriedOmega = carriedOmega;
     AdvanceResult result;
+    const double h = dt / subSteps;
     for (int i = 0; i < subSteps; ++i) {
-        FehlbergStep(rates, 0.0, y, h, y, 7);
-        if (freeBase) {
-            model.BaseOmega = BaseOmegaByMomentum(model, y);
-        }
-        if (mayStick && freeBase) {
-            const Vec2 rel = RelativeVelocity(y, model.BaseOmega);
-            if (rel.x * rel.x + rel.y * rel.y < 1e-5) {
-                // Caught: base and body turn together from here, at the common rate that keeps
-                // the total angular momentum, L0 = (I + m r^2) omega.
-                const double r2 = y[X] * y[X] + y[Y] * y[Y];
-                const double omega = model.TotalAngularMomentum / (model.BaseInertia + m * r2);
-                result.stuck = true;
-                result.stuckOmega = omega;
-                result.body = CarriedByBase({y[X], y[Y]}, omega, (subSteps - i - 1) * h);
-                return result;
-            }
-        }
+        result.caught = AdvanceOnBase(model, body, h).caught || result.caught;
     }
-    result.body = {y[Vx], y[Vy], y[X], y[Y], model.BaseOmega};
+    const TurntableState& y = body.y;
+    const double omega = body.carried ? body.carriedOmega : BaseOmegaOf(model, y);
+    result.body = {y[Vx], y[Vy], y[X], y[Y], omega};
+    result.carried = body.carried;
+    result.carriedOmega = body.carriedOmega;
     return result;
 }
 
@@ -80,6 +54,7 @@ void ResetExplorer(ExplorerState& state, const ExplorerControls& controls)
     state.StartOmega = state.StartRadius / 2.0;
     state.ExplorerOmega = state.StartOmega;
     state.BodyVelocity = LaunchVelocity(state, controls);
+    state.Launch = state.BodyVelocity;
     state.PathX[0] = 0.0;
     state.PathY[0] = state.StartRadius;
     state.PathXR[0] = 0.0;
@@ -87,8 +62,12 @@ void ResetExplorer(ExplorerState& state, const ExplorerControls& controls)
     state.TotalAngularMomentum = ExplorerAngularMomentum(state);
 }
 
-ModelParameters ExplorerModel(const ExplorerState& state, const ExplorerControls& controls,
-                              int baseInfluenced)
+void ChangeBaseChoice(ExplorerState& state)
+{
+    state.TotalAngularMomentum = ExplorerAngularMomentum(state);
+}
+
+ModelParameters ExplorerModel(const ExplorerState& state, const ExplorerControls& controls)
 {
     ModelParameters model;
     model.Mass = controls.massValue / 2.0;
@@ -98,9 +77,33 @@ ModelParameters ExplorerModel(const ExplorerState& state, const ExplorerControls
     model.InitialRadius = state.StartRadius;
     model.TotalAngularMomentum = state.TotalAngularMomentum;
     model.BaseOmega = state.ExplorerOmega;
-    model.BaseInfluenced = baseInfluenced;
+    model.BaseInfluenced = controls.baseChoice == BaseChoice::ConstantAngularMomentum ? 1 : 0;
     model.PendulumStiffness = controls.foucault == FoucaultMode::Off ? 0.0 : FoucaultStiffness;
     return model;
+}
+
+TurntableState ExplorerBodyState(const ExplorerState& state)
+{
+    const auto n = static_cast<std::size_t>(state.StepIndex);
+    return {state.BodyVelocity.x,
+            state.BodyVelocity.y,
+            state.PathX[n],
+            state.PathY[n],
+            0.0,
+            state.ExplorerOmega,
+            state.BaseAngle,
+            0.0,
+            0.0,
+            0.0};
+}
+
+Vec2 ExplorerFriction(const ExplorerState& state, const ExplorerControls& controls)
+{
+    if (!controls.Friction()) {
+        return {};
+    }
+    const Vec2 a = FrictionAcceleration(ExplorerModel(state, controls), ExplorerBodyState(state));
+    return {state.Mass * a.x, state.Mass * a.y};
 }
 
 double BaseAngularAcceleration(const ExplorerState& state, const ExplorerControls& controls)
@@ -108,15 +111,8 @@ double BaseAngularAcceleration(const ExplorerState& state, const ExplorerControl
     if (controls.baseChoice != BaseChoice::ConstantAngularMomentum || state.StuckToBase) {
         return 0.0;
     }
-    const auto n = static_cast<std::size_t>(state.StepIndex);
-    const TurntableState y{state.BodyVelocity.x,
-                           state.BodyVelocity.y,
-                           state.PathX[n],
-                           state.PathY[n],
-                           0.0,
-                           state.ExplorerOmega,
-                           0.0};
-    return TurntableRates(ExplorerModel(state, controls, 1), y)[OmegaByEquations];
+    return TurntableRates(ExplorerModel(state, controls),
+                          ExplorerBodyState(state))[OmegaByEquations];
 }
 
 StepOutcome AdvanceExplorer(ExplorerState& state, ModelParameters& shared,
@@ -131,6 +127,7 @@ StepOutcome AdvanceExplorer(ExplorerState& state, ModelParameters& shared,
         // The body is launched now, with what the scroll bars show at this moment.
         state.Mass = controls.massValue / 2.0;
         state.BodyVelocity = LaunchVelocity(state, controls);
+        state.Launch = state.BodyVelocity;
         state.ExplorerOmega = state.StartOmega;
         state.TotalAngularMomentum = ExplorerAngularMomentum(state);
     }
@@ -155,29 +152,19 @@ StepOutcome AdvanceExplorer(ExplorerState& state, ModelParameters& shared,
         // Nothing acts on the body: the first law.
         x += v.x * dt;
         y += v.y * dt;
-    } else if (controls.Friction() && state.StuckToBase) {
-        // Static friction carries the body round with the base, so neither creeps.
-        const BodyOnBase carried = CarriedByBase({x, y}, state.StuckOmega, dt);
-        x = carried.x;
-        y = carried.y;
-        v = {carried.vx, carried.vy};
+        state.StuckToBase = false;
     } else {
-        const double pi = 4.0 * std::atan(1.0);
-        const bool mayStick = shared.BaseInfluenced == 1 && !state.StuckToBase &&
-                              state.ElapsedTime > pi / (4.0 * state.StartOmega);
-        const AdvanceResult r = AdvanceBodyOnBase(
-            ExplorerModel(state, controls, shared.BaseInfluenced),
-            {v.x, v.y, x, y, state.ExplorerOmega}, dt, ExplorerSubSteps, mayStick);
+        const AdvanceResult r =
+            AdvanceBodyOnBase(ExplorerModel(state, controls), {v.x, v.y, x, y, state.ExplorerOmega},
+                              state.StuckToBase, state.StuckOmega, dt, ExplorerSubSteps);
         x = r.body.x;
         y = r.body.y;
         v = {r.body.vx, r.body.vy};
-        if (r.stuck) {
-            state.StuckToBase = true;
-            state.StuckOmega = r.stuckOmega;
-            outcome.beep = true;
-        }
+        state.StuckToBase = r.carried;
+        state.StuckOmega = r.carriedOmega;
+        outcome.beep = r.caught;
         if (controls.Friction()) {
-            state.ExplorerOmega = state.StuckToBase ? state.StuckOmega : r.body.omega;
+            state.ExplorerOmega = r.body.omega;
         }
     }
 

@@ -15,21 +15,16 @@ struct BodyOnBase {
 
 struct AdvanceResult {
     BodyOnBase body;
-    bool stuck = false; // the body came to rest on a free base during this step
-    double stuckOmega = 0.0;
+    bool carried = false;      // static friction carries the body with the base
+    double carriedOmega = 0.0; // the common angular velocity while carried
+    bool caught = false;       // the body came to rest on the base during this step
 };
 
-// A body at rest on the base after the base has turned for `time` at `omega`.
-BodyOnBase CarriedByBase(Vec2 position, double omega, double time);
-
-// Integrates body and base over dt in `subSteps` steps of FehlbergStep on the seven-component
-// state (vx, vy, x, y, E, omega, theta) with E = m v^2/2 + k r^2/2. A free base
-// (model.BaseInfluenced = 1) turns after every sub-step at the rate the conserved angular
-// momentum allows; a driven base keeps its omega. With `mayStick`, a free base catches the body
-// when its squared relative speed falls below 1e-5; from then on both turn together at the rate
-// that keeps the total angular momentum.
-AdvanceResult AdvanceBodyOnBase(const ModelParameters& model, BodyOnBase start, double dt,
-                                int subSteps, bool mayStick);
+// Integrates body and base over dt in `subSteps` advances of the shared body-on-base motion: a
+// free base follows the conserved angular momentum; friction holds a resting body while it can
+// and lets it slide when it cannot.
+AdvanceResult AdvanceBodyOnBase(const ModelParameters& model, BodyOnBase start, bool carried,
+                                double carriedOmega, double dt, int subSteps);
 
 // Back to step 0 with the body at (0, StartRadius) and the velocity of the scroll bars.
 void ResetExplorer(ExplorerState& state, const ExplorerControls& controls);
@@ -39,19 +34,30 @@ void ResetExplorer(ExplorerState& state, const ExplorerControls& controls);
 Vec2 LaunchVelocity(const ExplorerState& state, const ExplorerControls& controls);
 
 // The model the explorer integrates with: its mass, friction and pendulum settings and the
-// shared choice of a free or driven base.
-ModelParameters ExplorerModel(const ExplorerState& state, const ExplorerControls& controls,
-                              int baseInfluenced);
+// choice of a free or driven base.
+ModelParameters ExplorerModel(const ExplorerState& state, const ExplorerControls& controls);
+
+// The full model state at the current step.
+TurntableState ExplorerBodyState(const ExplorerState& state);
+
+// The friction force on the body at the current step, in inertial axes, as the model applies it:
+// against the relative velocity while sliding, what holds the body (up to m*mu*g) while it rests
+// on the base, nothing while NON ZERO FRICTION is clear.
+Vec2 ExplorerFriction(const ExplorerState& state, const ExplorerControls& controls);
 
 // The angular acceleration of the base at the current state: the torque of friction over I for
-// a free base that has not caught the body, otherwise 0.
+// a free base on which the body slides, otherwise 0.
 double BaseAngularAcceleration(const ExplorerState& state, const ExplorerControls& controls);
 
 // The total angular momentum of base and body, clockwise positive.
 double ExplorerAngularMomentum(const ExplorerState& state);
 
+// The base's choice changed: the base goes on from the current state, so the momentum that a
+// free base conserves is taken from it.
+void ChangeBaseChoice(ExplorerState& state);
+
 // Advances one step: n + 1, body, base and histories. Returns false, changing nothing, when the
-// histories are full. `beep` is set when the body has just stuck to the base.
+// histories are full. `beep` is set when the body has just come to rest on the base.
 struct StepOutcome {
     bool advanced = false;
     bool beep = false;

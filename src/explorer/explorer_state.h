@@ -36,6 +36,7 @@ struct ExplorerState {
     std::array<double, MaxExplorerSteps + 1> PathX{}, PathY{};   // inertial positions
     std::array<double, MaxExplorerSteps + 1> PathXR{}, PathYR{}; // rotating-frame positions
     Vec2 BodyVelocity;
+    Vec2 Launch; // the velocity the body was (or will be) launched with
     double ExplorerOmega = 0.5;
     double StartOmega = 0.5;
     double BaseAngle = 0.0;
@@ -46,8 +47,8 @@ struct ExplorerState {
     double StartRadius = 1.0;
     double ForceScale = 0.3;
     double FrictionDecel = 1.0;
-    bool StuckToBase = false;
-    double StuckOmega = 0.0;
+    bool StuckToBase = false; // static friction carries the body with the base
+    double StuckOmega = 0.0;  // the common angular velocity meanwhile
     double PendulumStiffness = 0.0;
     // L0 = I*omega - m*(x*vy - y*vx), clockwise positive, fixed when the body is launched.
     double TotalAngularMomentum = 0.0;

@@ -47,36 +47,62 @@ void Arrow(Surface& s, Vec2 at, Vec2 v, Color c)
     DrawVector(s, at.x, at.y, v.x, v.y, c.red, c.green, c.blue);
 }
 
-// Where a quantity's legend goes, below the base: a sample arrow and the label to its right, in
-// the velocity column on the left or the force column on the right. Rows are in tenths of the
-// diagram's height above its bottom edge; each arrow sits level with the middle of its label.
-struct LegendSlot {
-    double labelRow;
-    double arrowRow;
-    bool forceColumn;
-};
-constexpr LegendSlot CoriolisSlot{0.35, 0.21, true};
-constexpr LegendSlot RotatingVelocitySlot{0.61, 0.47, false};
-constexpr LegendSlot CentrifugalSlot{0.79, 0.65, true};
-constexpr LegendSlot FrictionSlot{1.05, 0.91, true};
-constexpr LegendSlot InertialVelocitySlot{1.1, 0.96, false};
-constexpr LegendSlot BaseAccelerationSlot{1.3, 1.1, true};
-constexpr LegendSlot TotalSlot{1.71, 1.6, true};
-constexpr LegendSlot RelativeVelocitySlot{1.82, 1.71, false};
-constexpr LegendSlot BaseVelocitySlot{1.45, 1.31, false};
+// The legend sits in a band below the base, one text line per row: velocities in the left
+// column, forces in the right, and the arrows' scales in the last row.
+constexpr int LegendRows = 6;
+constexpr double LinePixels = 10.0 * 96.0 / 72.0 * 1.3; // the surface's 10 pt font, with leading
 
-void Legend(Surface& s, LegendSlot slot, const char* label, Color color)
+enum class Column { Velocities, Forces };
+
+// The longest arrow the scales allow, as a fraction of the base square's half side: drawn from
+// a body on the inner part of the base, it stays inside the picture.
+constexpr double LongestArrow = 0.35;
+
+// Text lines that fit the picture's height (a nominal 40 before a view has given it a size).
+double LinesPerHeight(const Surface& s)
 {
-    const double w = std::abs(s.ScaleWidth()) / 10.0;
-    const double h = std::abs(s.ScaleHeight()) / 10.0;
-    const double x0 = 1.1 * s.ScaleLeft() + w + (slot.forceColumn ? s.ScaleWidth() / 2.0 : 0.0);
-    const double y0 = s.ScaleTop() + s.ScaleHeight();
-    DrawVector(s, x0, y0 + slot.arrowRow * h, w, 0.0, color.red, color.green, color.blue);
+    return s.PixelHeight() > 0 ? s.PixelHeight() / LinePixels : 40.0;
+}
+
+// On a very small picture the band takes at most half of it.
+double LegendBandRows(const Surface& s)
+{
+    return std::min<double>(LegendRows, 0.5 * LinesPerHeight(s));
+}
+
+double LineHeight(const Surface& s)
+{
+    return std::abs(s.ScaleHeight()) / LinesPerHeight(s);
+}
+
+double LegendBandTop(const Surface& s)
+{
+    return s.ScaleTop() + s.ScaleHeight() + LegendBandRows(s) * LineHeight(s);
+}
+
+// Row `row` of the legend band, whose top is the bottom of the base's square.
+void Legend(Surface& s, double bandTop, Column column, int row, const char* label, Color color)
+{
+    const double w = std::abs(s.ScaleWidth());
+    const double line = LineHeight(s);
+    const double x0 = s.ScaleLeft() + (column == Column::Forces ? 0.5 : 0.02) * w;
+    const double top = bandTop - row * line;
+    DrawVector(s, x0, top - 0.5 * line, 0.07 * w, 0.0, color.red, color.green, color.blue);
     s.SetForeColor(color);
-    s.SetCurrentX(x0 + 1.1 * w);
-    s.SetCurrentY(y0 + slot.labelRow * h);
+    s.SetCurrentX(x0 + 0.09 * w);
+    s.SetCurrentY(top);
     s.Print(label);
     s.SetForeColor(colors::Black);
+}
+
+// The last row: how long the arrows are drawn.
+void PrintScales(Surface& s, const ArrowScales& scales)
+{
+    s.SetForeColor(colors::Black);
+    s.SetCurrentX(s.ScaleLeft() + 0.02 * std::abs(s.ScaleWidth()));
+    s.SetCurrentY(LegendBandTop(s) - (LegendRows - 1) * LineHeight(s));
+    s.Print("Arrows: velocity \u00D7 " + FormatNumber(scales.velocity, "0.00") + ", force \u00D7 " +
+            FormatNumber(scales.force, "0.00"));
 }
 
 void DrawBase(Surface& s, const ExplorerState& state)
@@ -89,15 +115,18 @@ void DrawBase(Surface& s, const ExplorerState& state)
     s.Circle(0, 0, state.HubRadius, colors::Black);
 }
 
-// A small circle at each position the body has had, step 1 to the current one. Drawn before the
-// arrows: the path only grows, so the view repaints just its newest marks.
+// A small circle at each position the body has had, step 1 to the current one, a few pixels
+// across so that it never hides an arrow. Drawn before the arrows: the path only grows, so the
+// view repaints just its newest marks.
 void DrawPath(Surface& s, const ExplorerState& state,
               const std::array<double, MaxExplorerSteps + 1>& xs,
               const std::array<double, MaxExplorerSteps + 1>& ys, Color color)
 {
+    const double radius = s.PixelWidth() > 0 ? 2.5 * std::abs(s.ScaleWidth()) / s.PixelWidth()
+                                             : state.HubRadius / 4.0;
     for (int k = 1; k <= state.StepIndex; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        s.Circle(xs[i], ys[i], state.HubRadius, color);
+        s.Circle(xs[i], ys[i], radius, color);
     }
 }
 
@@ -134,7 +163,34 @@ void ScaleExplorerDiagram(Surface& picture1, const ExplorerState& state, int zoo
     const double half = zoomValue / 100.0 * state.BaseRadius;
     const double dx = shiftX / 10.0;
     const double dy = shiftY / 10.0;
-    picture1.Scale(-half + dx, half + dy, half + dx, -half + dy);
+    // The band of legend rows below the base's square, widened on both sides by half as much so
+    // that the picture stays square with equal scales.
+    const double rows = LegendBandRows(picture1);
+    const double band = rows * 2.0 * half / (LinesPerHeight(picture1) - rows);
+    picture1.Scale(-half - band / 2.0 + dx, half + dy, half + band / 2.0 + dx, -half - band + dy);
+}
+
+ArrowScales ExplorerArrowScales(const ExplorerState& state, const ExplorerControls& controls)
+{
+    const double half = controls.zoomValue / 100.0 * state.BaseRadius;
+    const double reach = std::max(state.BaseRadius, half);
+    const double omega = std::max(std::abs(state.StartOmega), std::abs(state.ExplorerOmega));
+    const Vec2 v0 = state.StepIndex == 0 ? LaunchVelocity(state, controls) : state.Launch;
+    const Vec2 u0{omega * state.StartRadius, 0.0}; // the base under the body at the start
+    // Relative to the base the body moves at most as fast as it was launched plus the base under
+    // it; in the inertial frame friction brings it at most to the base's speed.
+    double fastest = std::max(Length(v0), Length(v0 - u0)) + omega * reach;
+    if (controls.foucault != FoucaultMode::Off) {
+        fastest += std::sqrt(FoucaultStiffness) * state.StartRadius; // the swing's own speed
+    }
+    const double m = controls.massValue / 2.0;
+    const double strongest = m * std::max({controls.Friction() ? 1.0 : 0.0, omega * omega * reach,
+                                           2.0 * omega * fastest});
+    ArrowScales scales;
+    scales.velocity = fastest > 0.0 ? LongestArrow * half / fastest : 1.0;
+    scales.force = strongest > 0.0 ? std::min(state.ForceScale, LongestArrow * half / strongest)
+                                   : state.ForceScale;
+    return scales;
 }
 
 RotatingFrameForces ForcesInRotatingFrame(const ExplorerState& state,
@@ -156,22 +212,7 @@ RotatingFrameForces ForcesInRotatingFrame(const ExplorerState& state,
     f.coriolis = 2.0 * m * omega * Vec2{-v.y, v.x};
     f.baseAcceleration = m * BaseAngularAcceleration(state, controls) * Vec2{-r.y, r.x};
 
-    if (controls.Friction()) {
-        if (state.StuckToBase) {
-            // Carried round by the base: static friction supplies the centripetal force.
-            f.friction = -m * omega * omega * r;
-        } else {
-            const double speed = Length(v);
-            const double radius = Length(r);
-            Vec2 direction{0.0, 0.0};
-            if (speed > 0.0 && speed < 0.05 * omega * omega * radius * radius && radius > 0.0) {
-                direction = (1.0 / radius) * r; // nearly at rest: friction holds it to the axis
-            } else if (speed > 0.0) {
-                direction = (1.0 / speed) * v;
-            }
-            f.friction = -state.FrictionDecel * m * direction;
-        }
-    }
+    f.friction = IntoRotatingAxes(ExplorerFriction(state, controls), state.BaseAngle);
     return f;
 }
 
@@ -179,10 +220,15 @@ void DrawStartPicture(Surface& picture1, const ExplorerState& state,
                       const ExplorerControls& controls)
 {
     DrawBase(picture1, state);
+    const ArrowScales scales = ExplorerArrowScales(state, controls);
+    Legend(picture1, LegendBandTop(picture1), Column::Velocities, 0, "Velocity in Inertial Frame",
+           InertialVelocityColor);
+    PrintScales(picture1, scales);
     const Vec2 start{0.0, state.StartRadius};
     picture1.Line(0, 0, state.BaseRadius, 0, RotatingVelocityColor); // the reference radius
     picture1.Circle(start.x, start.y, state.HubRadius, colors::Black);
-    Arrow(picture1, start, LaunchVelocity(state, controls), InertialVelocityColor);
+    Arrow(picture1, start, scales.velocity * LaunchVelocity(state, controls),
+          InertialVelocityColor);
     FinishDrawing(picture1);
 }
 
@@ -194,8 +240,8 @@ struct Shown {
     Vec2 tail;
     Vec2 vector;
     Color color;
-    const LegendSlot* slot = nullptr; // no legend entry when null
-    const char* label = "";
+    Column column = Column::Velocities;
+    const char* label = nullptr; // no legend entry when null
     int width = 1;
     bool onForceDiagram = false;
     Color forceDiagramColor{};
@@ -203,15 +249,19 @@ struct Shown {
 
 // The legend goes first, right after the base: it changes only with the check boxes, so the
 // view keeps it, with the path drawn next, from step to step and paints only the moving arrows.
-void DrawLegends(Surface& s, const std::vector<Shown>& shown)
+// Each column lists the quantities drawn, one row each, in the order they are drawn.
+void DrawLegends(Surface& s, const std::vector<Shown>& shown, const ArrowScales& scales)
 {
+    const double top = LegendBandTop(s);
+    int rows[2] = {0, 0};
     for (const Shown& q : shown) {
-        if (q.slot != nullptr) {
+        if (q.label != nullptr) {
             s.SetDrawWidth(q.width); // the sample arrow is drawn like the arrow itself
-            Legend(s, *q.slot, q.label, q.color);
+            Legend(s, top, q.column, rows[static_cast<int>(q.column)]++, q.label, q.color);
         }
     }
     s.SetDrawWidth(1);
+    PrintScales(s, scales);
 }
 
 void DrawArrows(Surface& s, const std::vector<Shown>& shown)
@@ -236,38 +286,38 @@ void RedrawInertialView(Surface& s, const ExplorerState& state, const ExplorerCo
     const Vec2 v = state.BodyVelocity;
     const Vec2 u{omega * at.y, -omega * at.x}; // the point of the base under the body
     const Vec2 w = v - u;
-    const double m = state.Mass;
+    const ArrowScales scales = ExplorerArrowScales(state, controls);
+    const double kv = scales.velocity;
 
+    // One arrow per quantity: the relative velocity is w, shown when asked for.
     std::vector<Shown> shown{
-        {at, v, InertialVelocityColor, &InertialVelocitySlot, "Velocity in Inertial Frame"},
-        // What the rotating observer calls the body's velocity, in that observer's axes.
-        {at, state.ForceScale * IntoRotatingAxes(w, state.BaseAngle), RotatingVelocityColor,
-         &RotatingVelocitySlot, "Velocity in Rotating Frame"},
+        {at, kv * v, InertialVelocityColor, Column::Velocities, "Velocity in Inertial Frame"},
     };
     if (controls.check[1]) {
         shown.push_back(
-            {at, u, BaseVelocityColor, &BaseVelocitySlot, "Velocity of the point of BASE"});
+            {at, kv * u, BaseVelocityColor, Column::Velocities, "Velocity of the point of BASE"});
     }
     if (controls.check[2]) {
-        shown.push_back({at, w, RelativeVelocityColor, &RelativeVelocitySlot, "Relative Velocity"});
+        shown.push_back(
+            {at, kv * w, RelativeVelocityColor, Column::Velocities, "Relative Velocity"});
     }
     if (controls.check[1] && controls.check[2]) {
-        shown.push_back({at + w, u, BaseVelocityAgainColor});
+        shown.push_back({at + kv * w, kv * u, BaseVelocityAgainColor});
     }
-    if (controls.check[2] && controls.Friction() && Length(w) > 0.0) {
-        const Vec2 friction = -state.FrictionDecel * m / Length(w) * w;
-        shown.push_back(
-            {at, state.ForceScale * friction, FrictionColor, &FrictionSlot, "FRICTION"});
+    if (controls.check[2] && controls.Friction()) {
+        shown.push_back({at, scales.force * ExplorerFriction(state, controls), FrictionColor,
+                         Column::Forces, "FRICTION"});
     }
 
     DrawBase(s, state);
-    DrawLegends(s, shown);
+    DrawLegends(s, shown, scales);
     DrawPath(s, state, state.PathX, state.PathY, InertialPathColor);
     DrawArrows(s, shown);
     if (controls.check[1] && controls.check[2]) {
         // The parallelogram v = u + w.
         s.SetDrawStyle(DrawStyle::Dot);
-        s.Line(at.x + u.x, at.y + u.y, at.x + v.x, at.y + v.y, ParallelogramColor);
+        s.Line(at.x + kv * u.x, at.y + kv * u.y, at.x + kv * v.x, at.y + kv * v.y,
+               ParallelogramColor);
         s.SetDrawStyle(DrawStyle::Solid);
     }
     if (controls.Friction()) {
@@ -283,7 +333,7 @@ void RedrawInertialView(Surface& s, const ExplorerState& state, const ExplorerCo
 void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
                         const ExplorerControls& controls)
 {
-    // The force diagram zooms in four times on a common origin.
+    // The force diagram: the same forces again, from a common origin.
     const double half = state.BaseRadius / 2.0;
     forces.Scale(-half, half, half, -half);
     forces.Cls();
@@ -295,43 +345,45 @@ void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
     }
 
     const RotatingFrameForces f = ForcesInRotatingFrame(state, controls);
-    const double scale = state.ForceScale;
+    const ArrowScales scales = ExplorerArrowScales(state, controls);
+    const double kv = scales.velocity;
+    const double kf = scales.force;
     const Vec2 at = f.position;
     std::vector<Shown> shown{
-        {at, f.inertialVelocity, InertialVelocityColor, &InertialVelocitySlot,
+        {at, kv * f.inertialVelocity, InertialVelocityColor, Column::Velocities,
          "Velocity in Inertial Frame"},
     };
     if (!state.StuckToBase) {
-        shown.push_back({at, f.velocity, RotatingVelocityColor, &RotatingVelocitySlot,
+        shown.push_back({at, kv * f.velocity, RotatingVelocityColor, Column::Velocities,
                          "Velocity in Rotating Frame"});
         if (controls.check[2]) {
-            shown.push_back({at, f.velocity, RelativeVelocityColor, &RelativeVelocitySlot,
+            shown.push_back({at, kv * f.velocity, RelativeVelocityColor, Column::Velocities,
                              "Relative Velocity"});
         }
     }
     if (controls.check[2] && controls.Friction()) {
-        shown.push_back({at, scale * f.friction, FrictionColor, &FrictionSlot, "FRICTION"});
+        shown.push_back({at, kf * f.friction, FrictionColor, Column::Forces, "FRICTION"});
     }
     if (controls.check[5]) {
         shown.push_back(
-            {at, scale * f.centrifugal, CentrifugalColor, &CentrifugalSlot, "Centrifugal Force"});
+            {at, kf * f.centrifugal, CentrifugalColor, Column::Forces, "Centrifugal Force"});
     }
     if (controls.check[4]) {
-        shown.push_back({at, scale * f.coriolis, CoriolisColor, &CoriolisSlot, "Coriolis Force", 2,
+        shown.push_back({at, kf * f.coriolis, CoriolisColor, Column::Forces, "Coriolis Force", 2,
                          true, CoriolisColor});
     }
-    if (controls.check[6]) {
-        shown.push_back({at, scale * f.baseAcceleration, BaseAccelerationColor,
-                         &BaseAccelerationSlot, "Force due to base acc.", 1, true,
-                         BaseAccelerationSmallColor});
+    // BASE ACC is offered only for a free base; a box left ticked for a driven one shows nothing.
+    if (controls.check[6] && controls.baseChoice == BaseChoice::ConstantAngularMomentum) {
+        shown.push_back({at, kf * f.baseAcceleration, BaseAccelerationColor, Column::Forces,
+                         "Force due to base acc.", 1, true, BaseAccelerationSmallColor});
     }
     if (controls.check[7]) {
         shown.push_back(
-            {at, scale * f.Total(), TotalColor, &TotalSlot, "Total Force", 1, true, TotalColor});
+            {at, kf * f.Total(), TotalColor, Column::Forces, "Total Force", 1, true, TotalColor});
     }
 
     DrawBase(s, state);
-    DrawLegends(s, shown);
+    DrawLegends(s, shown, scales);
     DrawPath(s, state, state.PathXR, state.PathYR, RotatingPathColor);
     // The fan of the angle the base has turned; past a full turn it is a full disc.
     const double theta = state.BaseAngle;

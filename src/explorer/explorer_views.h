@@ -6,10 +6,20 @@
 
 namespace ttl {
 
-// The main diagram spans zoom * R on each side of the axis, y upward; the derivation's shift bars
-// move it by a tenth of their values.
+// The main diagram spans zoom * R on each side of the axis, y upward, with a band of legend rows
+// below (the picture widened to stay square); the derivation's shift bars move it by a tenth of
+// their values. Depends on the picture's pixel size: scale again after a resize.
 void ScaleExplorerDiagram(Surface& picture1, const ExplorerState& state, int zoomValue,
                           int shiftX = 0, int shiftY = 0);
+
+// Arrows are drawn as these multiples of the velocities and forces: one scale for each kind in
+// a view, chosen so that the fastest velocity and the strongest force the run can reach stay
+// inside the picture (forces never longer than ForceScale times).
+struct ArrowScales {
+    double velocity = 1.0;
+    double force = 0.3;
+};
+ArrowScales ExplorerArrowScales(const ExplorerState& state, const ExplorerControls& controls);
 
 // The forces of the rotating observer at the body's current position, not yet scaled for
 // drawing. Friction is zero while NON ZERO FRICTION is clear.

@@ -192,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {4, 7, 2},
                     F,
                     "VELOCITY OF THE POINT OF BASE",
-                    {9, 250, 0}},
+                    {9, 150, 0}}, // darker than (9, 250, 0): readable on white
         GuidanceRow{
             "InertialFrictionNoChoiceUnchanged", false, true, Neither, {2}, nullptr, "", {}},
         GuidanceRow{

@@ -235,9 +235,155 @@ TEST(RotatingFrameForces, OnceCaughtTheBodyIsHeldByFrictionTowardTheAxis)
     const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
     const double m = e.state.Mass;
     const double w2 = e.state.StuckOmega * e.state.StuckOmega;
-    EXPECT_DOUBLE_EQ(f.friction.x, -m * w2 * f.position.x);
-    EXPECT_DOUBLE_EQ(f.friction.y, -m * w2 * f.position.y);
+    EXPECT_NEAR(f.friction.x, -m * w2 * f.position.x, 1e-12);
+    EXPECT_NEAR(f.friction.y, -m * w2 * f.position.y, 1e-12);
     EXPECT_EQ(f.baseAcceleration.x, 0.0);
+}
+
+} // namespace
+} // namespace ttl
+
+namespace ttl {
+namespace {
+
+double Radius(const ExplorerState& s)
+{
+    const auto n = static_cast<std::size_t>(s.StepIndex);
+    return std::hypot(s.PathX[n], s.PathY[n]);
+}
+
+TEST(ExplorerCoupling, MakingTheBaseFreeMidRunKeepsTheAngularMomentumItHasThen)
+{
+    ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularVelocity);
+    controls.vxValue = -3;
+    Explorer e(controls, 0);
+    const double atLaunch = (e.Step(), ExplorerAngularMomentum(e.state));
+    for (int n = 2; n <= 10; ++n) {
+        e.Step();
+    }
+    const double atChange = ExplorerAngularMomentum(e.state);
+    EXPECT_GT(std::abs(atChange - atLaunch), 0.1); // the motor did change it meanwhile
+    const double omega = e.state.ExplorerOmega;
+    e.controls.baseChoice = BaseChoice::ConstantAngularMomentum;
+    ChangeBaseChoice(e.state);
+    e.Step();
+    EXPECT_NEAR(e.state.ExplorerOmega, omega, 0.05); // no jump: only friction's torque acts
+    for (int n = 0; n < 30; ++n) {
+        EXPECT_NEAR(ExplorerAngularMomentum(e.state), atChange, 1e-9 * std::abs(atChange));
+        e.Step();
+    }
+}
+
+TEST(ExplorerCoupling, ABodyAtRestOnADrivenBaseIsHeldByJustTheFrictionItNeeds)
+{
+    ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularVelocity);
+    controls.rotatingFrame = true;
+    controls.check[2] = true;
+    Explorer e(controls, 0); // Vx = 1X: launched at the speed of the base under it
+    int beeps = 0;
+    for (int n = 1; n <= MaxExplorerSteps; ++n) {
+        beeps += e.Step().beep ? 1 : 0;
+        ASSERT_NEAR(Radius(e.state), 1.0, 1e-9) << "step " << n;
+        const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
+        const double needed = e.state.Mass * 0.25; // m omega^2 r
+        ASSERT_NEAR(std::hypot(f.friction.x, f.friction.y), needed, 1e-6) << "step " << n;
+        ASSERT_NEAR(f.Total().x, 0.0, 1e-9) << "step " << n;
+        ASSERT_NEAR(f.Total().y, 0.0, 1e-9) << "step " << n;
+    }
+    EXPECT_EQ(beeps, 0); // it was never sliding, so it never came to rest
+
+    // What the view draws is that friction, at the force scale.
+    Surface picture1, picture2;
+    ScaleExplorerDiagram(picture1, e.state, controls.zoomValue);
+    RedrawRotatingView(picture1, picture2, e.state, controls);
+    const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
+    const double scale = ExplorerArrowScales(e.state, controls).force;
+    bool drawn = false;
+    for (const Primitive& p : picture1.Primitives()) {
+        drawn = drawn || (p.kind == PrimitiveKind::Line && p.color == Color{0, 255, 0} &&
+                          p.x1 == f.position.x && p.y1 == f.position.y &&
+                          std::abs(p.x2 - p.x1 - scale * f.friction.x) < 1e-12 &&
+                          std::abs(p.y2 - p.y1 - scale * f.friction.y) < 1e-12);
+    }
+    EXPECT_TRUE(drawn);
+}
+
+TEST(ExplorerCoupling, FrictionWeakerThanTheNeededPullLetsARestingBodySlideOut)
+{
+    ModelParameters model;
+    model.Mass = 1.0;
+    model.BaseInertia = 10.0;
+    model.BaseOmega = 0.5;
+    model.InitialOmega = 0.5;
+    model.BaseInfluenced = 0;
+    model.FrictionDecel = 0.2; // below omega^2 r = 0.25
+    const AdvanceResult r =
+        AdvanceBodyOnBase(model, {0.5, 0.0, 0.0, 1.0, 0.5}, false, 0.0, 1.0, ExplorerSubSteps);
+    EXPECT_FALSE(r.carried);
+    EXPECT_GT(std::hypot(r.body.x, r.body.y), 1.0 + 1e-3);
+    model.FrictionDecel = 0.3; // enough: it stays
+    const AdvanceResult held =
+        AdvanceBodyOnBase(model, {0.5, 0.0, 0.0, 1.0, 0.5}, false, 0.0, 1.0, ExplorerSubSteps);
+    EXPECT_TRUE(held.carried);
+    EXPECT_NEAR(std::hypot(held.body.x, held.body.y), 1.0, 1e-12);
+}
+
+// Every line the explorer draws (arrows, legend samples) stays inside the picture, whatever the
+// frame, friction, base or pendulum: the velocity and force scales fit the run.
+TEST(ExplorerArrows, StayInsideThePictureForAClassroomRun)
+{
+    struct Case {
+        const char* what;
+        bool rotating, friction;
+        BaseChoice base;
+        FoucaultMode foucault;
+        int vx;
+    };
+    const Case cases[] = {
+        {"defaults, inertial", false, true, BaseChoice::ConstantAngularVelocity, FoucaultMode::Off,
+         1},
+        {"sliding, free base", true, true, BaseChoice::ConstantAngularMomentum, FoucaultMode::Off,
+         4},
+        {"no friction", true, false, BaseChoice::ConstantAngularVelocity, FoucaultMode::Off, 3},
+        {"textbook pendulum", true, false, BaseChoice::ConstantAngularVelocity,
+         FoucaultMode::Textbook, 1},
+        {"pendulum with speed", false, false, BaseChoice::ConstantAngularVelocity,
+         FoucaultMode::InitialSpeed, 1},
+    };
+    for (const Case& c : cases) {
+        ExplorerControls controls = WithFriction(c.base);
+        controls.check[3] = c.friction;
+        controls.rotatingFrame = c.rotating;
+        controls.foucault = c.foucault;
+        controls.vxValue = c.vx;
+        for (int i : {1, 2, 4, 5, 6, 7}) {
+            controls.check[static_cast<std::size_t>(i)] = true;
+        }
+        Explorer e(controls, c.base == BaseChoice::ConstantAngularMomentum ? 1 : 0);
+        Surface picture1, picture2;
+        picture1.SetPixelSize(600, 600);
+        ScaleExplorerDiagram(picture1, e.state, controls.zoomValue);
+        const WorldWindow w = picture1.Window();
+        // while the body is on the inner part of the base (the bob swings there for ever)
+        for (int n = 1; n <= 200 && Radius(e.state) <= 1.5; ++n) {
+            if (c.rotating) {
+                StepRotatingView(picture1, picture2, e.state, e.shared, controls);
+            } else {
+                StepInertialView(picture1, e.state, e.shared, controls);
+            }
+            for (const Primitive& p : picture1.Primitives()) {
+                if (p.kind != PrimitiveKind::Line) {
+                    continue;
+                }
+                for (const Vec2 end : {Vec2{p.x1, p.y1}, Vec2{p.x2, p.y2}}) {
+                    ASSERT_GE(end.x, w.left) << c.what << " step " << n;
+                    ASSERT_LE(end.x, w.left + w.width) << c.what << " step " << n;
+                    ASSERT_LE(end.y, w.top) << c.what << " step " << n;
+                    ASSERT_GE(end.y, w.top + w.height) << c.what << " step " << n;
+                }
+            }
+        }
+    }
 }
 
 } // namespace

@@ -32,4 +32,9 @@ BaseChoice ChoiceWindow::Choice() const
     return m_velocity->isChecked() ? BaseChoice::ConstantAngularVelocity : BaseChoice::None;
 }
 
+void ChoiceWindow::ShowChoice(bool baseFree)
+{
+    (baseFree ? m_momentum : m_velocity)->setChecked(true);
+}
+
 } // namespace ttl

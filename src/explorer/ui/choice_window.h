@@ -18,6 +18,9 @@ public:
 
     [[nodiscard]] BaseChoice Choice() const;
 
+    // Shows the base's state as it is (set elsewhere, say by the simulation screen).
+    void ShowChoice(bool baseFree);
+
 signals:
     // Emitted when the user picks an option: true for CONSTANT ANGULAR MOMENTUM.
     void baseChoiceMade(bool baseFree);

@@ -6,6 +6,7 @@
 #include "explorer/explorer_views.h"
 #include "explorer/ui/choice_window.h"
 #include "shell/ui/controls.h"
+#include "shell/ui/screen_placement.h"
 #include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
 
@@ -51,6 +52,8 @@ ExplorerScreen::ExplorerScreen(ModelParameters& shared, std::function<ChoiceWind
     m_state.StartOmega = m_state.StartRadius / 2.0;
     m_shared.InitialOmega = m_state.StartOmega;
     ScaleExplorerDiagram(m_picture1->surface(), m_state, m_zoumerno->value());
+    // The legend band's height follows the font's, so a new size needs a new scale.
+    m_picture1->setRedraw([this](Surface&) { RedrawForSize(); });
     Option2_Click();
 }
 
@@ -77,8 +80,8 @@ void ExplorerScreen::BuildControls()
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture2 = new SurfaceView(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
-    m_picture2->setToolTip(tr("The Coriolis, base-acceleration and total forces drawn from a "
-                              "common origin, four times larger"));
+    m_picture2->setToolTip(tr("The Coriolis, base-acceleration and total forces drawn again "
+                              "from a common origin, so that they can be compared"));
     m_picture2->setFixedSize(200, 200);
 
     // Shown only while the derivation moves the diagram.
@@ -225,7 +228,9 @@ ExplorerControls ExplorerScreen::Controls() const
     c.foucault = m_foucaultTextbook->isChecked() ? FoucaultMode::Textbook
                  : m_foucaultV0->isChecked()     ? FoucaultMode::InitialSpeed
                                                  : FoucaultMode::Off;
-    c.baseChoice = m_choiceWindow().Choice();
+    // The shared flag is the one source: the choice window and the simulation screen show it.
+    c.baseChoice = m_shared.BaseInfluenced == 1 ? BaseChoice::ConstantAngularMomentum
+                                                : BaseChoice::ConstantAngularVelocity;
     return c;
 }
 
@@ -234,14 +239,37 @@ bool ExplorerScreen::RotatingFrameSelected() const
     return m_option1->isChecked();
 }
 
-void ExplorerScreen::ShowBaseAccelerationChoice(bool baseFree)
+void ExplorerScreen::UpdateBaseAccelerationChoice()
 {
-    m_checks[6]->setVisible(baseFree && RotatingFrameSelected());
+    // "BASE ACC" is offered only in the rotating frame, and only while the base is free.
+    m_checks[6]->setVisible(RotatingFrameSelected() && m_choiceWindow().isVisible() &&
+                            m_shared.BaseInfluenced == 1);
+}
+
+void ExplorerScreen::BaseChoiceChanged()
+{
+    m_timer->stop();
+    ChangeBaseChoice(m_state);
+    m_choiceWindow().ShowChoice(m_shared.BaseInfluenced == 1);
+    UpdateBaseAccelerationChoice();
+    Redraw();
 }
 
 void ExplorerScreen::PlaceChoiceWindow()
 {
-    m_choiceWindow().move(x() + width(), y());
+    PlaceBeside(m_choiceWindow(), *this);
+}
+
+void ExplorerScreen::RedrawForSize()
+{
+    ScaleExplorerDiagram(m_picture1->surface(), m_state, m_zoumerno->value(), m_xscale->value(),
+                         m_yscale->value());
+    const ExplorerControls controls = Controls();
+    if (controls.rotatingFrame) {
+        RedrawRotatingView(m_picture1->surface(), m_picture2->surface(), m_state, controls);
+    } else {
+        RedrawInertialView(m_picture1->surface(), m_state, controls);
+    }
 }
 
 void ExplorerScreen::OneStep()
@@ -306,6 +334,7 @@ void ExplorerScreen::ShowChoiceWindowAfterFriction(bool activate)
         choice.hide();
         return;
     }
+    choice.ShowChoice(m_shared.BaseInfluenced == 1);
     choice.show();
     if (activate) {
         choice.raise();
@@ -329,8 +358,7 @@ void ExplorerScreen::Command1_Click()
     ShowChoiceWindowAfterFriction(false);
     OneStep();
     ShowChoiceWindowAfterFriction(true);
-    m_checks[6]->setVisible(RotatingFrameSelected() && m_choiceWindow().isVisible() &&
-                            m_choiceWindow().Choice() == BaseChoice::ConstantAngularMomentum);
+    UpdateBaseAccelerationChoice();
 }
 
 void ExplorerScreen::Timer1_Timer()
@@ -381,17 +409,18 @@ void ExplorerScreen::Check3_Click()
 
 void ExplorerScreen::Option1_Click()
 {
+    m_timer->stop(); // a new run: a continuous one does not carry on into it
     m_picture2->show();
     for (int i : {4, 5, 7}) {
         m_checks[i]->show();
     }
-    m_checks[6]->setVisible(m_choiceWindow().isVisible() &&
-                            m_choiceWindow().Choice() == BaseChoice::ConstantAngularMomentum);
+    UpdateBaseAccelerationChoice();
     Reset();
 }
 
 void ExplorerScreen::Option2_Click()
 {
+    m_timer->stop();
     m_picture2->hide();
     for (int i : {4, 5, 6, 7}) {
         m_checks[i]->hide();
@@ -426,10 +455,12 @@ void ExplorerScreen::zoumerno_Change()
 
 void ExplorerScreen::Foucault_Click(QAction* chosen, QAction* other)
 {
+    m_timer->stop();
     LeaveDerivation();
     m_protosimiox->hide();
     chosen->setChecked(true);
     other->setChecked(false);
+    UpdateGuidance();
 }
 
 } // namespace ttl

@@ -32,10 +32,11 @@ public:
 
     [[nodiscard]] bool RotatingFrameSelected() const;
 
-    // "BASE ACC" is offered only in the rotating frame, and only while the base is free.
-    void ShowBaseAccelerationChoice(bool baseFree);
+    // The base was made free or driven (here or on the simulation screen): the run goes on from
+    // the current state with the new coupling.
+    void BaseChoiceChanged();
 
-    // The choice window goes to the explorer's right edge, at its top.
+    // The choice window goes beside the explorer's right edge, at its top, whole on the screen.
     void PlaceChoiceWindow();
 
     [[nodiscard]] const ExplorerState& State() const { return m_state; }
@@ -64,6 +65,8 @@ private:
     void Foucault_Click(QAction* chosen, QAction* other);
 
     void OneStep();
+    void RedrawForSize();
+    void UpdateBaseAccelerationChoice();
     void Redraw();
     void Reset();
     void UpdateGuidance();

@@ -126,10 +126,9 @@ ExplorerScreen& Application::exigisi2()
 ChoiceWindow& Application::DIALEGO()
 {
     return Lazy(m_DIALEGO, [this](ChoiceWindow& s) {
-        QObject::connect(&s, &ChoiceWindow::baseChoiceMade, &s, [this](bool baseFree) {
-            m_parameters.BaseInfluenced = baseFree ? 1 : 0;
-            exigisi2().ShowBaseAccelerationChoice(baseFree);
-        });
+        s.ShowChoice(m_parameters.BaseInfluenced == 1);
+        QObject::connect(&s, &ChoiceWindow::baseChoiceMade, &s,
+                         [this](bool baseFree) { SetBaseInfluenced(baseFree); });
     });
 }
 
@@ -151,6 +150,8 @@ RotatingScreen& Application::rotating()
         OnClick(s, "xronotroxia", [this] { Simulation().StartOrbitAnimation(); });
         OnClick(s, "base_centrafugalwork", [this] { Simulation().ShowWorkEnergyGraph(); });
         OnClick(s, "saveCsv", [this] { Simulation().SaveRunInteractively(); });
+        OnClick(s, "dialogi", [this] { SetBaseInfluenced(rotating().inputs().baseInfluenced); });
+        s.ShowBaseInfluenced(m_parameters.BaseInfluenced == 1);
     });
 }
 
@@ -215,6 +216,21 @@ SimulationActivity& Application::Simulation()
                               [this]() -> WorkEnergyWindow& { return base_centrafugal(); }});
     }
     return *m_simulation;
+}
+
+void Application::SetBaseInfluenced(bool baseFree)
+{
+    // One flag, shown by both the simulation screen's check box and the choice window.
+    m_parameters.BaseInfluenced = baseFree ? 1 : 0;
+    if (m_rotating) {
+        m_rotating->ShowBaseInfluenced(baseFree);
+    }
+    if (m_DIALEGO) {
+        m_DIALEGO->ShowChoice(baseFree);
+    }
+    if (m_exigisi2) {
+        m_exigisi2->BaseChoiceChanged();
+    }
 }
 
 void Application::OpenExplorer()

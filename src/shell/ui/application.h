@@ -57,6 +57,8 @@ public:
 private:
     void ShowFirstStep();
     void BackToIntroduction(QWidget& from);
+    // Makes the base free or driven for every activity and every control that shows it.
+    void SetBaseInfluenced(bool baseFree);
 
     ModelParameters m_parameters;
     std::unique_ptr<IntroductionScreen> m_EISAGOGIKI;

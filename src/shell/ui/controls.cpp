@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace ttl {
 
@@ -30,10 +31,29 @@ QString Literal(const QString& caption)
 }
 } // namespace
 
+namespace {
+// Takes the mouse wheel only while it has the keyboard focus: a wheel turned over a panel that
+// scrolls moves the panel, and never silently changes a setting on the way.
+class FocusWheelScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override
+    {
+        if (!hasFocus()) {
+            event->ignore(); // passed on to the parent, a scrolling panel
+            return;
+        }
+        QScrollBar::wheelEvent(event);
+    }
+};
+} // namespace
+
 QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation,
                           ScrollRange range, const QString& tip)
 {
-    auto* bar = Named(new QScrollBar(orientation, parent), name, tip);
+    auto* bar = Named(new FocusWheelScrollBar(orientation, parent), name, tip);
     bar->setRange(range.minimum, range.maximum);
     bar->setValue(range.initial);
     bar->setSingleStep(1);

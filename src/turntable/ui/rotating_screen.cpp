@@ -154,6 +154,12 @@ void RotatingScreen::xronosolikos_Change()
     m_label1->setText(ToQString(TotalTimeLabel(m_xronosolikos->value(), LabelMoment::AfterChange)));
 }
 
+void RotatingScreen::ShowBaseInfluenced(bool baseFree)
+{
+    m_dialogi->setChecked(baseFree);
+    dialogi_Click();
+}
+
 void RotatingScreen::dialogi_Click()
 {
     m_dialogi->setText(ToQString(BaseInfluenceCaption(m_dialogi->isChecked())));

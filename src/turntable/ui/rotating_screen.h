@@ -26,6 +26,9 @@ public:
     // says so, without the change handler rewriting it.
     void showCappedInterval(int intervalValue);
 
+    // The base made free or driven elsewhere (the explorer's choice window).
+    void ShowBaseInfluenced(bool baseFree);
+
 private:
     void massvalue_Change();
     void syntelfri_Change();

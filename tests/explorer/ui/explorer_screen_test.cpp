@@ -1,16 +1,23 @@
+#include "../../shell/ui/text_boxes.h"
+#include "explorer/explorer_views.h"
 #include "explorer/ui/choice_window.h"
 #include "explorer/ui/explorer_screen.h"
 #include "shell/ui/application.h"
+#include "shell/ui/screen_placement.h"
 #include "shell/ui/surface_view.h"
+#include "turntable/ui/rotating_screen.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -93,7 +100,9 @@ TEST_F(ExplorerScreenTest, WithFrictionAndAFreeBaseStepOffersBaseAccInTheRotatin
 {
     Click("Check3");
     EXPECT_TRUE(app.DIALEGO().isVisible());
-    EXPECT_EQ(app.DIALEGO().x(), screen().x() + screen().width());
+    // beside the explorer, or at the screen's right edge when there is no room beside it
+    const QRect area = screen().screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(app.DIALEGO().frameGeometry()));
     app.DIALEGO().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->click();
     Click("Option1");
     Click("Command1");
@@ -127,10 +136,12 @@ TEST_F(ExplorerScreenTest, MovingVxBeforeTheFirstStepChangesTheStartArrowAndItsL
     Find<QScrollBar>("vxtax")->setValue(-3);
     EXPECT_EQ(Find<QLabel>("Label3")->text(), QStringLiteral("Vx =-3X ωΧR"));
     const auto& list = screen().Picture1().surface().Primitives();
-    const auto red = std::find_if(list.begin(), list.end(),
-                                  [](const Primitive& p) { return p.color == colors::Red; });
+    const auto red = std::find_if(list.begin(), list.end(), [](const Primitive& p) {
+        return p.color == colors::Red && p.x1 == 0.0 && p.y1 == 1.0;
+    });
     ASSERT_NE(red, list.end());
-    EXPECT_DOUBLE_EQ(red->x2 - red->x1, -1.5);
+    const double scale = ExplorerArrowScales(screen().State(), screen().Controls()).velocity;
+    EXPECT_DOUBLE_EQ(red->x2 - red->x1, -1.5 * scale);
     Click("Command1");
     EXPECT_DOUBLE_EQ(screen().State().BodyVelocity.x, -1.5);
 }
@@ -156,6 +167,100 @@ TEST_F(ExplorerScreenTest, BackStopsHidesAndResets)
     EXPECT_FALSE(app.DIALEGO().isVisible());
     EXPECT_FALSE(Timer()->isActive());
     EXPECT_EQ(screen().State().StepIndex, 0);
+}
+
+} // namespace
+} // namespace ttl
+
+namespace ttl {
+namespace {
+
+TEST_F(ExplorerScreenTest, TheSimulationScreensBoxAndTheChoiceWindowShowTheBaseTheModelUses)
+{
+    auto* dialogi = app.rotating().findChild<QCheckBox*>(QStringLiteral("dialogi"));
+    dialogi->click(); // "The base is influenced"
+    Click("Option1");
+    Click("Check3");
+    EXPECT_TRUE(
+        app.DIALEGO().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->isChecked());
+    Find<QScrollBar>("vxtax")->setValue(-3); // sliding against the base for a good while
+    Click("Command1");
+    const double l0 = ExplorerAngularMomentum(screen().State());
+    for (int n = 0; n < 8; ++n) {
+        Click("Command1");
+        EXPECT_NEAR(ExplorerAngularMomentum(screen().State()), l0, 1e-9 * l0);
+    }
+    // Driven again from the choice window: the motor adds momentum, and the box says so.
+    app.DIALEGO().findChild<QAbstractButton*>(QStringLiteral("STATHERIGON"))->click();
+    EXPECT_FALSE(dialogi->isChecked());
+    for (int n = 0; n < 8; ++n) {
+        Click("Command1");
+    }
+    EXPECT_GT(std::abs(ExplorerAngularMomentum(screen().State()) - l0), 0.05);
+}
+
+TEST_F(ExplorerScreenTest, AnythingThatRestartsTheRunStopsAContinuousOne)
+{
+    for (const char* restart : {"Option1", "Option2", "FOUCAULTTEXTBOOK", "EPANELAVE"}) {
+        Click("CHRONIKHMETAVOLH");
+        ASSERT_TRUE(Timer()->isActive());
+        Click(restart);
+        EXPECT_FALSE(Timer()->isActive()) << restart;
+    }
+}
+
+TEST_F(ExplorerScreenTest, TheWheelOverThePanelNeverMovesAScrollBar)
+{
+    for (const char* name : {"vxtax", "vytax", "mazalazo", "zoumerno"}) {
+        QScrollBar* bar = Find<QScrollBar>(name);
+        const int before = bar->value();
+        const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
+        QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+        EXPECT_EQ(bar->value(), before) << name;
+    }
+}
+
+// On a classroom projector: the choice window whole on the screen, and the legend's texts apart
+// from each other and below the base.
+TEST_F(ExplorerScreenTest, OnAProjectorTheChoiceWindowIsWholeAndTheLegendReadable)
+{
+    for (const QSize display : {QSize(1024, 768), QSize(1366, 768)}) {
+        const QRect available(0, 0, display.width(), display.height() - 40);
+        const QRect explorer(0, 0, static_cast<int>(0.8 * display.width()), available.height());
+        const QSize choice = app.DIALEGO().sizeHint() + QSize(16, 40);
+        const QRect placed(BesidePosition(explorer, choice, available), choice);
+        EXPECT_TRUE(available.contains(placed)) << display.width();
+
+        screen().resize(explorer.size() - QSize(16, 40));
+        screen().show();
+        QApplication::processEvents();
+        Click("Option1");
+        Click("Check3");
+        app.DIALEGO().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->click();
+        Find<QScrollBar>("vxtax")->setValue(4);
+        for (const char* check : {"Check1", "Check2", "Check4", "Check5", "Check6", "Check7"}) {
+            Find<QCheckBox>(check)->setChecked(true);
+        }
+        for (int n = 0; n < 5; ++n) {
+            Click("Command1");
+        }
+        const Surface& s = screen().Picture1().surface();
+        ASSERT_GT(s.PixelWidth(), 300);
+        EXPECT_EQ(testing_support::OverlappingTexts(s), "") << display.width();
+        const double baseBottom = (-2.0 - s.ScaleTop()) / s.ScaleHeight() * s.PixelHeight();
+        int legends = 0;
+        for (const auto& box : testing_support::TextBoxes(s)) {
+            if (box.text.rfind("L=", 0) != 0 && box.text.rfind("vREL", 0) != 0) {
+                EXPECT_GE(box.pixels.top(), baseBottom) << box.text;
+                ++legends;
+            }
+        }
+        EXPECT_GE(legends, 8) << display.width();
+        Click("Check3"); // back to the start for the next size
+        Click("EPANELAVE");
+    }
 }
 
 } // namespace

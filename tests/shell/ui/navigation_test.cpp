@@ -142,7 +142,8 @@ TEST(Navigation, TheExplorerOpensOnceAtFourFifthsOfTheScreenWithTheChoiceWindowA
     first.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_NEAR(first.width(), 0.8 * area.width(), 1.0);
-    EXPECT_EQ(app.DIALEGO().x(), area.left() + first.width());
+    // beside it where there is room, otherwise over its right edge: always whole on the screen
+    EXPECT_TRUE(area.contains(app.DIALEGO().frameGeometry()));
     EXPECT_EQ(app.DIALEGO().y(), area.top());
 
     Click(first, "piso");
