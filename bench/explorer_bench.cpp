@@ -103,4 +103,40 @@ void BM_FoucaultTickLate(benchmark::State& bench)
 }
 BENCHMARK(BM_FoucaultTickLate)->Unit(benchmark::kMillisecond);
 
+// A Coriolis arrow that grows with the body's distance and runs far off the picture: rotating
+// frame, no friction, Vx = 10, Vy = -10, mass bar 20, zoom 50, only "show CORIOLIS". One step at
+// step `range(0)`, with the view painting it; painting must cost what the visible part costs.
+void BM_ExplorerFarCoriolisStep(benchmark::State& bench)
+{
+    ttl::ExplorerControls controls;
+    controls.rotatingFrame = true;
+    controls.check = {false, false, false, false, true, false, false, false};
+    controls.vxValue = 10;
+    controls.vyValue = -10;
+    controls.massValue = 20;
+    controls.zoomValue = 50;
+    ttl::ExplorerState state;
+    ttl::ModelParameters shared;
+    ttl::ResetExplorer(state, controls);
+    ttl::SurfaceView view;
+    view.resize(800, 800);
+    ttl::Surface picture2;
+    ttl::ScaleExplorerDiagram(view.surface(), state, controls.zoomValue);
+    const auto at = static_cast<int>(bench.range(0));
+    for (int n = 0; n < at; ++n) {
+        ttl::AdvanceExplorer(state, shared, controls);
+    }
+    QImage screen(800, 800, QImage::Format_ARGB32_Premultiplied);
+    ttl::RedrawRotatingView(view.surface(), picture2, state, controls);
+    view.render(&screen);
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        state.StepIndex = at; // the same step again: its cost, not that of a growing run
+        bench.ResumeTiming();
+        ttl::StepRotatingView(view.surface(), picture2, state, shared, controls);
+        view.render(&screen);
+    }
+}
+BENCHMARK(BM_ExplorerFarCoriolisStep)->Arg(10)->Arg(1400)->Unit(benchmark::kMillisecond);
+
 } // namespace

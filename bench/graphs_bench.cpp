@@ -1,9 +1,12 @@
 #include "shell/ui/surface_painter.h"
 #include "shell/ui/surface_view.h"
 #include "turntable/animations.h"
+#include "turntable/orbit_graph.h"
 #include "turntable/time_graphs.h"
 #include "turntable/work_energy_graph.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 
@@ -80,5 +83,20 @@ void BM_WorkEnergyGraph(benchmark::State& bench)
     });
 }
 BENCHMARK(BM_WorkEnergyGraph)->Unit(benchmark::kMillisecond);
+
+// "Save picture..." on a window enlarged to 4000 x 3500: the picture is rendered at most 4096
+// pixels on its longer side and written with fast compression.
+void BM_SavePictureLarge(benchmark::State& bench)
+{
+    ttl::SurfaceView view;
+    view.resize(4000, 3500);
+    ttl::DrawOrbitGraph(view.surface(), LongRun());
+    const QString path = QDir::temp().filePath(QStringLiteral("turntable_bench_picture.png"));
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(view.savePicture(path));
+    }
+    QFile::remove(path);
+}
+BENCHMARK(BM_SavePictureLarge)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <iostream>
+
 namespace {
 QStringList Arguments(int argc, char* argv[])
 {
@@ -18,8 +20,9 @@ QStringList Arguments(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     const QStringList arguments = Arguments(argc, argv);
-    if (ttl::WantsHeadlessRun(arguments)) {
-        // No display needed: a handout or a script's check, straight to a file.
+    const ttl::CommandLine line = ttl::ParseCommandLine(arguments);
+    if (line.action != ttl::CommandLine::Action::OpenProgram) {
+        // No display needed: help, a refused line, or an export straight to a file.
         QCoreApplication core(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("turntable-lab"));
         return ttl::RunCommandLineExport(arguments);
@@ -29,6 +32,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
 
     ttl::Application app;
+    if (line.simulationSettingsGiven) {
+        app.PresetSimulation(line.inputs);
+    }
     app.Start();
     return QApplication::exec();
 }

@@ -218,6 +218,12 @@ SimulationActivity& Application::Simulation()
     return *m_simulation;
 }
 
+void Application::PresetSimulation(const SimulationInputs& inputs)
+{
+    rotating().SetInputs(inputs);
+    SetBaseInfluenced(inputs.baseInfluenced);
+}
+
 void Application::SetBaseInfluenced(bool baseFree)
 {
     // One flag, shown by both the simulation screen's check box and the choice window.

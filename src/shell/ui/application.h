@@ -1,5 +1,7 @@
 #pragma once
 
+#include "turntable/simulation_run.h"
+
 #include "turntable/model_parameters.h"
 
 #include <memory>
@@ -30,6 +32,10 @@ public:
 
     // Opens the introduction, the first screen.
     void Start();
+
+    // The simulation screen's scroll bars and check box, set before it first opens (from the
+    // command line).
+    void PresetSimulation(const SimulationInputs& inputs);
 
     ModelParameters& Parameters() { return m_parameters; }
 

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPen>
 #include <QSvgGenerator>
@@ -72,40 +73,21 @@ bool IsFinite(QPointF p)
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-// Liang-Barsky clipping of a segment to the square of half-side PixelLimit.
-std::optional<QLineF> ClipToLimit(QPointF a, QPointF b)
-{
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double d[2] = {b.x() - a.x(), b.y() - a.y()};
-    const double start[2] = {a.x(), a.y()};
-    for (int axis = 0; axis < 2; ++axis) {
-        for (const double sign : {-1.0, 1.0}) {
-            const double p = sign * d[axis];
-            const double q = PixelLimit - sign * start[axis];
-            if (p == 0.0) {
-                if (q < 0.0) {
-                    return std::nullopt;
-                }
-                continue;
-            }
-            const double t = q / p;
-            if (p < 0.0) {
-                t0 = std::max(t0, t);
-            } else {
-                t1 = std::min(t1, t);
-            }
-        }
-    }
-    if (t0 > t1) {
-        return std::nullopt;
-    }
-    return QLineF(a + t0 * (b - a), a + t1 * (b - a));
-}
-
 bool WithinLimit(QPointF p)
 {
     return std::abs(p.x()) <= PixelLimit && std::abs(p.y()) <= PixelLimit;
+}
+
+// What a stroke of this width can reach beyond its geometry: half the width, a round cap and a
+// pixel of antialiasing.
+double StrokeMargin(int width)
+{
+    return width + 2.0;
+}
+
+QRectF Widened(const QRectF& rect, double margin)
+{
+    return rect.adjusted(-margin, -margin, margin, margin);
 }
 
 QPen MakePen(const Primitive& p)
@@ -115,39 +97,53 @@ QPen MakePen(const Primitive& p)
     return pen;
 }
 
-void PaintLine(QPainter& painter, const Primitive& p, const WorldToPixels& map)
+void PaintLine(QPainter& painter, const Primitive& p, const WorldToPixels& map,
+               const QRectF& visible)
 {
     const QPointF a = map.Map(p.x1, p.y1);
     const QPointF b = map.Map(p.x2, p.y2);
     if (!IsFinite(a) || !IsFinite(b)) {
         return;
     }
-    if (const auto line = ClipToLimit(a, b)) {
-        painter.setPen(MakePen(p));
-        painter.drawLine(*line);
+    // Cut well outside the picture: the cut end is rounded to the raster engine's 1/64 pixel,
+    // and far away that rounding tilts the visible part by much less than a pixel's shade.
+    const double margin =
+        std::max(StrokeMargin(p.width), 4.0 * std::max(visible.width(), visible.height()));
+    const auto clipped = ClipSegment(a, b, Widened(visible, margin));
+    if (!clipped) {
+        return;
     }
+    QPen pen = MakePen(p);
+    if (p.style != DrawStyle::Solid && clipped->startFraction > 0.0) {
+        // The pattern goes on where the cut-off part would have left it (in pen widths).
+        pen.setDashOffset(clipped->startFraction * QLineF(a, b).length() / std::max(1, p.width));
+    }
+    painter.setPen(pen);
+    painter.drawLine(clipped->line);
 }
 
-void PaintBox(QPainter& painter, const Primitive& p, const WorldToPixels& map)
+void PaintBox(QPainter& painter, const Primitive& p, const WorldToPixels& map,
+              const QRectF& visible)
 {
     const QPointF a = map.Map(p.x1, p.y1);
     const QPointF b = map.Map(p.x2, p.y2);
     if (!IsFinite(a) || !IsFinite(b)) {
         return;
     }
-    const auto clamp = [](double v) { return std::clamp(v, -PixelLimit, PixelLimit); };
-    const QRectF rect =
-        QRectF(QPointF(clamp(a.x()), clamp(a.y())), QPointF(clamp(b.x()), clamp(b.y())))
-            .normalized();
-    painter.fillRect(rect, ToQColor(p.color));
+    const QRectF rect = QRectF(a, b).normalized() & Widened(visible, 1.0);
+    if (!rect.isEmpty()) {
+        painter.fillRect(rect, ToQColor(p.color));
+    }
 }
 
-void PaintCircle(QPainter& painter, const Primitive& p, const WorldToPixels& map)
+void PaintCircle(QPainter& painter, const Primitive& p, const WorldToPixels& map,
+                 const QRectF& visible)
 {
     const QPointF centre = map.Map(p.x1, p.y1);
     const double radius = map.HorizontalLength(p.radius);
     if (!IsFinite(centre) || !std::isfinite(radius) || !WithinLimit(centre) ||
-        radius > PixelLimit) {
+        radius > PixelLimit ||
+        !CircleMayShow(centre, radius, p.filled, Widened(visible, StrokeMargin(p.width)))) {
         return;
     }
     painter.setPen(MakePen(p));
@@ -174,10 +170,11 @@ void PaintCircle(QPainter& painter, const Primitive& p, const WorldToPixels& map
     painter.setBrush(Qt::NoBrush);
 }
 
-void PaintPoint(QPainter& painter, const Primitive& p, const WorldToPixels& map)
+void PaintPoint(QPainter& painter, const Primitive& p, const WorldToPixels& map,
+                const QRectF& visible)
 {
     const QPointF at = map.Map(p.x1, p.y1);
-    if (!IsFinite(at) || !WithinLimit(at)) {
+    if (!IsFinite(at) || !Widened(visible, StrokeMargin(p.width)).contains(at)) {
         return;
     }
     const double size = p.width;
@@ -201,20 +198,78 @@ QFont ToQFont(const Font& font)
     return qfont;
 }
 
-void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map)
+void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map,
+               const QRectF& visible)
 {
     const QPointF at = map.Map(p.x1, p.y1);
     if (!IsFinite(at) || !WithinLimit(at)) {
         return;
     }
     const QFont font = ToQFont(p.font);
+    const QFontMetricsF metrics(font, painter.device());
+    const QString text = QString::fromStdString(p.text);
+    const QRectF box(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+    if (!box.intersects(Widened(visible, 2.0))) {
+        return;
+    }
     painter.setFont(font);
     painter.setPen(ToQColor(p.color));
-    const QFontMetricsF metrics(font, painter.device());
-    painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), QString::fromStdString(p.text));
+    painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
 }
 
 } // namespace
+
+std::optional<ClippedSegment> ClipSegment(QPointF a, QPointF b, const QRectF& rect)
+{
+    // Liang-Barsky: the parameter range of a + t (b - a) inside each of the four edges.
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double d[2] = {b.x() - a.x(), b.y() - a.y()};
+    const double start[2] = {a.x(), a.y()};
+    const double low[2] = {rect.left(), rect.top()};
+    const double high[2] = {rect.right(), rect.bottom()};
+    for (int axis = 0; axis < 2; ++axis) {
+        for (const bool upper : {false, true}) {
+            const double p = upper ? d[axis] : -d[axis];
+            const double q = upper ? high[axis] - start[axis] : start[axis] - low[axis];
+            if (p == 0.0) {
+                if (q < 0.0) {
+                    return std::nullopt; // parallel to this edge and outside it
+                }
+                continue;
+            }
+            const double t = q / p;
+            if (p < 0.0) {
+                t0 = std::max(t0, t);
+            } else {
+                t1 = std::min(t1, t);
+            }
+        }
+    }
+    if (t0 > t1) {
+        return std::nullopt;
+    }
+    return ClippedSegment{QLineF(a + t0 * (b - a), a + t1 * (b - a)), t0};
+}
+
+bool CircleMayShow(QPointF centre, double radius, bool filled, const QRectF& rect)
+{
+    const double nearX = std::clamp(centre.x(), rect.left(), rect.right());
+    const double nearY = std::clamp(centre.y(), rect.top(), rect.bottom());
+    const double nearest = std::hypot(centre.x() - nearX, centre.y() - nearY);
+    if (nearest > radius) {
+        return false; // wholly outside the circle
+    }
+    if (filled) {
+        return true;
+    }
+    double farthest = 0.0;
+    for (const QPointF corner :
+         {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight()}) {
+        farthest = std::max(farthest, QLineF(centre, corner).length());
+    }
+    return farthest >= radius; // else the rectangle lies inside the outline
+}
 
 void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std::size_t first,
                      QSizeF size, std::size_t last)
@@ -223,6 +278,9 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
     // World points land on pixel centres, so thin horizontal and vertical lines stay crisp.
     painter.save();
     painter.translate(0.5, 0.5);
+    // Only what can be seen is painted: an arrow that runs far off the picture costs what its
+    // visible part costs.
+    const QRectF visible(QPointF(-0.5, -0.5), size);
     for (std::size_t i = first; i < last; ++i) {
         const Primitive& p = list[i];
         if (!p.window.IsDrawable()) {
@@ -231,19 +289,19 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
         const WorldToPixels map(p.window, size);
         switch (p.kind) {
         case PrimitiveKind::Line:
-            PaintLine(painter, p, map);
+            PaintLine(painter, p, map, visible);
             break;
         case PrimitiveKind::FilledBox:
-            PaintBox(painter, p, map);
+            PaintBox(painter, p, map, visible);
             break;
         case PrimitiveKind::Circle:
-            PaintCircle(painter, p, map);
+            PaintCircle(painter, p, map, visible);
             break;
         case PrimitiveKind::Point:
-            PaintPoint(painter, p, map);
+            PaintPoint(painter, p, map, visible);
             break;
         case PrimitiveKind::Text:
-            PaintText(painter, p, map);
+            PaintText(painter, p, map, visible);
             break;
         }
     }
@@ -296,7 +354,13 @@ bool SaveSurface(const Surface& surface, QSize size, const QString& path)
         PaintSurface(painter, surface, QSizeF(size));
         return painter.end() && file.error() == QFileDevice::NoError;
     }
-    return RenderSurface(surface, size, 2.0).save(path, "PNG");
+    // Twice the window's size for a sharp print, but never more than MaxExportPixels on the
+    // longer side: an enlarged window would otherwise freeze the program for seconds.
+    const double longer = std::max(size.width(), size.height());
+    const double ratio = longer > 0 ? std::min(2.0, MaxExportPixels / longer) : 2.0;
+    QImageWriter writer(path, "PNG");
+    writer.setQuality(PngQuality); // fast compression: a few times larger, many times faster
+    return writer.write(RenderSurface(surface, size, ratio));
 }
 
 } // namespace ttl

@@ -2,7 +2,12 @@
 
 #include "shell/surface.h"
 
+#include <QLineF>
+#include <QPointF>
+#include <QRectF>
 #include <QSizeF>
+
+#include <optional>
 
 #include <cstddef>
 #include <vector>
@@ -13,6 +18,18 @@ class QSize;
 class QString;
 
 namespace ttl {
+
+// The part of segment a-b inside `rect`, with where it starts as a fraction of a-b (so that a
+// dashed line keeps its pattern's phase); nothing when the segment misses the rectangle.
+struct ClippedSegment {
+    QLineF line;
+    double startFraction = 0.0;
+};
+std::optional<ClippedSegment> ClipSegment(QPointF a, QPointF b, const QRectF& rect);
+
+// Whether a circle (its outline, or its disc when filled) can touch the rectangle: false when it
+// lies wholly outside, or an outline wholly encloses the rectangle.
+bool CircleMayShow(QPointF centre, double radius, bool filled, const QRectF& rect);
 
 // Paints primitives first..last (exclusive; by default to the end) of the surface's display list,
 // each through the world window it was drawn with, onto a device of `size` logical pixels.
@@ -29,6 +46,11 @@ void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size);
 
 // The surface as an image of `size` logical pixels at the given device pixel ratio.
 QImage RenderSurface(const Surface& surface, QSize size, qreal devicePixelRatio);
+
+// The longer side of an exported picture, at most.
+inline constexpr double MaxExportPixels = 4096.0;
+// Qt's PNG quality: 0 is the smallest file, 100 no compression.
+inline constexpr int PngQuality = 80;
 
 // Writes the surface as PNG or SVG, chosen by the file name's suffix. Returns false when the file
 // cannot be written.

@@ -3,9 +3,6 @@
 #include "turntable/run_csv.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
-
-#include <cstdio>
 
 namespace ttl {
 
@@ -29,31 +26,61 @@ const Setting Settings[] = {
      simulation_controls::PeriodCount, &SimulationInputs::periodCount},
 };
 
-void Print(std::FILE* stream, const QString& text)
+CommandLine Refused(const QString& why)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
+    CommandLine line;
+    line.action = CommandLine::Action::Refuse;
+    line.text = why;
+    return line;
+}
+
+void Print(std::ostream& stream, const QString& text)
+{
+    stream << text.toLocal8Bit().constData() << '\n';
+}
+
+// The options QApplication takes for itself (-platform offscreen, -style fusion, ...): they are
+// the toolkit's, not refused here.
+QStringList WithoutToolkitOptions(const QStringList& arguments)
+{
+    static const QStringList withValue{
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("style"),
+        QStringLiteral("stylesheet"),      QStringLiteral("session"),
+        QStringLiteral("display"),         QStringLiteral("geometry")};
+    static const QStringList flags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                   QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                   QStringLiteral("sync")};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        if (i == 0 || !name.startsWith(QLatin1Char('-'))) {
+            kept << arguments[i];
+            continue;
+        }
+        name.remove(0, name.startsWith(QStringLiteral("--")) ? 2 : 1);
+        if (withValue.contains(name)) {
+            ++i; // and its value
+        } else if (!flags.contains(name)) {
+            kept << arguments[i];
+        }
+    }
+    return kept;
 }
 
 } // namespace
 
-bool WantsHeadlessRun(const QStringList& arguments)
+CommandLine ParseCommandLine(const QStringList& allArguments)
 {
-    for (const QString& a : arguments) {
-        if (a.startsWith(QStringLiteral("--export-csv")) || a == QStringLiteral("--help") ||
-            a == QStringLiteral("-h")) {
-            return true;
-        }
-    }
-    return false;
-}
-
-int RunCommandLineExport(const QStringList& arguments)
-{
+    const QStringList arguments = WithoutToolkitOptions(allArguments);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Turntable Lab: mechanics in rotating frames. Without options, opens the "
-                       "program; with --export-csv, runs the simulation without windows."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Turntable Lab: mechanics in rotating frames. Without options, opens the program. The "
+        "simulation options set the simulation screen's scroll bars before it opens; with "
+        "--export-csv the run is made without windows and written to FILE (\"-\" for standard "
+        "output, with the \"Wrote\" line on standard error)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption exportCsv(QStringLiteral("export-csv"),
                                        QStringLiteral("Write every series of a run to FILE."),
@@ -73,19 +100,27 @@ int RunCommandLineExport(const QStringList& arguments)
     parser.addOption(influenced);
 
     if (!parser.parse(arguments)) {
-        Print(stderr, parser.errorText());
-        return 2;
+        return Refused(parser.errorText());
     }
     if (parser.isSet(help)) {
-        Print(stdout, parser.helpText());
-        return 0;
+        CommandLine line;
+        line.action = CommandLine::Action::Help;
+        line.text = parser.helpText();
+        return line;
     }
-    if (!parser.isSet(exportCsv)) {
-        Print(stderr, QStringLiteral("Nothing to do: give --export-csv FILE, or see --help."));
-        return 2;
+    if (!parser.positionalArguments().isEmpty()) {
+        return Refused(QStringLiteral("Unexpected argument \"%1\": no option takes it.")
+                           .arg(parser.positionalArguments().first()));
     }
-    SimulationInputs inputs;
-    inputs.baseInfluenced = parser.isSet(influenced);
+    for (const QString& name : parser.optionNames()) {
+        if (parser.optionNames().count(name) > 1) {
+            return Refused(QStringLiteral("--%1 is given more than once.").arg(name));
+        }
+    }
+
+    CommandLine line;
+    line.inputs.baseInfluenced = parser.isSet(influenced);
+    line.simulationSettingsGiven = parser.isSet(influenced);
     for (const Setting& s : Settings) {
         const QString name = QString::fromLatin1(s.name);
         if (!parser.isSet(name)) {
@@ -94,23 +129,60 @@ int RunCommandLineExport(const QStringList& arguments)
         bool ok = false;
         const int value = parser.value(name).toInt(&ok);
         if (!ok || value < s.range.minimum || value > s.range.maximum) {
-            Print(stderr, QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\".")
-                              .arg(name)
-                              .arg(s.range.minimum)
-                              .arg(s.range.maximum)
-                              .arg(parser.value(name)));
-            return 2;
+            return Refused(QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\".")
+                               .arg(name)
+                               .arg(s.range.minimum)
+                               .arg(s.range.maximum)
+                               .arg(parser.value(name)));
         }
-        inputs.*s.field = value;
+        line.inputs.*s.field = value;
+        line.simulationSettingsGiven = true;
+    }
+    if (parser.isSet(exportCsv)) {
+        line.csvPath = parser.value(exportCsv);
+        if (line.csvPath.isEmpty()) {
+            return Refused(QStringLiteral("--export-csv needs a file name (or - for standard "
+                                          "output)."));
+        }
+        line.action = CommandLine::Action::ExportCsv;
+    }
+    return line;
+}
+
+int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::ostream& err)
+{
+    const CommandLine line = ParseCommandLine(arguments);
+    switch (line.action) {
+    case CommandLine::Action::Refuse:
+        Print(err, line.text);
+        return 2;
+    case CommandLine::Action::Help:
+        Print(out, line.text);
+        return 0;
+    case CommandLine::Action::OpenProgram:
+        Print(err, QStringLiteral("Nothing to do without windows: give --export-csv FILE, or "
+                                  "see --help."));
+        return 2;
+    case CommandLine::Action::ExportCsv:
+        break;
     }
     ModelParameters params;
-    const SimulationResult run = RunSimulation(params, inputs);
-    const QString path = parser.value(exportCsv);
-    if (!SaveRunCsv(run, path.toStdString())) {
-        Print(stderr, QStringLiteral("Could not write %1.").arg(path));
+    const SimulationResult run = RunSimulation(params, line.inputs);
+    if (line.csvPath == QStringLiteral("-")) {
+        WriteRunCsv(run, out);
+        out.flush();
+        if (!out) {
+            Print(err, QStringLiteral("Could not write the CSV to standard output."));
+            return 1;
+        }
+        Print(err, QStringLiteral("Wrote %1 steps to standard output.").arg(run.StepCount));
+        return 0;
+    }
+    if (!SaveRunCsv(run, line.csvPath.toStdString())) {
+        Print(err, QStringLiteral("Could not write \"%1\".").arg(line.csvPath));
         return 1;
     }
-    Print(stdout, QStringLiteral("Wrote %1 steps to %2.").arg(run.StepCount).arg(path));
+    Print(out, QStringLiteral("Wrote %1 steps to %2.").arg(run.StepCount).arg(line.csvPath));
     return 0;
 }
 

@@ -1,18 +1,33 @@
 #pragma once
 
+#include "turntable/simulation_run.h"
+
+#include <QString>
 #include <QStringList>
 
-#include <optional>
+#include <iostream>
 
 namespace ttl {
 
-// Whether the arguments ask for a run without windows (an export or the help text).
-bool WantsHeadlessRun(const QStringList& arguments);
+// What the command line asks for. Anything it does not understand is refused, never ignored:
+// an unknown option, a stray argument, a repeated option, an empty file name, a bad value.
+struct CommandLine {
+    enum class Action { OpenProgram, Help, ExportCsv, Refuse };
+    Action action = Action::OpenProgram;
+    SimulationInputs inputs;              // the simulation screen's scroll bars and check box
+    bool simulationSettingsGiven = false; // any of --mass, --friction, ... was given
+    QString csvPath;                      // "-" is standard output
+    QString text;                         // the help text, or why the line is refused
+};
+
+CommandLine ParseCommandLine(const QStringList& arguments);
 
 // `--export-csv FILE [--mass N] [--friction N] [--interval N] [--total N] [--influenced]`: runs
 // the simulation with those scroll-bar values (the screen's defaults when absent) and writes its
-// CSV. Returns the exit code: 0 on success, 2 for a bad option (nothing written), 1 when the
-// file cannot be written. Messages go to standard output and error.
-int RunCommandLineExport(const QStringList& arguments);
+// CSV, to standard output for FILE "-". Returns the exit code: 0 on success, 2 for a refused
+// command line (nothing written), 1 when the file cannot be written. The CSV goes to `out` when
+// FILE is "-"; messages go to `out` (help) and `err`.
+int RunCommandLineExport(const QStringList& arguments, std::ostream& out = std::cout,
+                         std::ostream& err = std::cerr);
 
 } // namespace ttl

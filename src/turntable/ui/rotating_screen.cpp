@@ -127,6 +127,15 @@ SimulationInputs RotatingScreen::inputs() const
                             m_xronosolikos->value(), m_dialogi->isChecked()};
 }
 
+void RotatingScreen::SetInputs(const SimulationInputs& inputs)
+{
+    m_massvalue->setValue(inputs.massValue);
+    m_syntelfri->setValue(inputs.frictionValue);
+    m_timeinterval->setValue(inputs.intervalValue);
+    m_xronosolikos->setValue(inputs.periodCount);
+    ShowBaseInfluenced(inputs.baseInfluenced);
+}
+
 void RotatingScreen::showCappedInterval(int intervalValue)
 {
     const QSignalBlocker blocker(m_timeinterval);

@@ -26,6 +26,9 @@ public:
     // says so, without the change handler rewriting it.
     void showCappedInterval(int intervalValue);
 
+    // Sets the scroll bars and the check box, their labels following as after a change.
+    void SetInputs(const SimulationInputs& inputs);
+
     // The base made free or driven elsewhere (the explorer's choice window).
     void ShowBaseInfluenced(bool baseFree);
 

@@ -3,10 +3,13 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace ttl {
@@ -194,6 +197,102 @@ TEST_F(SurfaceViewTest, SavesPngAndSvgAndReportsUnwritablePaths)
 
     EXPECT_FALSE(view.savePicture(dir.filePath(QStringLiteral("missing/dir/picture.png"))));
     EXPECT_FALSE(view.savePicture(dir.filePath(QStringLiteral("missing/dir/picture.svg"))));
+}
+
+TEST(PaintClipping, CutsSegmentsAndSkipsCirclesToTheVisibleRectangle)
+{
+    const QRectF rect(0, 0, 100, 50);
+    // crossing: the part inside, and where it starts along the whole segment
+    const auto crossing = ClipSegment({-100, 25}, {300, 25}, rect);
+    ASSERT_TRUE(crossing.has_value());
+    EXPECT_NEAR(crossing->line.x1(), 0.0, 1e-9);
+    EXPECT_NEAR(crossing->line.x2(), 100.0, 1e-9);
+    EXPECT_NEAR(crossing->startFraction, 0.25, 1e-12);
+    const auto diagonal = ClipSegment({-50, -50}, {150, 150}, rect);
+    ASSERT_TRUE(diagonal.has_value());
+    EXPECT_NEAR(diagonal->line.p1().x(), 0.0, 1e-9);
+    EXPECT_NEAR(diagonal->line.p2().y(), 50.0, 1e-9);
+    EXPECT_NEAR(diagonal->line.p2().x(), 50.0, 1e-9);
+    // inside: unchanged; outside (beside it, or crossing its corner's extension): nothing
+    const auto inside = ClipSegment({10, 10}, {90, 40}, rect);
+    ASSERT_TRUE(inside.has_value());
+    EXPECT_EQ(inside->line, QLineF(10, 10, 90, 40));
+    EXPECT_EQ(inside->startFraction, 0.0);
+    EXPECT_FALSE(ClipSegment({-10, -10}, {-1, 60}, rect).has_value());
+    EXPECT_FALSE(ClipSegment({120, -30}, {200, 10}, rect).has_value());
+
+    EXPECT_TRUE(CircleMayShow({50, 25}, 10, false, rect));
+    EXPECT_FALSE(CircleMayShow({500, 25}, 10, false, rect));  // far beside it
+    EXPECT_FALSE(CircleMayShow({50, 25}, 1000, false, rect)); // its outline all round it
+    EXPECT_TRUE(CircleMayShow({50, 25}, 1000, true, rect));   // but the disc covers it
+    EXPECT_TRUE(CircleMayShow({130, 25}, 40, false, rect));   // crossing an edge
+}
+
+// An arrow far longer than the picture: what is painted is what painting the whole line would
+// have shown, dashes in the same places.
+TEST(PaintClipping, APaintedLongLineLooksAsIfItWerePaintedWhole)
+{
+    const QSize size(200, 120);
+    for (const DrawStyle style : {DrawStyle::Solid, DrawStyle::Dash, DrawStyle::Dot}) {
+        Surface s;
+        s.Scale(0, 0, 200, 120);
+        s.SetDrawStyle(style);
+        s.SetDrawWidth(2);
+        s.Line(-3000, -1700, 150, 100, colors::Red); // starts 3600 px away, up-left
+        const QImage clipped = RenderSurface(s, size, 1.0);
+
+        QImage whole = BlankImage(s, size, 1.0);
+        QPainter painter(&whole);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(0.5, 0.5);
+        QPen pen(QColor(255, 0, 0), 2,
+                 style == DrawStyle::Dash  ? Qt::DashLine
+                 : style == DrawStyle::Dot ? Qt::DotLine
+                                           : Qt::SolidLine);
+        pen.setCapStyle(style == DrawStyle::Solid ? Qt::RoundCap : Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(-3000, -1700), QPointF(150, 100));
+        painter.end();
+
+        int worst = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const QColor a = clipped.pixelColor(x, y);
+                const QColor b = whole.pixelColor(x, y);
+                const int d =
+                    std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                              std::abs(a.blue() - b.blue())});
+                worst = std::max(worst, d);
+            }
+        }
+        EXPECT_LE(worst, 1) << "style " << static_cast<int>(style);
+    }
+}
+
+TEST(PaintClipping, AnSvgOfAFarOffArrowHoldsOnlyItsVisiblePart)
+{
+    Surface s;
+    s.Scale(0, 0, 200, 120);
+    s.Line(100, 60, 1e7, 6e6, colors::Red);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("far.svg"));
+    ASSERT_TRUE(SaveSurface(s, QSize(200, 120), path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    ASSERT_TRUE(svg.contains(QStringLiteral("#ff0000")));
+    // the coordinates of every drawn shape (points="..." and d="...")
+    const QRegularExpression shape(QStringLiteral("(points|d)=\"([^\"]*)\""));
+    const QRegularExpression number(QStringLiteral("-?\\d+(\\.\\d+)?(e[-+]?\\d+)?"));
+    double largest = 0.0;
+    for (auto shapes = shape.globalMatch(svg); shapes.hasNext();) {
+        const QString coordinates = shapes.next().captured(2);
+        for (auto it = number.globalMatch(coordinates); it.hasNext();) {
+            largest = std::max(largest, std::abs(it.next().captured().toDouble()));
+        }
+    }
+    EXPECT_GT(largest, 100.0);
+    EXPECT_LT(largest, 2000.0); // a few picture widths at most, not the arrow's end 1e7 away
 }
 
 } // namespace

@@ -92,5 +92,82 @@ TEST(RunExport, BadOptionsExitWithTwoAndWriteNothing)
               1);
 }
 
+// A line the program does not fully understand is refused with a message naming the problem,
+// exit status 2 and nothing written.
+TEST(RunExport, RefusesWhatItDoesNotUnderstand)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("run.csv"));
+    const QString csv = QStringLiteral("--export-csv");
+    struct Case {
+        QStringList arguments;
+        const char* named; // what the message must mention
+    };
+    const Case cases[] = {
+        {{csv, path, QStringLiteral("extra")}, "extra"},
+        {{csv, path, QStringLiteral("--mass"), QStringLiteral("3"), QStringLiteral("--mass"),
+          QStringLiteral("4")},
+         "--mass"},
+        {{csv, path, csv, dir.filePath(QStringLiteral("other.csv"))}, "--export-csv"},
+        {{QStringLiteral("--export-csv=")}, "file name"},
+        {{csv, path, QStringLiteral("--total"), QStringLiteral("0")}, "--total"},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLineExport(QStringList{QStringLiteral("turntable-lab")} + c.arguments,
+                                       out, err),
+                  2)
+            << c.named;
+        EXPECT_NE(err.str().find(c.named), std::string::npos) << err.str();
+        EXPECT_TRUE(out.str().empty()) << c.named;
+        EXPECT_FALSE(QFile::exists(path)) << c.named;
+    }
+    // The toolkit's own options are the toolkit's, not refused.
+    EXPECT_EQ(ParseCommandLine({QStringLiteral("turntable-lab"), QStringLiteral("-platform"),
+                                QStringLiteral("offscreen")})
+                  .action,
+              CommandLine::Action::OpenProgram);
+}
+
+TEST(RunExport, ADashWritesTheSameBytesToStandardOutput)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("run.csv"));
+    const QStringList settings{QStringLiteral("--mass"), QStringLiteral("5"),
+                               QStringLiteral("--influenced")};
+    std::ostringstream fileOut, fileErr, out, err;
+    ASSERT_EQ(RunCommandLineExport(QStringList{QStringLiteral("turntable-lab"),
+                                               QStringLiteral("--export-csv"), path} +
+                                       settings,
+                                   fileOut, fileErr),
+              0);
+    ASSERT_EQ(
+        RunCommandLineExport(QStringList{QStringLiteral("turntable-lab"),
+                                         QStringLiteral("--export-csv"), QStringLiteral("-")} +
+                                 settings,
+                             out, err),
+        0);
+    EXPECT_EQ(QByteArray::fromStdString(out.str()), ReadAll(path));
+    EXPECT_NE(err.str().find("Wrote"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("-")));
+}
+
+// Simulation options without an export open the program with the screen's bars set.
+TEST(RunExport, SimulationOptionsAloneSetTheScreenBeforeItOpens)
+{
+    const CommandLine line = ParseCommandLine(
+        {QStringLiteral("turntable-lab"), QStringLiteral("--mass"), QStringLiteral("5"),
+         QStringLiteral("--total"), QStringLiteral("12"), QStringLiteral("--influenced")});
+    ASSERT_EQ(line.action, CommandLine::Action::OpenProgram);
+    ASSERT_TRUE(line.simulationSettingsGiven);
+    Application app;
+    app.PresetSimulation(line.inputs);
+    const SimulationInputs shown = app.rotating().inputs();
+    EXPECT_EQ(shown.massValue, 5);
+    EXPECT_EQ(shown.periodCount, 12);
+    EXPECT_TRUE(shown.baseInfluenced);
+    EXPECT_EQ(shown.frictionValue, simulation_controls::Friction.initial);
+}
+
 } // namespace
 } // namespace ttl
