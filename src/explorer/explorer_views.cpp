@@ -50,7 +50,6 @@ void Arrow(Surface& s, Vec2 at, Vec2 v, Color c)
 // The legend sits in a band below the base, one text line per row: velocities in the left
 // column, forces in the right, and the arrows' scales in the last row.
 constexpr int LegendRows = 6;
-constexpr double LinePixels = 10.0 * 96.0 / 72.0 * 1.3; // the surface's 10 pt font, with leading
 
 enum class Column { Velocities, Forces };
 
@@ -58,10 +57,11 @@ enum class Column { Velocities, Forces };
 // a body on the inner part of the base, it stays inside the picture.
 constexpr double LongestArrow = 0.35;
 
-// Text lines that fit the picture's height (a nominal 40 before a view has given it a size).
+// Text lines that fit the picture's height.
 double LinesPerHeight(const Surface& s)
 {
-    return s.PixelHeight() > 0 ? s.PixelHeight() / LinePixels : 40.0;
+    const double line = s.TextLineHeight();
+    return line > 0.0 && std::isfinite(line) ? std::abs(s.ScaleHeight()) / line : 40.0;
 }
 
 // On a very small picture the band takes at most half of it.
@@ -70,21 +70,16 @@ double LegendBandRows(const Surface& s)
     return std::min<double>(LegendRows, 0.5 * LinesPerHeight(s));
 }
 
-double LineHeight(const Surface& s)
-{
-    return std::abs(s.ScaleHeight()) / LinesPerHeight(s);
-}
-
 double LegendBandTop(const Surface& s)
 {
-    return s.ScaleTop() + s.ScaleHeight() + LegendBandRows(s) * LineHeight(s);
+    return s.ScaleTop() + s.ScaleHeight() + LegendBandRows(s) * s.TextLineHeight();
 }
 
 // Row `row` of the legend band, whose top is the bottom of the base's square.
 void Legend(Surface& s, double bandTop, Column column, int row, const char* label, Color color)
 {
     const double w = std::abs(s.ScaleWidth());
-    const double line = LineHeight(s);
+    const double line = s.TextLineHeight();
     const double x0 = s.ScaleLeft() + (column == Column::Forces ? 0.5 : 0.02) * w;
     const double top = bandTop - row * line;
     DrawVector(s, x0, top - 0.5 * line, 0.07 * w, 0.0, color.red, color.green, color.blue);
@@ -100,7 +95,7 @@ void PrintScales(Surface& s, const ArrowScales& scales)
 {
     s.SetForeColor(colors::Black);
     s.SetCurrentX(s.ScaleLeft() + 0.02 * std::abs(s.ScaleWidth()));
-    s.SetCurrentY(LegendBandTop(s) - (LegendRows - 1) * LineHeight(s));
+    s.SetCurrentY(LegendBandTop(s) - (LegendRows - 1) * s.TextLineHeight());
     s.Print("Arrows: velocity \u00D7 " + FormatNumber(scales.velocity, "0.00") + ", force \u00D7 " +
             FormatNumber(scales.force, "0.00"));
 }

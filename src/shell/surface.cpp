@@ -152,6 +152,16 @@ void Surface::Print(const std::string& text)
     }
 }
 
+double Surface::TextLineHeight() const
+{
+    constexpr double Leading = 1.3; // looser than Print's: rows of a legend must not touch
+    const double height = std::abs(m_window.height);
+    if (m_pixelHeight <= 0) {
+        return height / 40.0;
+    }
+    return m_font.size * PixelsPerPoint * Leading * height / m_pixelHeight;
+}
+
 void Surface::SetDrawWidth(int width)
 {
     m_drawWidth = std::max(1, width);

@@ -109,6 +109,10 @@ public:
     [[nodiscard]] double FontSize() const { return m_font.size; }
     void SetFontSize(double points);
 
+    // A line of text in the current font with its leading, in world units (a fortieth of the
+    // window's height before a view has given the surface its pixel size).
+    [[nodiscard]] double TextLineHeight() const;
+
     // The size in logical pixels of whatever shows the surface; a view keeps it current.
     [[nodiscard]] int PixelWidth() const { return m_pixelWidth; }
     [[nodiscard]] int PixelHeight() const { return m_pixelHeight; }

@@ -1,8 +1,10 @@
 #include "translating/ui/relative_motion_screen.h"
 
 #include "shell/ui/controls.h"
+#include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
 #include "translating/relative_motion_controls.h"
+#include "translating/relative_motion_views.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,26 +12,30 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstring>
-#include <map>
-#include <string>
 
 namespace ttl {
 
 namespace {
 
-// A picture box with its pan bars: the vertical one at its right, the horizontal one below.
-QGroupBox* PannedView(QWidget* parent, const char* picture, const QString& caption,
+// The Part's 1 ms timer ticked about every 16 ms on its platform: about 60 steps a second, so
+// a continuous run of 1400 steps lasts some 22 s, watchable in class.
+constexpr int TickMs = 16;
+
+// A picture box kept square, with its pan bars: the vertical one at its right, the horizontal
+// one below.
+QGroupBox* PannedView(QWidget* parent, SurfaceView* view, const QString& caption,
                       QScrollBar* horizontal, QScrollBar* vertical)
 {
     auto* box = new QGroupBox(caption, parent);
-    auto* view = new SurfaceView(box);
-    view->setObjectName(QString::fromLatin1(picture));
-    view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    QFont bold = box->font();
+    bold.setBold(true);
+    box->setFont(bold);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(view, 0, 0);
+    grid->addWidget(new SquareFrame(view, box), 0, 0);
     grid->addWidget(vertical, 0, 1);
     grid->addWidget(horizontal, 1, 0);
     return box;
@@ -41,9 +47,9 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("exigisirelative"));
     setWindowTitle(QStringLiteral("EXPLANATIONS FOR RELATIVE MOTION"));
-    MakeTimer(this, "Timer1", 0);
+    m_timer = MakeTimer(this, "Timer1", TickMs);
+    connect(m_timer, &QTimer::timeout, this, &RelativeMotionScreen::Timer1_Timer);
 
-    std::map<std::string, QScrollBar*> bars;
     auto* parameters = new QGroupBox(tr("Frame and body"), this);
     auto* grid = new QGridLayout(parameters);
     int row = 0;
@@ -51,16 +57,19 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
         const bool pan = std::strlen(c.label) == 0;
         auto* bar = MakeScrollBar(pan ? static_cast<QWidget*>(this) : parameters, c.name,
                                   c.vertical ? Qt::Vertical : Qt::Horizontal, c.range, tr(c.tip));
-        bars[c.name] = bar;
+        m_bars[c.name] = bar;
         if (pan) {
+            // A pan moves its own view over the picture; the motion stays where it is.
+            connect(bar, &QScrollBar::valueChanged, this, &RelativeMotionScreen::RedrawViews);
             continue;
         }
         QLabel* label =
             MakeLabel(parameters, c.label,
                       QString::fromStdString(RelativeMotionLabel(c, c.range.initial, false)));
         label->setBuddy(bar);
+        label->setWordWrap(false); // one line each: the panel takes the width its labels need
         if (c.vertical) {
-            bar->setFixedHeight(60);
+            bar->setFixedHeight(48);
         }
         grid->addWidget(label, row, 0);
         grid->addWidget(bar, row, 1);
@@ -71,7 +80,8 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
             label->setText(QString::fromStdString(RelativeMotionLabel(c, value, m_frameVxChanged)));
         });
     }
-
+    connect(m_bars["overallscale"], &QScrollBar::valueChanged, this,
+            &RelativeMotionScreen::overallscale_Change);
     grid->setRowStretch(row, 1);
 
     auto* commands = new QGridLayout;
@@ -79,35 +89,165 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
         const char* name;
         const char* caption;
         const char* tip;
+        void (RelativeMotionScreen::*handler)();
     } buttons[] = {
-        {"Command1", "STEP", "Advance the motion by one step"},
-        {"Command2", "TIME EVOLUTION", "Run the motion continuously"},
-        {"Command3", "REPEAT", "Start again from the initial values"},
-        {"Command4", "CLS", "Clear both views"},
-        {"Command5", "BACK", "Close this screen"},
-        {"Command6", "NEXT", "On to the rotating frame, step by step"},
-        {"TELOSPRO", "END", "End the program"},
+        {"Command4", "CLS", "Clear both views; the motion goes on from where it is",
+         &RelativeMotionScreen::Command4_Click},
+        {"Command1", "STEP", "Advance the motion by one step",
+         &RelativeMotionScreen::Command1_Click},
+        {"Command2", "TIME EVOLUTION", "Run the motion continuously",
+         &RelativeMotionScreen::Command2_Click},
+        {"Command3", "REPEAT", "Show the run again, then start afresh from the values set",
+         &RelativeMotionScreen::Command3_Click},
+        {"TELOSPRO", "END", "End the program", nullptr},
+        {"Command5", "BACK", "Close this screen", nullptr},
+        {"Command6", "NEXT", "On to the rotating frame, step by step", nullptr},
     };
     int index = 0;
     for (const auto& b : buttons) {
-        commands->addWidget(MakeButton(this, b.name, QString::fromLatin1(b.caption), tr(b.tip)),
-                            index / 4, index % 4);
+        QPushButton* button = MakeButton(this, b.name, QString::fromLatin1(b.caption), tr(b.tip));
+        if (b.handler != nullptr) {
+            connect(button, &QPushButton::clicked, this, b.handler);
+        }
+        if (std::strcmp(b.name, "Command1") == 0) {
+            m_step = button;
+        }
+        commands->addWidget(button, index / 4, index % 4);
         ++index;
     }
 
+    m_eikona1 = new SurfaceView;
+    m_eikona1->setObjectName(QStringLiteral("eikona1"));
+    m_eikona1->setToolTip(tr("The body seen from the laboratory: its path and velocity"));
+    m_eikona2 = new SurfaceView;
+    m_eikona2->setObjectName(QStringLiteral("eikona2"));
+    m_eikona2->setToolTip(tr("The body seen from the platform: its relative velocity, the "
+                             "fictitious force of the platform's acceleration and friction"));
+    // The legend's rows follow the font's height: a new size starts the views afresh.
+    m_eikona2->setRedraw([this](Surface&) { RedrawViews(); });
+
     auto* views = new QHBoxLayout;
-    views->addWidget(PannedView(this, "eikona1", QStringLiteral("LAB FRAME"), bars["xscaleeikona1"],
-                                bars["yscaleeikona1"]));
-    views->addWidget(PannedView(this, "eikona2", QStringLiteral("MOVING FRAME"),
-                                bars["xscaleeikona2"], bars["yscaleeikona2"]));
+    views->addWidget(PannedView(this, m_eikona1, QStringLiteral("LAB FRAME"),
+                                m_bars["xscaleeikona1"], m_bars["yscaleeikona1"]));
+    views->addWidget(PannedView(this, m_eikona2, QStringLiteral("MOVING FRAME"),
+                                m_bars["xscaleeikona2"], m_bars["yscaleeikona2"]));
 
     auto* left = new QVBoxLayout;
     left->addLayout(views, 1);
     left->addLayout(commands);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 3);
-    layout->addWidget(parameters, 1);
+    layout->addLayout(left, 1);
+    layout->addWidget(parameters, 0);
+
+    RedrawViews();
+}
+
+RelativeMotionInputs RelativeMotionScreen::Inputs() const
+{
+    const auto value = [this](const char* name) { return m_bars.at(name)->value(); };
+    RelativeMotionInputs in;
+    in.frameVx = value("taxythtax");
+    in.frameVy = value("taxythtay");
+    in.frameAx = value("epitaxynshx");
+    in.frameAy = value("epitaxynshy");
+    in.bodyVx = value("arxikivx");
+    in.bodyVy = value("arxikvy");
+    in.bodyX = value("arxikx");
+    in.bodyY = value("arxikiy");
+    in.friction = value("trivistoepipedo");
+    in.mass = value("mazatoysomatos");
+    in.scale = value("overallscale");
+    in.labPanX = value("xscaleeikona1");
+    in.labPanY = value("yscaleeikona1");
+    in.movingPanX = value("xscaleeikona2");
+    in.movingPanY = value("yscaleeikona2");
+    return in;
+}
+
+void RelativeMotionScreen::hideEvent(QHideEvent* event)
+{
+    m_timer->stop(); // BACK, NEXT: a hidden run does not go on
+    QWidget::hideEvent(event);
+}
+
+void RelativeMotionScreen::OneStep()
+{
+    const RelativeMotionInputs in = Inputs();
+    const RelativeStepOutcome outcome = RelativeMotionStep(m_run, in);
+    if (!outcome.advanced) {
+        m_timer->stop();
+        return;
+    }
+    if (outcome.cameToRest) {
+        // At rest on the platform: the moving-frame view starts afresh.
+        BeginMovingView(m_eikona2->surface(), in);
+    }
+    DrawRelativeStep(m_eikona1->surface(), m_eikona2->surface(), m_run, in);
+    m_eikona1->update();
+    m_eikona2->update();
+    UpdateStepButton();
+}
+
+void RelativeMotionScreen::RedrawViews()
+{
+    const RelativeMotionInputs in = Inputs();
+    BeginLabView(m_eikona1->surface(), in);
+    BeginMovingView(m_eikona2->surface(), in);
+    DrawTrails(m_eikona1->surface(), m_eikona2->surface(), m_run);
+    DrawRelativeArrows(m_eikona1->surface(), m_eikona2->surface(), m_run, in);
+    m_eikona1->update();
+    m_eikona2->update();
+}
+
+void RelativeMotionScreen::UpdateStepButton()
+{
+    // The tables end at the last step: STEP is refused there, until REPEAT starts afresh.
+    m_step->setEnabled(!m_run.Full());
+}
+
+void RelativeMotionScreen::Command1_Click()
+{
+    OneStep();
+}
+
+void RelativeMotionScreen::Command2_Click()
+{
+    m_timer->start();
+}
+
+void RelativeMotionScreen::Timer1_Timer()
+{
+    if (m_run.n >= RelativeMotionTimedSteps) {
+        m_timer->stop();
+        return;
+    }
+    OneStep();
+}
+
+void RelativeMotionScreen::Command3_Click()
+{
+    m_timer->stop();
+    DrawRelativeReplay(m_eikona1->surface(), m_eikona2->surface(), m_run);
+    RestartRelativeMotion(m_run);
+    m_eikona1->update();
+    m_eikona2->update();
+    UpdateStepButton();
+}
+
+void RelativeMotionScreen::Command4_Click()
+{
+    m_run.resting = false;
+    const RelativeMotionInputs in = Inputs();
+    BeginLabView(m_eikona1->surface(), in);
+    BeginMovingView(m_eikona2->surface(), in);
+    m_eikona1->update();
+    m_eikona2->update();
+}
+
+void RelativeMotionScreen::overallscale_Change()
+{
+    RedrawViews();
 }
 
 } // namespace ttl

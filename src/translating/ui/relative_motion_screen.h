@@ -1,8 +1,20 @@
 #pragma once
 
+#include "translating/relative_motion.h"
+
 #include <QWidget>
 
+#include <functional>
+#include <map>
+#include <string>
+
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
 namespace ttl {
+
+class SurfaceView;
 
 // "EXPLANATIONS FOR RELATIVE MOTION": a body sliding on a platform that moves with constant
 // acceleration, seen in the lab frame and in the platform's frame side by side.
@@ -12,7 +24,33 @@ class RelativeMotionScreen : public QWidget {
 public:
     explicit RelativeMotionScreen(QWidget* parent = nullptr);
 
+    [[nodiscard]] RelativeMotionInputs Inputs() const;
+    [[nodiscard]] const RelativeMotionRun& Run() const { return m_run; }
+    [[nodiscard]] SurfaceView& LabView() { return *m_eikona1; }
+    [[nodiscard]] SurfaceView& MovingView() { return *m_eikona2; }
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Timer1_Timer();
+    void overallscale_Change();
+
+    void OneStep();
+    // Both views started afresh with the whole trail and the current arrows, the motion as it is.
+    void RedrawViews();
+    void UpdateStepButton();
+
+    RelativeMotionRun m_run;
+    std::map<std::string, QScrollBar*> m_bars;
+    SurfaceView* m_eikona1 = nullptr;
+    SurfaceView* m_eikona2 = nullptr;
+    QPushButton* m_step = nullptr;
+    QTimer* m_timer = nullptr;
     bool m_frameVxChanged = false;
 };
 
