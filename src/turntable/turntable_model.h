@@ -1,9 +1,9 @@
 #pragma once
 
+#include "shell/vec2.h"
 #include "turntable/model_parameters.h"
 
 #include <array>
-#include <cmath>
 
 namespace ttl {
 
@@ -30,18 +30,6 @@ inline constexpr int StateSize = 10;
 // A relative speed at or below this is rest on the base: the direction of a smaller one is lost
 // in rounding.
 inline constexpr double RestSpeed = 1e-12;
-
-struct Vec2 {
-    double x = 0.0;
-    double y = 0.0;
-};
-
-// sqrt rather than std::hypot: this sits in the integrator's inner loop, where hypot's guard
-// against overflow costs more than the rest of the rates.
-inline double Length(Vec2 v)
-{
-    return std::sqrt(v.x * v.x + v.y * v.y);
-}
 
 // Velocity of the body relative to the base, in inertial axes. The base turns clockwise for
 // positive omega, so the point under the body moves with (omega*y, -omega*x).

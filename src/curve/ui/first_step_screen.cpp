@@ -1,88 +1,369 @@
 #include "curve/ui/first_step_screen.h"
 
+#include "curve/curve_labels.h"
 #include "shell/ui/controls.h"
+#include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ttl {
 
-FirstStepScreen::FirstStepScreen(QWidget* parent) : QWidget(parent)
+namespace {
+
+// The Part's 1 ms timer ticked about every 16 ms on its platform; each tick is 0.05 time units,
+// so the body crosses the window in a few seconds.
+constexpr int TickMs = 16;
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+FirstStepScreen::FirstStepScreen(QWidget* parent)
+    : QWidget(parent), m_showInvalid([this] {
+          QMessageBox::warning(this, windowTitle(), QStringLiteral("invalid arguments in rf"));
+      })
 {
     setObjectName(QStringLiteral("firststep"));
     setWindowTitle(QStringLiteral("FIRST EXPLANATION"));
 
     auto* bar = new QMenuBar(this);
-    AddMenuCommand(bar, "XANAPISO", QStringLiteral("BACK"));
+    QAction* back = AddMenuCommand(bar, "XANAPISO", QStringLiteral("BACK"));
     QMenu* curve = AddMenu(bar, "CAMPYLONO", QStringLiteral("CURVE - ACCELARATION"));
-    AddMenuEntry(curve, "DYNAMEISDIAFORES", QStringLiteral("RADIUS OF CURVATURE"), true);
-    AddMenuEntry(curve, "campyles", QStringLiteral("FACTORS THAT AFFECT ACCELERATION"));
-    AddMenuEntry(curve, "GUESSFORCE", QStringLiteral("MAKE AN ASSUMPTION FOR THE FORCE"), true);
+    m_radius = AddMenuEntry(curve, "DYNAMEISDIAFORES", QStringLiteral("RADIUS OF CURVATURE"), true);
+    QAction* factors =
+        AddMenuEntry(curve, "campyles", QStringLiteral("FACTORS THAT AFFECT ACCELERATION"));
+    m_guess =
+        AddMenuEntry(curve, "GUESSFORCE", QStringLiteral("MAKE AN ASSUMPTION FOR THE FORCE"), true);
     AddMenuCommand(bar, "SXETIKH_KINHSH", QStringLiteral("RELATIVE MOTION"));
     AddMenuCommand(bar, "TERMATISMOS", QStringLiteral("END"));
     AddMenuCommand(bar, "PARAKATOEVENT", QStringLiteral("NEXT"));
 
-    m_eikona = new SurfaceView(this);
+    m_eikona = new SurfaceView;
     m_eikona->setObjectName(QStringLiteral("eikona"));
-    m_eikona->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-
-    MakeTimer(this, "Timer1", 1);
+    m_eikona->setToolTip(tr("Click on the curve for its vectors; SHIFT-drag from the curve to "
+                            "draw a force to be judged"));
+    m_timer = MakeTimer(this, "Timer1", TickMs);
 
     auto* options = new QGroupBox(tr("Show"), this);
     auto* optionLayout = new QVBoxLayout(options);
-    optionLayout->addWidget(MakeOption(options, "Option1",
-                                       QStringLiteral("Explanation for friction"), true,
-                                       tr("Why a body sliding on a disk falls behind it")));
-    optionLayout->addWidget(MakeOption(options, "Option2", QStringLiteral("Time"), false,
-                                       tr("The body moving along the curve in time")));
-    optionLayout->addWidget(MakeOption(options, "Option3",
-                                       QStringLiteral("Factors that affect acceleration"), false,
-                                       tr("How speed, curvature and tangential acceleration "
-                                          "decide the acceleration")));
-    auto* start =
+    m_options[1] = MakeOption(options, "Option1", QStringLiteral("Explanation for friction"), true,
+                              tr("Why a body sliding on a disk falls behind it"));
+    m_options[2] = MakeOption(options, "Option2", QStringLiteral("Time"), false,
+                              tr("The body moving along the curve in time"));
+    m_options[3] =
+        MakeOption(options, "Option3", QStringLiteral("Factors that affect acceleration"), false,
+                   tr("How speed, curvature and tangential acceleration decide the "
+                      "acceleration"));
+    for (int i = 1; i <= 3; ++i) {
+        optionLayout->addWidget(m_options[i]);
+    }
+    m_start =
         MakeButton(this, "Command1", QStringLiteral("START"), tr("Start the body along the curve"));
 
-    auto* amplitude = MakeScrollBar(this, "platosvalue", Qt::Vertical, {1, 35, 20},
-                                    tr("Amplitude A of the curve: the value / 10"));
-    auto* speed = MakeScrollBar(this, "arxikives", Qt::Vertical, {0, 5, 3},
+    m_platosvalue = MakeScrollBar(this, "platosvalue", Qt::Vertical, {1, 35, 20},
+                                  tr("Amplitude A of the curve: the value / 10"));
+    m_arxikives = MakeScrollBar(this, "arxikives", Qt::Vertical, {0, 5, 3},
                                 tr("Initial speed v0 of the body: the value"));
-    auto* frequency =
+    m_syxnotikamp =
         MakeScrollBar(this, "syxnotikamp", Qt::Horizontal, {1, 60, 15},
-                      tr("Frequency β of the curve: the value × π/180 per unit of x"));
-    auto* tangential = MakeScrollBar(this, "epitaxyno", Qt::Horizontal, {0, 35, 20},
-                                     tr("Tangential acceleration of the body: the value / 10"));
+                      tr("Frequency β of the curve: the value in degrees per unit of x"));
+    m_epitaxyno = MakeScrollBar(this, "epitaxyno", Qt::Horizontal, {0, 35, 20},
+                                tr("Tangential acceleration of the body: the value / 10"));
+    for (QScrollBar* vertical : {m_platosvalue, m_arxikives}) {
+        vertical->setFixedHeight(90);
+    }
 
+    // Each label sits by its own bar.
     auto* parameters = new QGroupBox(tr("Curve and motion"), this);
+    m_parameters = parameters;
     auto* grid = new QGridLayout(parameters);
-    grid->addWidget(MakeLabel(parameters, "Label1"), 0, 0);
-    grid->addWidget(MakeLabel(parameters, "Label2"), 0, 1);
-    grid->addWidget(amplitude, 1, 0, Qt::AlignHCenter);
-    grid->addWidget(speed, 1, 1, Qt::AlignHCenter);
-    grid->addWidget(MakeLabel(parameters, "Label3"), 2, 0, 1, 2);
-    grid->addWidget(frequency, 3, 0, 1, 2);
-    grid->addWidget(MakeLabel(parameters, "Label4"), 4, 0, 1, 2);
-    grid->addWidget(tangential, 5, 0, 1, 2);
+    const char* names[] = {"", "Label1", "Label2", "Label3", "Label4"};
+    for (int i = 1; i <= 4; ++i) {
+        m_labels[i] = MakeLabel(parameters, names[i], QString());
+    }
+    grid->addWidget(m_labels[1], 0, 0);
+    grid->addWidget(m_labels[4], 0, 1);
+    grid->addWidget(m_platosvalue, 1, 0, Qt::AlignHCenter);
+    grid->addWidget(m_arxikives, 1, 1, Qt::AlignHCenter);
+    grid->addWidget(m_labels[2], 2, 0, 1, 2);
+    grid->addWidget(m_syxnotikamp, 3, 0, 1, 2);
+    grid->addWidget(m_labels[3], 4, 0, 1, 2);
+    grid->addWidget(m_epitaxyno, 5, 0, 1, 2);
+    for (int i = 1; i <= 4; ++i) {
+        m_labels[i]->setBuddy(i == 1   ? static_cast<QWidget*>(m_platosvalue)
+                              : i == 2 ? static_cast<QWidget*>(m_syxnotikamp)
+                              : i == 3 ? static_cast<QWidget*>(m_epitaxyno)
+                                       : static_cast<QWidget*>(m_arxikives));
+    }
 
+    m_text1 = MakeTextBox(this, "Text1");
     auto* side = new QVBoxLayout;
     side->addWidget(options);
-    side->addWidget(start);
+    side->addWidget(m_start);
     side->addWidget(parameters);
-    side->addWidget(MakeTextBox(this, "Text1"), 1);
+    side->addWidget(m_text1, 1);
 
     auto* layout = new QHBoxLayout(this);
     layout->setMenuBar(bar);
-    layout->addWidget(m_eikona, 3);
-    layout->addLayout(side, 1);
+    layout->addWidget(new SquareFrame(m_eikona, this), 3);
+    layout->addLayout(side, 2);
+
+    connect(back, &QAction::triggered, this, &FirstStepScreen::XANAPISO_Click);
+    connect(factors, &QAction::triggered, this, &FirstStepScreen::campyles_Click);
+    connect(m_radius, &QAction::triggered, this, &FirstStepScreen::DYNAMEISDIAFORES_Click);
+    connect(m_guess, &QAction::triggered, this, &FirstStepScreen::GUESSFORCE_Click);
+    connect(m_options[1], &QRadioButton::clicked, this, &FirstStepScreen::Option1_Click);
+    connect(m_options[2], &QRadioButton::clicked, this, &FirstStepScreen::Option2_Click);
+    connect(m_options[3], &QRadioButton::clicked, this, &FirstStepScreen::Option3_Click);
+    connect(m_start, &QPushButton::clicked, this, &FirstStepScreen::Command1_Click);
+    connect(m_timer, &QTimer::timeout, this, &FirstStepScreen::Timer1_Timer);
+    connect(m_arxikives, &QScrollBar::valueChanged, this,
+            [this](int v) { BarChanged(m_labels[4], InitialSpeedLabel(v, true)); });
+    connect(m_epitaxyno, &QScrollBar::valueChanged, this,
+            [this](int v) { BarChanged(m_labels[3], TangentialLabel(v, true)); });
+    connect(m_platosvalue, &QScrollBar::valueChanged, this,
+            [this](int v) { BarChanged(m_labels[1], AmplitudeLabel(v, true)); });
+    connect(m_syxnotikamp, &QScrollBar::valueChanged, this,
+            [this](int v) { BarChanged(m_labels[2], FrequencyLabel(v)); });
+    connect(m_eikona, &SurfaceView::mousePressed, this, &FirstStepScreen::eikona_MouseDown);
+    connect(m_eikona, &SurfaceView::mouseReleased, this, &FirstStepScreen::eikona_MouseUp);
+
+    m_start->hide();
+    Option1_Click(); // a teacher opening the screen sees the disk explanation
+}
+
+CurveInputs FirstStepScreen::Inputs() const
+{
+    return {m_platosvalue->value(), m_syxnotikamp->value(), m_arxikives->value(),
+            m_epitaxyno->value()};
+}
+
+void FirstStepScreen::hideEvent(QHideEvent* event)
+{
+    m_timer->stop();
+    QWidget::hideEvent(event);
+}
+
+void FirstStepScreen::Report(bool invalid)
+{
+    if (invalid && !m_invalidShown) {
+        m_invalidShown = true;
+        m_showInvalid();
+    }
+}
+
+void FirstStepScreen::SetText(const std::string& text, bool explanationFont)
+{
+    QFont font = this->font();
+    if (explanationFont) {
+        font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                          QStringLiteral("DejaVu Serif")});
+        font.setPointSize(12);
+    }
+    m_text1->setFont(font);
+    m_text1->setPlainText(Text(text));
+}
+
+CurveMouseMode FirstStepScreen::MouseMode() const
+{
+    if (m_guess->isChecked()) {
+        return CurveMouseMode::AssumeForce;
+    }
+    return m_radius->isChecked() ? CurveMouseMode::RadiusOfCurvature : CurveMouseMode::None;
+}
+
+void FirstStepScreen::ShowCurveControls(bool shown)
+{
+    for (QWidget* w : {static_cast<QWidget*>(m_syxnotikamp), static_cast<QWidget*>(m_epitaxyno),
+                       static_cast<QWidget*>(m_platosvalue), static_cast<QWidget*>(m_arxikives)}) {
+        w->setVisible(shown);
+    }
+    for (int i = 1; i <= 4; ++i) {
+        m_labels[i]->setVisible(shown);
+    }
+    m_parameters->setVisible(shown); // not an empty frame
+}
+
+void FirstStepScreen::Option1_Click()
+{
+    m_timer->stop(); // its ticks would draw over the explanation
+    ShowCurveControls(false);
+    SetText(DrawFirstExplanation(m_eikona->surface()), true);
+    m_eikona->update();
+}
+
+void FirstStepScreen::Option2_Click()
+{
+    m_radius->setChecked(false);
+    m_guess->setChecked(false);
+    m_timer->stop();
+    m_run = TimedCurveRun{};
+    ShowCurveControls(false);
+    m_options[1]->setChecked(false);
+    m_options[2]->setChecked(true);
+    ScaleCurveWindow(m_eikona->surface());
+    m_eikona->surface().Cls();
+    m_start->show();
+    m_eikona->update();
+}
+
+void FirstStepScreen::SetUpFactors(bool clearFirst)
+{
+    m_radius->setChecked(false);
+    m_guess->setChecked(false);
+    Surface& s = m_eikona->surface();
+    if (clearFirst) {
+        s.Cls();
+    }
+    ScaleCurveWindow(s);
+    m_timer->stop();
+    m_run = TimedCurveRun{};
+    ShowCurveControls(true);
+    m_labels[2]->setText(Text(FrequencyLabel(m_syxnotikamp->value())));
+    m_labels[3]->setText(Text(TangentialLabel(m_epitaxyno->value(), false)));
+    m_labels[1]->setText(Text(AmplitudeLabel(m_platosvalue->value(), false)));
+    m_labels[4]->setText(Text(InitialSpeedLabel(m_arxikives->value(), false)));
+    m_options[3]->setChecked(true);
+    m_start->hide();
+    s.Cls();
+    bool invalid = false;
+    SetText(DrawAccelerationFactors(s, Inputs(), &invalid));
+    Report(invalid);
+    m_eikona->update();
+}
+
+void FirstStepScreen::campyles_Click()
+{
+    m_options[2]->show();
+    m_options[3]->show();
+    m_options[1]->hide();
+    SetUpFactors(true);
+}
+
+void FirstStepScreen::Option3_Click()
+{
+    SetUpFactors(false);
+}
+
+void FirstStepScreen::DYNAMEISDIAFORES_Click()
+{
+    m_timer->stop();
+    m_radius->setChecked(true);
+    m_guess->setChecked(false);
+    Surface& s = m_eikona->surface();
+    s.Cls();
+    ScaleCurveWindow(s);
+    bool invalid = false;
+    SetText(DrawCurvatureCircles(s, Inputs(), &invalid));
+    Report(invalid);
+    m_eikona->update();
+}
+
+void FirstStepScreen::GUESSFORCE_Click()
+{
+    m_timer->stop();
+    m_radius->setChecked(false);
+    m_guess->setChecked(true);
+    Surface& s = m_eikona->surface();
+    s.Cls();
+    ScaleCurveWindow(s);
+    bool invalid = false;
+    DrawAccelerationFactors(s, Inputs(), &invalid);
+    Report(invalid);
+    // The instructions stay: they say what to do with the mouse.
+    SetText("If you click on the diagramm the vectors of FRICTION, VELOCITY,& "
+            "ACCELARATION(centripetal & tangentIal). PRESS SHIFT and drag the mouse from a point "
+            "on the curve to draw a FORCE THAT EXPLAINS the SHAPE AND THE TANGENTENTIAL "
+            "ACCELERATION");
+    m_eikona->update();
+}
+
+void FirstStepScreen::BarChanged(QLabel* label, const std::string& caption)
+{
+    label->setText(Text(caption));
+    Surface& s = m_eikona->surface();
+    s.Cls();
+    ScaleCurveWindow(s);
+    bool invalid = false;
+    SetText(DrawAccelerationFactors(s, Inputs(), &invalid));
+    Report(invalid);
+    m_eikona->update();
+}
+
+void FirstStepScreen::Command1_Click()
+{
+    m_run = TimedCurveRun{};
+    StartTimedCurve(m_run, m_eikona->surface(), Inputs());
+    m_timer->start();
+    m_eikona->update();
+}
+
+void FirstStepScreen::Timer1_Timer()
+{
+    bool invalid = false;
+    if (!TimedCurveStep(m_run, m_eikona->surface(), Inputs(), &invalid)) {
+        m_timer->stop();
+    }
+    Report(invalid);
+    m_eikona->update();
+}
+
+void FirstStepScreen::XANAPISO_Click()
+{
+    m_timer->stop();
+    m_start->hide();
+    m_options[2]->setChecked(false);
+    m_options[3]->setChecked(false);
+    ShowCurveControls(false);
+}
+
+void FirstStepScreen::eikona_MouseDown(double x, double y, Qt::KeyboardModifiers)
+{
+    if (!m_guess->isChecked()) {
+        SetText("The centripetal acceleration has a direction towards the convex of the curve. "
+                "If the speed changes there is a component tangent to the curve, the circles are "
+                "plotted according to the radius of curvature.");
+        return;
+    }
+    m_assumption.xd = x;
+    m_assumption.yd = y;
+    bool invalid = false;
+    const std::string text = ShowVectorsAtPoint(m_eikona->surface(), Inputs(), MouseMode(),
+                                                m_assumption, x, y, &invalid);
+    Report(invalid);
+    SetText(text);
+    m_eikona->update();
+}
+
+void FirstStepScreen::eikona_MouseUp(double x, double y, Qt::KeyboardModifiers modifiers)
+{
+    bool invalid = false;
+    if (m_radius->isChecked()) {
+        Surface& s = m_eikona->surface();
+        ScaleCurveWindow(s);
+        SetText(ShowVectorsAtPoint(s, Inputs(), MouseMode(), m_assumption, x, y, &invalid));
+    } else if (m_guess->isChecked() && modifiers == Qt::ShiftModifier && m_assumption.onCurve) {
+        JudgeForce(m_eikona->surface(), Inputs(), m_assumption, x, y, &invalid);
+    }
+    Report(invalid);
+    m_eikona->update();
 }
 
 } // namespace ttl

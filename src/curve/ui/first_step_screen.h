@@ -1,13 +1,28 @@
 #pragma once
 
+#include "curve/curve_diagrams.h"
+#include "curve/timed_curve.h"
+
 #include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTextEdit;
+class QTimer;
 
 namespace ttl {
 
 class SurfaceView;
 
-// "FIRST EXPLANATION": the curve lab (the body on a sine-shaped curve, its accelerations and
-// circles of curvature) and the first explanation of why a body on a disk falls behind.
+// "FIRST EXPLANATION": the first explanation of why a body on a disk falls behind, the curve lab
+// (the body on a sine-shaped curve, its accelerations and circles of curvature, a force judged
+// by mouse) and the timed run along the curve.
 class FirstStepScreen : public QWidget {
     Q_OBJECT
 
@@ -15,9 +30,55 @@ public:
     explicit FirstStepScreen(QWidget* parent = nullptr);
 
     [[nodiscard]] SurfaceView& eikona() { return *m_eikona; }
+    [[nodiscard]] CurveInputs Inputs() const;
+    [[nodiscard]] const TimedCurveRun& TimedRun() const { return m_run; }
+    [[nodiscard]] const ForceAssumption& Assumption() const { return m_assumption; }
+
+    // The message box by default; tests count it instead.
+    void SetInvalidArgumentsMessage(std::function<void()> show) { m_showInvalid = std::move(show); }
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void campyles_Click();
+    void DYNAMEISDIAFORES_Click();
+    void GUESSFORCE_Click();
+    void Command1_Click();
+    void Timer1_Timer();
+    void XANAPISO_Click();
+    void eikona_MouseDown(double x, double y, Qt::KeyboardModifiers modifiers);
+    void eikona_MouseUp(double x, double y, Qt::KeyboardModifiers modifiers);
+    void BarChanged(QLabel* label, const std::string& caption);
+
+    // The curve lab's controls and picture, as the factors entry and option set them up.
+    void SetUpFactors(bool clearFirst);
+    void ShowCurveControls(bool shown);
+    void SetText(const std::string& text, bool explanationFont = false);
+    CurveMouseMode MouseMode() const;
+    // Shows "invalid arguments in rf" when the elliptic integrals reported it, once a session.
+    void Report(bool invalid);
+
     SurfaceView* m_eikona = nullptr;
+    QTextEdit* m_text1 = nullptr;
+    QTimer* m_timer = nullptr;
+    QPushButton* m_start = nullptr;
+    QRadioButton* m_options[4] = {};
+    QScrollBar* m_platosvalue = nullptr;
+    QScrollBar* m_arxikives = nullptr;
+    QScrollBar* m_syxnotikamp = nullptr;
+    QScrollBar* m_epitaxyno = nullptr;
+    QLabel* m_labels[5] = {};
+    QWidget* m_parameters = nullptr;
+    QAction* m_radius = nullptr;
+    QAction* m_guess = nullptr;
+    TimedCurveRun m_run;
+    ForceAssumption m_assumption;
+    std::function<void()> m_showInvalid;
+    bool m_invalidShown = false;
 };
 
 } // namespace ttl

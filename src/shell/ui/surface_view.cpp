@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -117,6 +118,32 @@ void SurfaceView::PaintRange(QPainter& painter, std::size_t first, std::size_t l
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     PaintPrimitives(painter, m_surface.Primitives(), first, QSizeF(size()), last);
+}
+
+QPointF SurfaceView::ToWorld(QPointF pixel) const
+{
+    const WorldWindow& w = m_surface.Window();
+    const double width = std::max(1, this->width());
+    const double height = std::max(1, this->height());
+    return {w.left + pixel.x() / width * w.width, w.top + pixel.y() / height * w.height};
+}
+
+void SurfaceView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPointF at = ToWorld(event->position());
+        emit mousePressed(at.x(), at.y(), event->modifiers());
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void SurfaceView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QPointF at = ToWorld(event->position());
+        emit mouseReleased(at.x(), at.y(), event->modifiers());
+    }
+    QWidget::mouseReleaseEvent(event);
 }
 
 void SurfaceView::resizeEvent(QResizeEvent* event)

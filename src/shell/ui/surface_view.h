@@ -3,6 +3,7 @@
 #include "shell/surface.h"
 
 #include <QImage>
+#include <QPointF>
 
 class QPainter;
 #include <QWidget>
@@ -41,12 +42,23 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
 
+    // A point of the widget in the world coordinates of the surface's current window.
+    [[nodiscard]] QPointF ToWorld(QPointF pixel) const;
+
     // Whether the last paint started from a blank picture rather than adding to the cached one.
     [[nodiscard]] bool lastPaintWasFull() const { return m_lastPaintWasFull; }
     // How many primitives of the last fresh picture came from the snapshot of the previous one.
     [[nodiscard]] std::size_t lastPaintReused() const { return m_lastPaintReused; }
 
+signals:
+    // The left button pressed or released over the picture, in world coordinates, with the
+    // keyboard modifiers held then.
+    void mousePressed(double x, double y, Qt::KeyboardModifiers modifiers);
+    void mouseReleased(double x, double y, Qt::KeyboardModifiers modifiers);
+
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -1,0 +1,103 @@
+#include "curve/timed_curve.h"
+
+#include "shell/number_format.h"
+#include "shell/vec2.h"
+#include "shell/vectors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ttl {
+
+namespace {
+
+constexpr Color VelocityColor{255, 0, 0};
+constexpr Color AccelerationColor{0, 25, 155};
+constexpr Color LabelColor{255, 0, 0};
+constexpr double StopX = 30.0;
+
+// The distance covered in each span of 60 ticks, shown as a multiple of the first span's: with
+// constant tangential acceleration the spans grow in arithmetic progression, with none they are
+// all equal. The first label gives the first span itself.
+std::string SpanLabel(const TimedCurveRun& run, int j)
+{
+    const auto at = static_cast<std::size_t>(j);
+    const double first = run.s[TimedCurveLabelEvery];
+    if (j == TimedCurveLabelEvery) {
+        return "Ds =" + FormatNumber(first, "0.00") + " t =" + FormatNumber(run.t[at], "0.00");
+    }
+    const double span = run.s[at] - run.s[at - TimedCurveLabelEvery];
+    const double ratio = first > 0.0 ? span / first : 0.0;
+    return "Ds =" + FormatNumber(ratio, " 0.00 ") + "X" + FormatNumber(first, "0.00") +
+           " t = " + FormatNumber(run.t[at], "0.00");
+}
+
+} // namespace
+
+void StartTimedCurve(TimedCurveRun& run, Surface& eikona, const CurveInputs& inputs)
+{
+    run.n = 2;
+    run.running = true;
+    const CurveParameters p = ParametersOf(inputs);
+    eikona.SetCurrentX(2);
+    eikona.SetCurrentY(8);
+    eikona.Print("\u03B2 = " + FormatNumber(p.beta, "0.00"));
+}
+
+bool TimedCurveStep(TimedCurveRun& run, Surface& eikona, const CurveInputs& inputs, bool* invalid)
+{
+    const CurveParameters p = ParametersOf(inputs);
+    if (!run.running || run.n >= TimedCurveTableSize || (p.v0 == 0.0 && p.at == 0.0)) {
+        run.running = false;
+        return false;
+    }
+    const int n = ++run.n;
+    const auto i = static_cast<std::size_t>(n);
+    const double t = TimedCurveTick * n;
+    const double v = p.v0 + p.at * t;
+    const double s = p.v0 * t + 0.5 * p.at * t * t;
+    const double x = XAtArcLength(p, s, invalid);
+    const CurvePoint c = CurveAt(p, x, invalid);
+    run.t[i] = t;
+    run.s[i] = s;
+    run.x[i] = x;
+    run.y[i] = c.y;
+
+    eikona.PSet(x, c.y);
+    if (n % TimedCurveLabelEvery == 0) {
+        eikona.SetDrawWidth(3);
+        eikona.PSet(x, c.y, LabelColor);
+        eikona.SetDrawWidth(1);
+        // Kept inside the window's right edge, from an estimate of the text's width.
+        const std::string label = SpanLabel(run, n);
+        const double perCharacter = eikona.PixelWidth() > 0
+                                        ? 7.5 * std::abs(eikona.ScaleWidth()) / eikona.PixelWidth()
+                                        : 0.2;
+        const double right = eikona.ScaleLeft() + eikona.ScaleWidth();
+        eikona.SetCurrentX(std::min(x, right - perCharacter * static_cast<double>(label.size())));
+        eikona.SetCurrentY(c.y);
+        eikona.Print(label);
+    }
+
+    // The moving arrows: the velocity and the total acceleration, tangential plus centripetal,
+    // both at 1/2.
+    const Vec2 along{c.cosTheta, c.sinTheta};
+    const Vec2 across{-c.sinTheta, c.cosTheta};
+    const double tangential = p.at / 2.0;
+    const double centripetal = c.curvature * v * v / 2.0;
+    eikona.ClearTransient();
+    eikona.SetAutoRedraw(false);
+    DrawVector(eikona, x, c.y, v * along.x, v * along.y, VelocityColor.red, VelocityColor.green,
+               VelocityColor.blue);
+    DrawVector(eikona, x, c.y, tangential * along.x + centripetal * across.x,
+               tangential * along.y + centripetal * across.y, AccelerationColor.red,
+               AccelerationColor.green, AccelerationColor.blue);
+    eikona.SetAutoRedraw(true);
+
+    if (x > StopX || n >= TimedCurveTableSize) {
+        run.running = false;
+    }
+    return run.running;
+}
+
+} // namespace ttl
