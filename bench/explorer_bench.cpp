@@ -1,3 +1,5 @@
+#include "derivation/derivation_pages.h"
+#include "explorer/explorer_model.h"
 #include "explorer/explorer_views.h"
 #include "shell/ui/surface_view.h"
 
@@ -138,5 +140,33 @@ void BM_ExplorerFarCoriolisStep(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_ExplorerFarCoriolisStep)->Arg(10)->Arg(1400)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// Drawing and painting one page of the derivation (the 700 x 700 picture from scratch): the
+// sliding body of the classroom, friction off and Vx = 3X.
+void BM_DerivationPage(benchmark::State& bench)
+{
+    ttl::ExplorerControls controls;
+    controls.vxValue = 3;
+    ttl::ExplorerState state;
+    ttl::ModelParameters shared;
+    ttl::ResetExplorer(state, controls);
+    for (int k = 0; k < ttl::DerivationSteps; ++k) {
+        ttl::AdvanceExplorer(state, shared, controls);
+    }
+    ttl::SurfaceView view;
+    view.resize(700, 700);
+    QImage screen(700, 700, QImage::Format_ARGB32_Premultiplied);
+    int page = 0;
+    for (auto _ : bench) {
+        ttl::DrawDerivationPage(view.surface(), state, ttl::DerivationView{}, false, page);
+        view.render(&screen);
+        page = ttl::NextDerivationPage(page, false, false);
+    }
+}
+BENCHMARK(BM_DerivationPage)->Unit(benchmark::kMillisecond);
 
 } // namespace

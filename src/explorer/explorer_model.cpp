@@ -55,6 +55,9 @@ void ResetExplorer(ExplorerState& state, const ExplorerControls& controls)
     state.ExplorerOmega = state.StartOmega;
     state.BodyVelocity = LaunchVelocity(state, controls);
     state.Launch = state.BodyVelocity;
+    state.VelocityHistory[0] = state.BodyVelocity;
+    state.AngleHistory[0] = 0.0;
+    state.OmegaHistory[0] = state.ExplorerOmega;
     state.PathX[0] = 0.0;
     state.PathY[0] = state.StartRadius;
     state.PathXR[0] = 0.0;
@@ -129,6 +132,8 @@ StepOutcome AdvanceExplorer(ExplorerState& state, ModelParameters& shared,
         state.BodyVelocity = LaunchVelocity(state, controls);
         state.Launch = state.BodyVelocity;
         state.ExplorerOmega = state.StartOmega;
+        state.VelocityHistory[0] = state.BodyVelocity;
+        state.OmegaHistory[0] = state.ExplorerOmega;
         state.TotalAngularMomentum = ExplorerAngularMomentum(state);
     }
     const int n = ++state.StepIndex;
@@ -174,6 +179,9 @@ StepOutcome AdvanceExplorer(ExplorerState& state, ModelParameters& shared,
     state.PathY[i] = y;
     const Vec2 rotating = IntoRotatingAxes({x, y}, state.BaseAngle);
     state.PathXR[i] = rotating.x;
+    state.VelocityHistory[i] = state.BodyVelocity;
+    state.AngleHistory[i] = state.BaseAngle;
+    state.OmegaHistory[i] = state.ExplorerOmega;
     state.PathYR[i] = rotating.y;
     outcome.advanced = true;
     return outcome;

@@ -35,6 +35,9 @@ struct ExplorerState {
     double ElapsedTime = 0.0;
     std::array<double, MaxExplorerSteps + 1> PathX{}, PathY{};   // inertial positions
     std::array<double, MaxExplorerSteps + 1> PathXR{}, PathYR{}; // rotating-frame positions
+    // After each step: the body's inertial velocity, the base's angle and angular velocity.
+    std::array<Vec2, MaxExplorerSteps + 1> VelocityHistory{};
+    std::array<double, MaxExplorerSteps + 1> AngleHistory{}, OmegaHistory{};
     Vec2 BodyVelocity;
     Vec2 Launch; // the velocity the body was (or will be) launched with
     double ExplorerOmega = 0.5;

@@ -1,5 +1,6 @@
 #include "explorer/ui/explorer_screen.h"
 
+#include "derivation/derivation_pages.h"
 #include "explorer/explorer_guidance.h"
 #include "explorer/explorer_labels.h"
 #include "explorer/explorer_model.h"
@@ -70,9 +71,7 @@ void ExplorerScreen::BuildControls()
         AddMenuEntry(foucault, "FOUCAULTTEXTBOOK", QStringLiteral("FOUCAULT TEXTBOOK"), true);
     m_foucaultV0 =
         AddMenuEntry(foucault, "FOUCAULTV0", QStringLiteral("FOUCAULT with initial speed"), true);
-    // The guided derivation takes over the main diagram when it is built; until then the
-    // entry is shown but cannot be chosen.
-    AddMenuCommand(bar, "CORIOLISEXP", QStringLiteral("CORIOLIS & CENTRIFUGAL"))->setEnabled(false);
+    m_derivation = AddMenuCommand(bar, "CORIOLISEXP", QStringLiteral("CORIOLIS & CENTRIFUGAL"));
 
     m_timer = MakeTimer(this, "Timer1", StepTickMs);
 
@@ -212,6 +211,15 @@ void ExplorerScreen::ConnectHandlers()
     connect(m_vxtax, &QScrollBar::valueChanged, this, &ExplorerScreen::vtax_Change);
     connect(m_vytax, &QScrollBar::valueChanged, this, &ExplorerScreen::vtax_Change);
     connect(m_zoumerno, &QScrollBar::valueChanged, this, &ExplorerScreen::zoumerno_Change);
+    connect(m_derivation, &QAction::triggered, this, &ExplorerScreen::CORIOLISEXP_Click);
+    connect(m_picture1, &SurfaceView::mouseReleased, this, &ExplorerScreen::Picture1_MouseUp);
+    for (QScrollBar* bar : {m_protosimiox, m_xscale, m_yscale}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (m_state.DerivationActive) {
+                DrawDerivation();
+            }
+        });
+    }
 }
 
 ExplorerControls ExplorerScreen::Controls() const
@@ -262,6 +270,10 @@ void ExplorerScreen::PlaceChoiceWindow()
 
 void ExplorerScreen::RedrawForSize()
 {
+    if (m_state.DerivationActive) {
+        DrawDerivation();
+        return;
+    }
     ScaleExplorerDiagram(m_picture1->surface(), m_state, m_zoumerno->value(), m_xscale->value(),
                          m_yscale->value());
     const ExplorerControls controls = Controls();
@@ -293,6 +305,10 @@ void ExplorerScreen::OneStep()
 
 void ExplorerScreen::Redraw()
 {
+    if (m_state.DerivationActive) {
+        DrawDerivation();
+        return;
+    }
     UpdateGuidance();
     const ExplorerControls controls = Controls();
     if (controls.rotatingFrame) {
@@ -343,17 +359,22 @@ void ExplorerScreen::ShowChoiceWindowAfterFriction(bool activate)
 
 void ExplorerScreen::LeaveDerivation()
 {
+    m_state.DerivationActive = false;
     m_xscale->hide();
     m_yscale->hide();
     m_xscale->setValue(0);
     m_yscale->setValue(0);
     m_derivationPage = 0;
     m_state.DerivationActive = false;
+    // The explorer's own world window again, for what it draws next.
+    ScaleExplorerDiagram(m_picture1->surface(), m_state, m_zoumerno->value());
 }
 
 void ExplorerScreen::Command1_Click()
 {
-    m_derivationPage = 0;
+    // A step of the motion ends the derivation: the picture is the step's again.
+    LeaveDerivation();
+    m_protosimiox->hide();
     m_timer->stop();
     ShowChoiceWindowAfterFriction(false);
     OneStep();
@@ -415,7 +436,7 @@ void ExplorerScreen::Option1_Click()
         m_checks[i]->show();
     }
     UpdateBaseAccelerationChoice();
-    Reset();
+    m_state.DerivationActive ? RestartDerivation() : Reset();
 }
 
 void ExplorerScreen::Option2_Click()
@@ -425,7 +446,49 @@ void ExplorerScreen::Option2_Click()
     for (int i : {4, 5, 6, 7}) {
         m_checks[i]->hide();
     }
-    Reset();
+    m_state.DerivationActive ? RestartDerivation() : Reset();
+}
+
+void ExplorerScreen::CORIOLISEXP_Click()
+{
+    m_timer->stop();
+    m_state.DerivationActive = true;
+    m_xscale->show();
+    m_yscale->show();
+    m_protosimiox->show();
+    RestartDerivation();
+}
+
+void ExplorerScreen::RestartDerivation()
+{
+    const ExplorerControls controls = Controls();
+    ResetExplorer(m_state, controls);
+    m_state.DerivationActive = true;
+    for (int k = 0; k < DerivationSteps; ++k) {
+        AdvanceExplorer(m_state, m_shared, controls);
+    }
+    DrawDerivation();
+}
+
+void ExplorerScreen::DrawDerivation()
+{
+    const bool rotating = RotatingFrameSelected();
+    m_derivationPage = WrapDerivationPage(m_derivationPage, rotating);
+    const DerivationView view{m_protosimiox->value(), m_zoumerno->value(), m_xscale->value(),
+                              m_yscale->value()};
+    DrawDerivationPage(m_picture1->surface(), m_state, view, rotating, m_derivationPage);
+    UpdateGuidance();
+    m_picture1->update();
+}
+
+void ExplorerScreen::Picture1_MouseUp(double, double, Qt::KeyboardModifiers modifiers)
+{
+    if (!m_state.DerivationActive) {
+        return;
+    }
+    m_derivationPage = NextDerivationPage(m_derivationPage, modifiers == Qt::ShiftModifier,
+                                          RotatingFrameSelected());
+    DrawDerivation();
 }
 
 void ExplorerScreen::mazalazo_Change()

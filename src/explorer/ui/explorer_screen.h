@@ -40,6 +40,7 @@ public:
     void PlaceChoiceWindow();
 
     [[nodiscard]] const ExplorerState& State() const { return m_state; }
+    [[nodiscard]] int DerivationPage() const { return m_derivationPage; }
     [[nodiscard]] ExplorerControls Controls() const;
     [[nodiscard]] SurfaceView& Picture1() { return *m_picture1; }
     [[nodiscard]] SurfaceView& Picture2() { return *m_picture2; }
@@ -63,6 +64,12 @@ private:
     void vtax_Change();
     void zoumerno_Change();
     void Foucault_Click(QAction* chosen, QAction* other);
+    void CORIOLISEXP_Click();
+    void Picture1_MouseUp(double x, double y, Qt::KeyboardModifiers modifiers);
+
+    // The derivation from step 0: the model advanced its steps, then the current page.
+    void RestartDerivation();
+    void DrawDerivation();
 
     void OneStep();
     void RedrawForSize();
@@ -99,6 +106,7 @@ private:
     QAction* m_repeat = nullptr;
     QAction* m_back = nullptr;
     QAction* m_continuous = nullptr;
+    QAction* m_derivation = nullptr;
 };
 
 } // namespace ttl

@@ -265,3 +265,61 @@ TEST_F(ExplorerScreenTest, OnAProjectorTheChoiceWindowIsWholeAndTheLegendReadabl
 
 } // namespace
 } // namespace ttl
+
+namespace ttl {
+namespace {
+
+bool PrintedOnPicture1(ExplorerScreen& screen, const std::string& text)
+{
+    for (const Primitive& p : screen.Picture1().surface().Primitives()) {
+        if (p.kind == PrimitiveKind::Text && p.text == text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(ExplorerScreenTest, TheDerivationIsClickedThroughBothWaysForEitherObserver)
+{
+    Find<QScrollBar>("vxtax")->setValue(3);
+    Click("CORIOLISEXP");
+    EXPECT_TRUE(screen().State().DerivationActive);
+    EXPECT_EQ(screen().State().StepIndex, 66);
+    EXPECT_TRUE(Find<QScrollBar>("protosimiox")->isVisible());
+    EXPECT_TRUE(screen().findChild<QTextEdit*>(QStringLiteral("Text1"))->toPlainText().isEmpty());
+    SurfaceView* picture = &screen().Picture1();
+    const QPoint middle(picture->width() / 2, picture->height() / 2);
+
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::ShiftModifier, middle);
+    EXPECT_EQ(screen().DerivationPage(), 9);
+    EXPECT_TRUE(PrintedOnPicture1(screen(), "page 9"));
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, middle);
+    EXPECT_EQ(screen().DerivationPage(), 0);
+
+    // the first moment moves: the same page, another interval
+    Find<QScrollBar>("protosimiox")->setValue(61);
+    EXPECT_EQ(screen().DerivationPage(), 0);
+    EXPECT_TRUE(PrintedOnPicture1(screen(), "\u0394t = 0.40"));
+
+    // back to page 9, then the rotating observer: page 9 is beyond its range
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::ShiftModifier, middle);
+    Click("Option1");
+    EXPECT_EQ(screen().DerivationPage(), 0);
+    EXPECT_TRUE(screen().State().DerivationActive);
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::ShiftModifier, middle);
+    EXPECT_EQ(screen().DerivationPage(), 8);
+    EXPECT_TRUE(PrintedOnPicture1(screen(), "Click for NEXT"));
+
+    // entering again starts the motion afresh and advances it 66 steps
+    Click("Command1"); // a step ends the derivation
+    EXPECT_FALSE(screen().State().DerivationActive);
+    EXPECT_EQ(screen().State().StepIndex, 67);
+    Click("CORIOLISEXP");
+    EXPECT_EQ(screen().State().StepIndex, 66);
+    Click("EPANELAVE");
+    EXPECT_FALSE(screen().State().DerivationActive);
+    EXPECT_FALSE(Find<QScrollBar>("protosimiox")->isVisible());
+}
+
+} // namespace
+} // namespace ttl
