@@ -1,36 +1,36 @@
 #include "turntable/simulation_labels.h"
 
 #include "shell/number_format.h"
+#include "turntable/simulation_run.h"
 
 namespace ttl {
 
-std::string MassLabel(int massValue, LabelMoment moment)
+std::string MassLabel(int massValue)
 {
-    return "Mass=" + FormatNumber(massValue / 2.0, moment == LabelMoment::AtLoad ? "0.0" : "0");
+    return "Mass=" + FormatNumber(massValue / 2.0, "0.0");
 }
 
 std::string FrictionLabel(int frictionValue)
 {
-    return "Friction Coefficient= " + FormatNumber(frictionValue / 10.0, "0.00");
+    const double mug = frictionValue / 10.0;
+    return "Friction coefficient \u03BC= " + FormatNumber(mug / 10.0, "0.00") + " (\u03BCg = " +
+           FormatNumber(mug, "0.00") + ")";
 }
 
-std::string IntervalLabel(int intervalValue, LabelMoment moment)
+std::string IntervalLabel(int intervalValue, int periodCount)
 {
-    return "Interval dt = " + FormatNumber(intervalValue / 1250.0,
-                                           moment == LabelMoment::AtLoad ? "0.00000" : "0.000");
+    const RunTiming timing = TimingFor(intervalValue, periodCount);
+    const std::string dt = "Interval dt = " + FormatNumber(timing.timeStep, "0.00000");
+    return timing.capped ? dt + " (widened: at most 5000 steps)" : dt;
 }
 
-std::string CappedIntervalLabel(int intervalValue)
+std::string TotalTimeLabel(int periodCount)
 {
-    return "Timeinterval = " + FormatNumber(intervalValue / 1250.0, "0.00000");
-}
-
-std::string TotalTimeLabel(int periodCount, LabelMoment moment)
-{
-    if (moment == LabelMoment::AtLoad) {
-        return "Total Time= " + FormatNumber(periodCount, "0") + "X \u03A4";
-    }
-    return "Total time = " + FormatNumber(periodCount, "0") + "X period";
+    // T = P pi/4, and the base's initial period is 2 pi / omega0 = pi.
+    const RunTiming timing = TimingFor(1, periodCount);
+    const double turns = periodCount / 4.0;
+    return "Total time = " + FormatNumber(turns, periodCount % 4 == 0 ? "0" : "0.00") +
+           " \u00D7 initial period (" + FormatNumber(timing.totalTime, "0.0") + " s)";
 }
 
 std::string BaseInfluenceCaption(bool influenced)

@@ -4,16 +4,14 @@
 
 namespace ttl {
 
-// The labels of the simulation screen are written once when it loads and rewritten, in a
-// different format, by every change of their scroll bar.
-enum class LabelMoment { AtLoad, AfterChange };
-
-std::string MassLabel(int massValue, LabelMoment moment);
+// The simulation screen's labels state the values a run with these bars really uses.
+std::string MassLabel(int massValue);
+// The friction coefficient mu, with the deceleration mu*g it gives (g = 10).
 std::string FrictionLabel(int frictionValue);
-std::string IntervalLabel(int intervalValue, LabelMoment moment);
-// Shown when the run had to widen dt to keep within the largest step count.
-std::string CappedIntervalLabel(int intervalValue);
-std::string TotalTimeLabel(int periodCount, LabelMoment moment);
+// The dt in use: the bar's, or the wider one the step cap makes it.
+std::string IntervalLabel(int intervalValue, int periodCount);
+// The total time in turns of the base at its initial angular velocity, and in seconds.
+std::string TotalTimeLabel(int periodCount);
 std::string BaseInfluenceCaption(bool influenced);
 
 } // namespace ttl

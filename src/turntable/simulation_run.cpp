@@ -74,11 +74,25 @@ double KineticEnergyRotating(const SimulationResult& run, std::size_t i)
             s.VelocityRotatingY[i] * s.VelocityRotatingY[i]);
 }
 
-SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& inputs)
+RunTiming TimingFor(int intervalValue, int periodCount)
 {
     namespace c = simulation_controls;
     const double pi = 4.0 * std::atan(1.0);
+    RunTiming timing;
+    timing.totalTime = Clamp(periodCount, c::PeriodCount) * pi / 4.0;
+    timing.timeStep = Clamp(intervalValue, c::Interval) / 1250.0;
+    const long long uncapped = std::llround(timing.totalTime / timing.timeStep + 1.0);
+    timing.stepCount = static_cast<int>(std::min<long long>(uncapped, MaxStepCount));
+    if (uncapped > MaxStepCount) {
+        timing.timeStep = timing.totalTime / MaxStepCount;
+        timing.capped = true;
+    }
+    return timing;
+}
 
+SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& inputs)
+{
+    namespace c = simulation_controls;
     params.InitialRadius = 1.0;
     params.Mass = Clamp(inputs.massValue, c::Mass) / 2.0;
     params.InitialOmega = 2.0;
@@ -97,15 +111,11 @@ SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& 
     result.InitialOmega = params.InitialOmega;
     result.BaseInfluenced = inputs.baseInfluenced;
     result.intervalValue = Clamp(inputs.intervalValue, c::Interval);
-    result.TotalTime = result.PeriodCount * pi / 4.0;
-    result.TimeStep = result.intervalValue / 1250.0;
-    const long long uncapped = std::llround(result.TotalTime / result.TimeStep + 1.0);
-    result.StepCount = static_cast<int>(std::min<long long>(uncapped, MaxStepCount));
-    if (uncapped > MaxStepCount) {
-        result.TimeStep = result.TotalTime / MaxStepCount;
-        result.intervalValue = static_cast<int>(std::lround(result.TimeStep * 1250.0));
-        result.intervalCapped = true;
-    }
+    const RunTiming timing = TimingFor(result.intervalValue, result.PeriodCount);
+    result.TotalTime = timing.totalTime;
+    result.TimeStep = timing.timeStep;
+    result.StepCount = timing.stepCount;
+    result.intervalCapped = timing.capped;
 
     // The pendulum pull belongs to the step explorer's Foucault mode, never to this run.
     ModelParameters model = params;

@@ -52,7 +52,7 @@ struct SimulationResult {
     double FrictionDecel = 0.0; // mu * g
     double InitialOmega = 0.0;  // omega0
     bool BaseInfluenced = false;
-    int intervalValue = 0; // the timeinterval value after the step cap
+    int intervalValue = 0; // the timeinterval bar's value; the cap widens dt, not the bar
     bool intervalCapped = false;
     std::optional<int> restStep; // the step in which the base caught the body
     double restTime = 0.0;       // the moment it did, located within that step
@@ -60,6 +60,16 @@ struct SimulationResult {
 };
 
 inline constexpr int MaxStepCount = 5000;
+
+// The time step and step count a run with these bars uses: dt = interval / 1250, N = T/dt + 1,
+// widened to dt = T / 5000 when N would exceed 5000 steps.
+struct RunTiming {
+    double totalTime = 0.0; // T = P pi / 4
+    double timeStep = 0.0;  // dt
+    int stepCount = 0;      // N
+    bool capped = false;
+};
+RunTiming TimingFor(int intervalValue, int periodCount);
 
 // Integrates the body on the turntable from rest on the base at distance R0 = 1 from the axis,
 // accumulating the work of every force in both frames as it goes.

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace ttl {
@@ -29,13 +28,11 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
                                    tr("Time step dt of the integration: the value / 1250"));
     m_xronosolikos = MakeScrollBar(this, "xronosolikos", Qt::Horizontal, c::PeriodCount,
                                    tr("Total time of the run: the value × π/4"));
-    m_label4 =
-        MakeLabel(this, "Label4", ToQString(MassLabel(c::Mass.initial, LabelMoment::AtLoad)));
+    m_label4 = MakeLabel(this, "Label4", ToQString(MassLabel(c::Mass.initial)));
     m_label3 = MakeLabel(this, "Label3", ToQString(FrictionLabel(c::Friction.initial)));
     m_label2 = MakeLabel(this, "Label2",
-                         ToQString(IntervalLabel(c::Interval.initial, LabelMoment::AtLoad)));
-    m_label1 = MakeLabel(this, "Label1",
-                         ToQString(TotalTimeLabel(c::PeriodCount.initial, LabelMoment::AtLoad)));
+                         ToQString(IntervalLabel(c::Interval.initial, c::PeriodCount.initial)));
+    m_label1 = MakeLabel(this, "Label1", ToQString(TotalTimeLabel(c::PeriodCount.initial)));
     m_dialogi = MakeCheckBox(this, "dialogi", ToQString(BaseInfluenceCaption(false)),
                              tr("Ticked: the base turns freely and the total angular momentum is "
                                 "conserved. Clear: the base turns at a constant rate."));
@@ -136,16 +133,9 @@ void RotatingScreen::SetInputs(const SimulationInputs& inputs)
     ShowBaseInfluenced(inputs.baseInfluenced);
 }
 
-void RotatingScreen::showCappedInterval(int intervalValue)
-{
-    const QSignalBlocker blocker(m_timeinterval);
-    m_timeinterval->setValue(intervalValue);
-    m_label2->setText(ToQString(CappedIntervalLabel(m_timeinterval->value())));
-}
-
 void RotatingScreen::massvalue_Change()
 {
-    m_label4->setText(ToQString(MassLabel(m_massvalue->value(), LabelMoment::AfterChange)));
+    m_label4->setText(ToQString(MassLabel(m_massvalue->value())));
 }
 
 void RotatingScreen::syntelfri_Change()
@@ -155,12 +145,14 @@ void RotatingScreen::syntelfri_Change()
 
 void RotatingScreen::timeinterval_Change()
 {
-    m_label2->setText(ToQString(IntervalLabel(m_timeinterval->value(), LabelMoment::AfterChange)));
+    m_label2->setText(ToQString(IntervalLabel(m_timeinterval->value(), m_xronosolikos->value())));
 }
 
 void RotatingScreen::xronosolikos_Change()
 {
-    m_label1->setText(ToQString(TotalTimeLabel(m_xronosolikos->value(), LabelMoment::AfterChange)));
+    m_label1->setText(ToQString(TotalTimeLabel(m_xronosolikos->value())));
+    // the total time decides whether dt has to be widened
+    m_label2->setText(ToQString(IntervalLabel(m_timeinterval->value(), m_xronosolikos->value())));
 }
 
 void RotatingScreen::ShowBaseInfluenced(bool baseFree)

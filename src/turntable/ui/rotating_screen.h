@@ -22,9 +22,6 @@ public:
 
     [[nodiscard]] SimulationInputs inputs() const;
 
-    // After a run had to widen dt: the interval scroll bar shows the value used and its label
-    // says so, without the change handler rewriting it.
-    void showCappedInterval(int intervalValue);
 
     // Sets the scroll bars and the check box, their labels following as after a change.
     void SetInputs(const SimulationInputs& inputs);

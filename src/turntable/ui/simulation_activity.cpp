@@ -89,9 +89,6 @@ void SimulationActivity::RunSimulation()
 
     PlaceWindow(screen, RotatingPlacement);
     screen.show();
-    if (run.intervalCapped) {
-        screen.showCappedInterval(run.intervalValue);
-    }
 
     // The orbits are fitted to the window's shape, so they are drawn again whenever it resizes.
     SurfaceView& orbits = m_windows.orbits();

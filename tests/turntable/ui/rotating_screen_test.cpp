@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
@@ -49,23 +50,43 @@ TEST_F(SimulationScreenTest, OpensWithTheLoadFormatsAndShowsTheOrbits)
               QStringLiteral("Simulation of both frames - Variables"));
     EXPECT_EQ(app.x_ygraph().windowTitle(), QStringLiteral("Graphs of the orbits"));
     EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=0.5"));
-    EXPECT_EQ(LabelText("Label3"), QStringLiteral("Friction Coefficient= 1.00"));
+    EXPECT_EQ(LabelText("Label3"), QStringLiteral("Friction coefficient \u03BC= 0.10 (\u03BCg = 1.00)"));
     EXPECT_EQ(LabelText("Label2"), QStringLiteral("Interval dt = 0.00400"));
-    EXPECT_EQ(LabelText("Label1"), QStringLiteral("Total Time= 4X \u03A4"));
+    EXPECT_EQ(LabelText("Label1"), QStringLiteral("Total time = 1 \u00D7 initial period (3.1 s)"));
     EXPECT_EQ(Find<QCheckBox>("dialogi")->text(), QStringLiteral("The base is not influenced"));
     EXPECT_EQ(app.Simulation().LastRun()->StepCount, 786);
 }
 
-TEST_F(SimulationScreenTest, ChangesRewriteTheLabelsInTheirOtherFormats)
+// Every label states what the run with those bars really uses.
+TEST_F(SimulationScreenTest, TheLabelsStateTheValuesTheRunUses)
 {
-    Find<QScrollBar>("massvalue")->setValue(3);
-    Find<QScrollBar>("syntelfri")->setValue(5);
-    Find<QScrollBar>("timeinterval")->setValue(6);
-    Find<QScrollBar>("xronosolikos")->setValue(9);
-    EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=2")); // 1.5 rounded
-    EXPECT_EQ(LabelText("Label3"), QStringLiteral("Friction Coefficient= 0.50"));
-    EXPECT_EQ(LabelText("Label2"), QStringLiteral("Interval dt = 0.005"));
-    EXPECT_EQ(LabelText("Label1"), QStringLiteral("Total time = 9X period"));
+    struct Case {
+        int mass, friction, interval, total;
+    };
+    for (const Case c : {Case{3, 5, 6, 9}, Case{20, 0, 10, 40}, Case{7, 10, 1, 40}}) {
+        Find<QScrollBar>("massvalue")->setValue(c.mass);
+        Find<QScrollBar>("syntelfri")->setValue(c.friction);
+        Find<QScrollBar>("timeinterval")->setValue(c.interval);
+        Find<QScrollBar>("xronosolikos")->setValue(c.total);
+        Repeat();
+        const SimulationResult& run = *app.Simulation().LastRun();
+        const auto number = [](const QString& text, int which) {
+            static const QRegularExpression numbers(QStringLiteral("[0-9]+(\\.[0-9]+)?"));
+            auto it = numbers.globalMatch(text);
+            double value = 0.0;
+            for (int i = 0; i <= which && it.hasNext(); ++i) {
+                value = it.next().captured().toDouble();
+            }
+            return value;
+        };
+        EXPECT_DOUBLE_EQ(number(LabelText("Label4"), 0), run.Mass);
+        EXPECT_NEAR(number(LabelText("Label3"), 0), run.FrictionDecel / 10.0, 1e-9);
+        EXPECT_NEAR(number(LabelText("Label3"), 1), run.FrictionDecel, 1e-9);
+        EXPECT_NEAR(number(LabelText("Label2"), 0), run.TimeStep, 5e-6);
+        EXPECT_NEAR(number(LabelText("Label1"), 0) * 3.14159265, run.TotalTime, 1e-6);
+        EXPECT_NEAR(number(LabelText("Label1"), 1), run.TotalTime, 0.05);
+        EXPECT_EQ(Find<QScrollBar>("timeinterval")->value(), c.interval); // left where it was set
+    }
 
     auto* dialogi = Find<QCheckBox>("dialogi");
     QTest::mouseClick(dialogi, Qt::LeftButton);
@@ -86,7 +107,7 @@ TEST_F(SimulationScreenTest, RepeatRunsWithTheNewValuesAndRedrawsTheOrbits)
     QTest::mouseClick(Find<QCheckBox>("dialogi"), Qt::LeftButton);
     Repeat();
 
-    EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=10"));
+    EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=10.0"));
     EXPECT_DOUBLE_EQ(app.Parameters().Mass, 10.0);
     EXPECT_EQ(app.Parameters().BaseInfluenced, 1);
     EXPECT_GT(orbits.surface().ClearCount(), clears);
@@ -118,14 +139,21 @@ TEST_F(SimulationScreenTest, RepeatRunsWithTheNewValuesAndRedrawsTheOrbits)
     EXPECT_TRUE(red) << "no red near pixel " << px << ", " << py;
 }
 
-TEST_F(SimulationScreenTest, ATooShortIntervalIsWidenedAndSaidSo)
+TEST_F(SimulationScreenTest, ATooShortIntervalIsWidenedSaidSoAndRepeatedExactly)
 {
     Find<QScrollBar>("xronosolikos")->setValue(40);
     Find<QScrollBar>("timeinterval")->setValue(1);
     Repeat();
-    EXPECT_EQ(Find<QScrollBar>("timeinterval")->value(), 8);
-    EXPECT_EQ(LabelText("Label2"), QStringLiteral("Timeinterval = 0.00640"));
-    EXPECT_EQ(app.Simulation().LastRun()->StepCount, 5000);
+    EXPECT_EQ(Find<QScrollBar>("timeinterval")->value(), 1);
+    EXPECT_EQ(LabelText("Label2"),
+              QStringLiteral("Interval dt = 0.00628 (widened: at most 5000 steps)"));
+    const SimulationResult first = *app.Simulation().LastRun();
+    EXPECT_EQ(first.StepCount, 5000);
+    Repeat(); // the same bars: the same run, step for step
+    const SimulationResult& second = *app.Simulation().LastRun();
+    EXPECT_EQ(second.StepCount, first.StepCount);
+    EXPECT_EQ(second.TimeStep, first.TimeStep);
+    EXPECT_EQ(second.series.PositionInertialX, first.series.PositionInertialX);
 }
 
 TEST_F(SimulationScreenTest, BeepsOncePerRunWhenAFreeBaseCatchesTheBody)
