@@ -64,7 +64,7 @@ bool TimedCurveStep(TimedCurveRun& run, Surface& eikona, const CurveInputs& inpu
     run.y[i] = c.y;
 
     eikona.PSet(x, c.y);
-    if (n % TimedCurveLabelEvery == 0) {
+    if (n >= TimedCurveLabelEvery && n % TimedCurveLabelEvery == 0) {
         eikona.SetDrawWidth(3);
         eikona.PSet(x, c.y, LabelColor);
         eikona.SetDrawWidth(1);

@@ -1,6 +1,8 @@
 #include "turntable/animations.h"
 
+#include "shell/fit_window.h"
 #include "shell/vectors.h"
+#include "turntable/orbit_graph.h"
 
 #include <algorithm>
 #include <cmath>
@@ -164,14 +166,8 @@ OrbitAnimation::OrbitAnimation(const SimulationResult& run) : m_run(run)
 void OrbitAnimation::Begin(Surface& s) const
 {
     StartAfresh(s, OrbitBackground);
-    double largest = 0.0;
-    const SimulationSeries& series = m_run.series;
-    for (int i = 1; i <= m_run.StepCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        largest = std::max({largest, series.PositionInertialX[k], series.PositionInertialY[k],
-                            series.PositionRotatingX[k], series.PositionRotatingY[k]});
-    }
-    if (FrameCount() < 1 || !ScaleToShape(s, 8.0 * largest)) {
+    // The whole orbit fills the window; the arrows are scaled to it.
+    if (FrameCount() < 1 || !FitWorldWindow(s, OrbitExtent(m_run), 0.15)) {
         return;
     }
     s.Line(s.ScaleLeft(), 0.0, s.ScaleLeft() + s.ScaleWidth(), 0.0);

@@ -11,42 +11,76 @@ namespace {
 // The last steps are left out of the orbits.
 constexpr int OrbitTailSkipped = 20;
 constexpr int StartCircleSegments = 200;
+constexpr double LegendRows = 2.6;
 
-void DrawLegendEntry(Surface& surface, double s, int row, const char* text, Color color)
+int LastSegment(const SimulationResult& run)
+{
+    return std::min(run.StepCount - OrbitTailSkipped,
+                    static_cast<int>(run.series.PositionInertialX.size()) - 2);
+}
+
+// A legend row in the band above the orbits: the text, and its sample line to its left.
+void DrawLegendEntry(Surface& surface, int row, const char* text, Color color)
 {
     const double left = surface.ScaleLeft();
     const double width = surface.ScaleWidth();
-    const double top = surface.ScaleTop();
+    const double line = surface.TextLineHeight();
+    const double top = surface.ScaleTop() - (row - 1 + 0.2) * line;
     surface.SetCurrentX(left + width / 2.0);
-    surface.SetCurrentY(top - (row - 0.2) * s);
+    surface.SetCurrentY(top);
     surface.SetForeColor(color);
     surface.Print(text);
-    surface.Line(left + width / 4.0, top - row * s, left + width / 2.0, top - row * s, color);
+    surface.Line(left + width / 4.0, top - 0.5 * line, left + 0.47 * width, top - 0.5 * line,
+                 color);
 }
 } // namespace
+
+WorldBox OrbitExtent(const SimulationResult& run)
+{
+    const double r0 = run.StartRadius;
+    WorldBox box{-r0, r0, -r0, r0};
+    const SimulationSeries& s = run.series;
+    for (int j = 1; j <= LastSegment(run) + 1; ++j) {
+        const auto i = static_cast<std::size_t>(j);
+        for (const auto& [x, y] : {std::pair{s.PositionInertialX[i], s.PositionInertialY[i]},
+                                   std::pair{s.PositionRotatingX[i], s.PositionRotatingY[i]}}) {
+            box.left = std::min(box.left, x);
+            box.right = std::max(box.right, x);
+            box.bottom = std::min(box.bottom, y);
+            box.top = std::max(box.top, y);
+        }
+    }
+    return box;
+}
 
 void DrawOrbitGraph(Surface& surface, const SimulationResult& run)
 {
     surface.Cls();
-    const double w = surface.PixelWidth();
-    const double h = surface.PixelHeight();
-    if (w <= 0.0 || h <= 0.0) {
+    if (!FitWorldWindow(surface, OrbitExtent(run), 0.05, LegendRows)) {
         return;
     }
     const double r0 = run.StartRadius;
-    const double a = (w + h) / h;
-    const double b = (w + h) / w;
-    surface.Scale(-3.0 * r0 * a, 3.0 * r0 * b, 3.0 * r0 * a, -3.0 * r0 * b);
     surface.SetDrawWidth(1);
     surface.SetDrawStyle(DrawStyle::Solid);
     surface.SetForeColor(colors::Black);
 
-    surface.Line(-10.0 * r0, 0.0, 10.0 * r0, 0.0);
-    surface.Line(0.0, -10.0 * r0, 0.0, 10.0 * r0);
+    const double left = surface.ScaleLeft();
+    const double right = left + surface.ScaleWidth();
+    const double bottom = surface.ScaleTop() + surface.ScaleHeight();
+    const double line = surface.TextLineHeight();
+    const double bandBottom = surface.ScaleTop() - LegendRows * line;
+    surface.Line(left, 0.0, right, 0.0);
+    surface.Line(0.0, bottom, 0.0, bandBottom);
+    const double character = 0.6 * line; // a 10 pt character is about as wide as 0.6 lines
+    surface.SetCurrentX(right - 6.0 * character);
+    surface.SetCurrentY(0.0 + 1.1 * line);
+    surface.Print("x (m)");
+    surface.SetCurrentX(0.0 + 0.4 * character);
+    surface.SetCurrentY(bandBottom);
+    surface.Print("y (m)");
 
     const SimulationSeries& s = run.series;
-    const int lastSegment = std::min(run.StepCount - OrbitTailSkipped,
-                                     static_cast<int>(s.PositionInertialX.size()) - 2);
+    const int lastSegment = LastSegment(run);
     for (int j = 1; j <= lastSegment; ++j) {
         const auto i = static_cast<std::size_t>(j);
         surface.Line(s.PositionInertialX[i], s.PositionInertialY[i], s.PositionInertialX[i + 1],
@@ -65,9 +99,8 @@ void DrawOrbitGraph(Surface& surface, const SimulationResult& run)
     }
     surface.SetDrawStyle(DrawStyle::Solid);
 
-    const double tenth = -surface.ScaleHeight() / 10.0;
-    DrawLegendEntry(surface, tenth, 1, "INERTIAL SYSTEM", colors::Red);
-    DrawLegendEntry(surface, tenth, 2, "ROTATING SYSTEM", colors::Blue);
+    DrawLegendEntry(surface, 1, "INERTIAL SYSTEM", colors::Red);
+    DrawLegendEntry(surface, 2, "ROTATING SYSTEM", colors::Blue);
     surface.SetForeColor(colors::Black);
 }
 
