@@ -112,7 +112,8 @@ void DrawBaseAngleGraph(Surface& surface, const SimulationResult& run)
     for (double angle : theta) {
         largest = std::max(largest, angle);
     }
-    surface.Scale(-t / 20.0, largest, t, -largest / 20.0);
+    // Room above the curve and below the axis for the axes' titles.
+    surface.Scale(-t / 7.0, 1.25 * largest, 1.05 * t, -0.15 * largest);
     surface.Cls();
     surface.SetDrawWidth(1);
     surface.SetDrawStyle(DrawStyle::Solid);
@@ -120,6 +121,7 @@ void DrawBaseAngleGraph(Surface& surface, const SimulationResult& run)
     surface.Line(-t, 0.0, t, 0.0);
     surface.Line(0.0, -largest, 0.0, largest);
     AxisTicks(surface, t, 0.0, largest, 0.0);
+    AxisTitles(surface, t, 0.0, largest, 0.0, "t (s)", "\u03B8 (rad)");
     const int last = std::min(run.StepCount - 2, static_cast<int>(theta.size()) - 1);
     for (int j = 1; j <= last; ++j) {
         surface.PSet(j * run.TimeStep, theta[static_cast<std::size_t>(j)]);

@@ -13,8 +13,8 @@ std::string MassLabel(int massValue)
 std::string FrictionLabel(int frictionValue)
 {
     const double mug = frictionValue / 10.0;
-    return "Friction coefficient \u03BC= " + FormatNumber(mug / 10.0, "0.00") + " (\u03BCg = " +
-           FormatNumber(mug, "0.00") + ")";
+    return "Friction coefficient \u03BC= " + FormatNumber(mug / 10.0, "0.00") +
+           " (\u03BCg = " + FormatNumber(mug, "0.00") + ")";
 }
 
 std::string IntervalLabel(int intervalValue, int periodCount)

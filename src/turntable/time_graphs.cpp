@@ -56,8 +56,9 @@ void DrawAngularVelocityGraph(Surface& s, const SimulationResult& run)
     if (n <= 15) {
         return; // before any run there is nothing to plot
     }
-    s.Scale(-t / 10.0, 1.5 * w0, 1.1 * t, -0.2 * w0);
+    s.Scale(-t / 7.0, 1.5 * w0, 1.1 * t, -0.2 * w0);
     AxisTicks(s, t, -t / 10.0, w0, 0.0);
+    AxisTitles(s, t, 0.0, w0, 0.0, "t (s)", "\u03C9 (rad/s)");
     s.Line(-run.PeriodCount * dt / 20.0, 0.0, t, 0.0);
     s.Line(0.0, -w0, 0.0, w0);
 
@@ -91,7 +92,6 @@ void DrawVelocityGraph(Surface& s, const SimulationResult& run)
     s.Cls();
     Reset(s);
     const int n = run.StepCount;
-    const double p = run.PeriodCount;
     if (n <= 5) {
         return;
     }
@@ -101,17 +101,19 @@ void DrawVelocityGraph(Surface& s, const SimulationResult& run)
         const auto k = static_cast<std::size_t>(i);
         vmax = std::max(vmax, std::hypot(series.VelocityRotatingX[k], series.VelocityRotatingY[k]));
     }
-    s.Scale(-p * Pi / 10.0, 1.1 * vmax, 4.0 * p * Pi, -1.1 * vmax);
-    AxisTicks(s, 2.0 * p * Pi, 0.0, vmax, -vmax);
-    s.Line(-p * Pi / 10.0, 0.0, 2.0 * p * Pi, 0.0);
-    s.Line(0.0, -5.0 * run.StartRadius, 0.0, 5.0 * run.StartRadius);
+    // Against time, like every other graph; the legend in a column to the right of the curves.
+    const double dt = run.TimeStep;
+    const double t = n * dt;
+    s.Scale(-t / 7.0, 1.3 * vmax, 2.0 * t, -1.2 * vmax);
+    AxisTicks(s, t, 0.0, vmax, -vmax);
+    AxisTitles(s, t, 0.0, vmax, 0.0, "t (s)", "v (m/s)");
+    s.Line(-t / 7.0, 0.0, t, 0.0);
+    s.Line(0.0, -vmax, 0.0, vmax);
 
-    // The run spans 0 to 2*P*pi on this axis.
-    const double h = 2.0 * p * Pi / n;
     for (int i = 1; i <= n - 5; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const double x0 = i * h;
-        const double x1 = (i + 1) * h;
+        const double x0 = i * dt;
+        const double x1 = (i + 1) * dt;
         s.SetDrawWidth(3);
         Segment(s, series.VelocityInertialX, k, x0, x1, colors::Red);
         s.SetDrawWidth(1);
@@ -157,14 +159,14 @@ void DrawVelocityGraph(Surface& s, const SimulationResult& run)
         const Entry& e = entries[k - 1];
         const double y = bottom + k * height / 10.0;
         s.SetForeColor(e.color);
-        PrintAt(s, 2.88 * p * Pi, y, e.text);
+        PrintAt(s, 1.44 * t, y, e.text);
         const double sampleY = y - 0.02 * height;
         if (e.line) {
             s.SetDrawWidth(e.width);
-            s.Line(2.2 * p * Pi, sampleY, 2.8 * p * Pi, sampleY);
+            s.Line(1.1 * t, sampleY, 1.4 * t, sampleY);
             s.SetDrawWidth(1);
         } else {
-            PointRow(s, 2.2 * p * Pi, 2.8 * p * Pi, sampleY, e.width);
+            PointRow(s, 1.1 * t, 1.4 * t, sampleY, e.width);
         }
     }
     Reset(s);

@@ -72,11 +72,18 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
     if (n <= UnplottedTail || !(yMax > yMin)) {
         return; // no run, or no work at all: nothing to plot
     }
-    s.Scale(-t / 6.0, 1.5 * yMax, 2.1 * t, 1.5 * yMin);
+    // Above the plot a band of three lines for the balances, never over the curves.
+    const double pixels = s.PixelHeight() > 0 ? s.PixelHeight() : 400.0;
+    const double linePixels = s.FontSize() * 96.0 / 72.0 * 1.3;
+    const double plotTop = 1.5 * yMax;
+    const double perPixel =
+        (plotTop - 1.5 * yMin) / std::max(pixels - 3.0 * linePixels, 0.5 * pixels);
+    s.Scale(-t / 6.0, plotTop + 3.0 * linePixels * perPixel, 2.1 * t, 1.5 * yMin);
     const Marks marks{s.ScaleWidth(), -s.ScaleHeight()};
     const double height = -s.ScaleHeight();
     const double bottom = s.ScaleTop() + s.ScaleHeight();
     AxisTicks(s, t, 0.0, 1.3 * yMax, 1.3 * yMin);
+    AxisTitles(s, t, 0.0, 1.3 * yMax, 0.0, "t (s)", "W, KE (J)");
 
     const int s1 = std::max(1, static_cast<int>(std::lround(n / 18.0)));
     const int s2 = std::max(1, static_cast<int>(std::lround(n / 14.0)));
@@ -173,10 +180,10 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
     s.SetForeColor(colors::Black);
     const double left = s.ScaleLeft() + 0.01 * s.ScaleWidth();
     PrintAt(s, left, s.ScaleTop() - 0.01 * height,
-            "Inertial frame counts friction:  \u0394KE - W = " + FormatNumber(inertial, "0.000"));
+            "Inertial frame counts friction:  \u0394KE - W = " + FormatNumber(inertial, "0.0E+00"));
     PrintAt(s, left, s.CurrentY(),
             "Rotating frame counts friction, centrifugal and base acceleration:  \u0394KE - W = " +
-                FormatNumber(rotating, "0.000"));
+                FormatNumber(rotating, "0.0E+00"));
     s.SetForeColor(colors::Black);
 }
 

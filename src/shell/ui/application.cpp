@@ -139,7 +139,18 @@ RotatingScreen& Application::rotating()
             Simulation().StopAnimations();
             EISAGOGIKI().show();
             rotating().hide();
-            xronikh().hide();
+            // The graph windows belong to the simulation: they do not stay over the introduction.
+            for (QWidget* window :
+                 {static_cast<QWidget*>(m_x_ygraph.get()),
+                  static_cast<QWidget*>(m_goniaxronos.get()),
+                  static_cast<QWidget*>(m_goniakigraph.get()),
+                  static_cast<QWidget*>(m_velocitytimes.get()),
+                  static_cast<QWidget*>(m_xronikh.get()), static_cast<QWidget*>(m_xronoorbit.get()),
+                  static_cast<QWidget*>(m_base_centrafugal.get())}) {
+                if (window != nullptr) {
+                    window->hide();
+                }
+            }
         });
         OnClick(s, "telos", EndProgram);
         OnClick(s, "epanalipsi", [this] { Simulation().Repeat(); });

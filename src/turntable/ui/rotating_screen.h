@@ -22,7 +22,6 @@ public:
 
     [[nodiscard]] SimulationInputs inputs() const;
 
-
     // Sets the scroll bars and the check box, their labels following as after a change.
     void SetInputs(const SimulationInputs& inputs);
 

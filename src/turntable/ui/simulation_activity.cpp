@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+#include <utility>
+
 namespace ttl {
 
 namespace {
@@ -33,7 +36,8 @@ void ShowOnTop(QWidget& window)
     window.raise();
 }
 
-// Square, at the top left, three fifths of the screen's height on a side.
+// Square, in the upper right quarter of the screen: over the orbit animation's place, never over
+// the simulation screen's controls in the lower half.
 void PlaceSquare(QWidget& window)
 {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
@@ -41,8 +45,8 @@ void PlaceSquare(QWidget& window)
         return;
     }
     const QRect area = screen->availableGeometry();
-    const int side = area.height() * 3 / 5;
-    window.setGeometry(area.left(), area.top(), side, side);
+    const int side = std::min(area.height() / 2 - 40, area.width() / 2); // the title bar too
+    window.setGeometry(area.left() + area.width() / 2, area.top(), side, side);
 }
 } // namespace
 
@@ -104,6 +108,24 @@ void SimulationActivity::RunSimulation()
     SurfaceView& angle = m_windows.baseAngle();
     DrawBaseAngleGraph(angle.surface(), run);
     angle.update();
+
+    // The graph windows open on the screen show the new run at once.
+    for (const auto& [window, draw] :
+         {std::pair{&m_windows.angularVelocity(), &DrawAngularVelocityGraph},
+          std::pair{&m_windows.velocities(), &DrawVelocityGraph}}) {
+        if (window->isVisible()) {
+            draw(window->surface(), run);
+            window->update();
+        }
+    }
+    WorkEnergyWindow& work = m_windows.workEnergy();
+    if (work.isVisible()) {
+        m_workRange = ComputeWorkRange(run);
+        const double factor = m_workView.halfMaximum ? 1.0 : 0.5;
+        DrawWorkEnergyGraph(work.surface(), run, factor * m_workRange.max, factor * m_workRange.min,
+                            !m_workView.halfMaximum);
+        work.update();
+    }
 
     if (run.restStep) {
         m_beep();

@@ -120,8 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                       {"rotating", "xronikh", "x_ygraph"},
                       "rotating",
                       "Command1",
-                      {"EISAGOGIKI", "x_ygraph"},
-                      {"rotating", "xronikh"}},
+                      {"EISAGOGIKI"},
+                      {"rotating", "xronikh", "x_ygraph"}}, // no graph stays over the introduction
         NavigationRow{"SimulationRepeat",
                       {"xronoorbit"},
                       "rotating",

@@ -5,13 +5,20 @@
 #include "turntable/ui/simulation_activity.h"
 #include "turntable/ui/work_energy_window.h"
 
+#include "../../shell/ui/text_boxes.h"
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace ttl {
 namespace {
@@ -120,6 +127,77 @@ TEST_F(GraphWindowsTest, TheVectorsAnimationRunsToItsLastFrame)
     EXPECT_EQ(frames, app.Simulation().LastRun()->StepCount - 3);
     EXPECT_EQ(app.xronikh().width(), app.xronikh().height());
     EXPECT_EQ(app.xronikh().surface().BackColor(), (Color{150, 150, 150}));
+}
+
+} // namespace
+} // namespace ttl
+
+namespace ttl {
+namespace {
+
+// Each graph window, as a class sees it on a 1280 x 640 window: its axes titled with units, and
+// no two texts on top of each other.
+TEST_F(GraphWindowsTest, EveryGraphHasTitledAxesAndNoTextOverAnother)
+{
+    struct Graph {
+        const char* button;
+        std::function<SurfaceView&()> window;
+        std::vector<std::string> titles;
+    };
+    const Graph graphs[] = {
+        {"goniakiarxi",
+         [this]() -> SurfaceView& { return app.goniakigraph(); },
+         {"t (s)", "\u03C9 (rad/s)"}},
+        {"Grafikhvel",
+         [this]() -> SurfaceView& { return app.velocitytimes(); },
+         {"t (s)", "v (m/s)"}},
+        {"gonxro",
+         [this]() -> SurfaceView& { return app.goniaxronos(); },
+         {"t (s)", "\u03B8 (rad)"}},
+        {"base_centrafugalwork",
+         [this]() -> SurfaceView& { return app.base_centrafugal(); },
+         {"t (s)", "W, KE (J)"}},
+    };
+    for (const bool influenced : {false, true}) {
+        if (influenced) {
+            Click(app.rotating(), "dialogi");
+            Click(app.rotating(), "epanalipsi");
+        }
+        for (const Graph& g : graphs) {
+            SurfaceView& window = g.window();
+            window.resize(1280, 640);
+            Click(app.rotating(), g.button);
+            QApplication::processEvents();
+            if (std::string(g.button) == "gonxro") {
+                app.Simulation().RunSimulation(); // drawn by the run, at the window's size
+            }
+            const Surface& s = window.surface();
+            for (const std::string& title : g.titles) {
+                EXPECT_TRUE(std::any_of(s.Primitives().begin(), s.Primitives().end(),
+                                        [&](const Primitive& p) { return p.text == title; }))
+                    << g.button << " " << title;
+            }
+            EXPECT_EQ(testing_support::OverlappingTexts(s), "") << g.button;
+        }
+    }
+    // the orbits, at their window's size
+    SurfaceView& orbits = app.x_ygraph();
+    orbits.resize(1280, 640);
+    QApplication::processEvents();
+    EXPECT_EQ(testing_support::OverlappingTexts(orbits.surface()), "");
+}
+
+TEST_F(GraphWindowsTest, RepeatRedrawsTheOpenGraphsForTheNewRun)
+{
+    Click(app.rotating(), "goniakiarxi");
+    Click(app.rotating(), "base_centrafugalwork");
+    const std::vector<Primitive> omega = app.goniakigraph().surface().Primitives();
+    const std::vector<Primitive> work = app.base_centrafugal().surface().Primitives();
+    app.rotating().findChild<QScrollBar*>(QStringLiteral("massvalue"))->setValue(12);
+    Click(app.rotating(), "dialogi");
+    Click(app.rotating(), "epanalipsi");
+    EXPECT_NE(app.goniakigraph().surface().Primitives(), omega);
+    EXPECT_NE(app.base_centrafugal().surface().Primitives(), work);
 }
 
 } // namespace

@@ -50,7 +50,8 @@ TEST_F(SimulationScreenTest, OpensWithTheLoadFormatsAndShowsTheOrbits)
               QStringLiteral("Simulation of both frames - Variables"));
     EXPECT_EQ(app.x_ygraph().windowTitle(), QStringLiteral("Graphs of the orbits"));
     EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=0.5"));
-    EXPECT_EQ(LabelText("Label3"), QStringLiteral("Friction coefficient \u03BC= 0.10 (\u03BCg = 1.00)"));
+    EXPECT_EQ(LabelText("Label3"),
+              QStringLiteral("Friction coefficient \u03BC= 0.10 (\u03BCg = 1.00)"));
     EXPECT_EQ(LabelText("Label2"), QStringLiteral("Interval dt = 0.00400"));
     EXPECT_EQ(LabelText("Label1"), QStringLiteral("Total time = 1 \u00D7 initial period (3.1 s)"));
     EXPECT_EQ(Find<QCheckBox>("dialogi")->text(), QStringLiteral("The base is not influenced"));
