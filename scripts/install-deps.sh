@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2)
+          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2
+          desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,6 @@
 #include "shell/ui/application.h"
+#include "shell/ui/program_icon.h"
+#include "shell/ui/snapshot.h"
 #include "turntable/ui/command_line_export.h"
 
 #include <QApplication>
@@ -21,6 +23,19 @@ int main(int argc, char* argv[])
 {
     const QStringList arguments = Arguments(argc, argv);
     const ttl::CommandLine line = ttl::ParseCommandLine(arguments);
+    if (line.action == ttl::CommandLine::Action::Snapshot) {
+        // Pictures without a display: the offscreen platform, unless one was asked for.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QApplication qapp(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Turntable Lab"));
+        ttl::Application app;
+        if (line.simulationSettingsGiven) {
+            app.PresetSimulation(line.inputs);
+        }
+        return ttl::TakeSnapshot(app, line.snapshot);
+    }
     if (line.action != ttl::CommandLine::Action::OpenProgram) {
         // No display needed: help, a refused line, or an export straight to a file.
         QCoreApplication core(argc, argv);
@@ -30,6 +45,7 @@ int main(int argc, char* argv[])
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Turntable Lab"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+    QApplication::setWindowIcon(ttl::ProgramIcon());
 
     ttl::Application app;
     if (line.simulationSettingsGiven) {

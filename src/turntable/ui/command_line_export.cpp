@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 
+#include <tuple>
+
 namespace ttl {
 
 namespace {
@@ -98,6 +100,26 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     const QCommandLineOption influenced(QStringLiteral("influenced"),
                                         QStringLiteral("The base is free: the body slows it."));
     parser.addOption(influenced);
+    const QCommandLineOption snapshot(
+        QStringLiteral("snapshot"),
+        QStringLiteral("Write a picture of SCREEN to FILE (PNG, or SVG by its extension) without "
+                       "a display, and exit. The screens: %1.")
+            .arg(SnapshotScreens().join(QStringLiteral(", "))),
+        QStringLiteral("SCREEN"));
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("The picture's size, default 1366x768."),
+                                  QStringLiteral("WxH"));
+    const QCommandLineOption steps(QStringLiteral("steps"),
+                                   QStringLiteral("exigisi2, exigisirelative: STEP pressed N "
+                                                  "times first."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption rotatingFrame(
+        QStringLiteral("rotating"),
+        QStringLiteral("exigisi2, derivation: the rotating observer's frame."));
+    const QCommandLineOption page(QStringLiteral("page"),
+                                  QStringLiteral("derivation: the page, from 0."),
+                                  QStringLiteral("N"));
+    parser.addOptions({snapshot, size, steps, rotatingFrame, page});
 
     if (!parser.parse(arguments)) {
         return Refused(parser.errorText());
@@ -108,9 +130,12 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         line.text = parser.helpText();
         return line;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    // The picture file of --snapshot is the one positional argument there is.
+    const QStringList positional = parser.positionalArguments();
+    const qsizetype allowed = parser.isSet(snapshot) ? 1 : 0;
+    if (positional.size() > allowed) {
         return Refused(QStringLiteral("Unexpected argument \"%1\": no option takes it.")
-                           .arg(parser.positionalArguments().first()));
+                           .arg(positional.at(allowed)));
     }
     for (const QString& name : parser.optionNames()) {
         if (parser.optionNames().count(name) > 1) {
@@ -138,6 +163,40 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         line.inputs.*s.field = value;
         line.simulationSettingsGiven = true;
     }
+    if (parser.isSet(snapshot)) {
+        SnapshotRequest& r = line.snapshot;
+        r.screen = parser.value(snapshot);
+        if (positional.isEmpty() || positional.first().isEmpty()) {
+            return Refused(QStringLiteral("--snapshot SCREEN needs the picture's file name."));
+        }
+        r.file = positional.first();
+        if (parser.isSet(size)) {
+            const QStringList parts = parser.value(size).split(QLatin1Char('x'));
+            bool okWidth = false, okHeight = false;
+            if (parts.size() == 2) {
+                r.size = QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight));
+            }
+            if (!okWidth || !okHeight) {
+                return Refused(QStringLiteral("--size must be WIDTHxHEIGHT, not \"%1\".")
+                                   .arg(parser.value(size)));
+            }
+        }
+        for (const auto& [option, field, largest] :
+             {std::tuple{&steps, &r.steps, 1500}, std::tuple{&page, &r.page, 9}}) {
+            if (parser.isSet(*option)) {
+                bool ok = false;
+                *field = parser.value(*option).toInt(&ok);
+                if (!ok || *field < 0 || *field > largest) {
+                    return Refused(QStringLiteral("--%1 must be a whole number from 0 to %2.")
+                                       .arg(option->names().first())
+                                       .arg(largest));
+                }
+            }
+        }
+        r.rotatingFrame = parser.isSet(rotatingFrame);
+        line.action = CommandLine::Action::Snapshot;
+        return line;
+    }
     if (parser.isSet(exportCsv)) {
         line.csvPath = parser.value(exportCsv);
         if (line.csvPath.isEmpty()) {
@@ -159,6 +218,7 @@ int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::o
     case CommandLine::Action::Help:
         Print(out, line.text);
         return 0;
+    case CommandLine::Action::Snapshot:
     case CommandLine::Action::OpenProgram:
         Print(err, QStringLiteral("Nothing to do without windows: give --export-csv FILE, or "
                                   "see --help."));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ui/snapshot.h"
 #include "turntable/simulation_run.h"
 
 #include <QString>
@@ -12,12 +13,13 @@ namespace ttl {
 // What the command line asks for. Anything it does not understand is refused, never ignored:
 // an unknown option, a stray argument, a repeated option, an empty file name, a bad value.
 struct CommandLine {
-    enum class Action { OpenProgram, Help, ExportCsv, Refuse };
+    enum class Action { OpenProgram, Help, ExportCsv, Snapshot, Refuse };
     Action action = Action::OpenProgram;
     SimulationInputs inputs;              // the simulation screen's scroll bars and check box
     bool simulationSettingsGiven = false; // any of --mass, --friction, ... was given
     QString csvPath;                      // "-" is standard output
     QString text;                         // the help text, or why the line is refused
+    SnapshotRequest snapshot;             // --snapshot SCREEN FILE [--size WxH] ...
 };
 
 CommandLine ParseCommandLine(const QStringList& arguments);

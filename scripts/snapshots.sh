@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Makes the README's pictures with the program's own --snapshot.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake --preset release
+cmake --build --preset release --target turntable-lab
+program=./build/release/turntable-lab
+mkdir -p docs/images
+"$program" --snapshot rotating docs/images/simulation.png --size 1280x720 --mass 20 --friction 1 --total 40 --influenced
+"$program" --snapshot exigisi2 docs/images/explorer.png --size 1280x720 --rotating --steps 30
+"$program" --snapshot derivation docs/images/derivation.png --size 1280x720 --page 8
+"$program" --snapshot firststep docs/images/first-explanation.png --size 1280x720

@@ -1,0 +1,217 @@
+#include "shell/ui/snapshot.h"
+
+#include "curve/ui/first_step_screen.h"
+#include "explorer/ui/explorer_screen.h"
+#include "shell/ui/application.h"
+#include "shell/ui/introduction_screen.h"
+#include "shell/ui/surface_view.h"
+#include "translating/ui/relative_motion_screen.h"
+#include "turntable/ui/rotating_screen.h"
+#include "turntable/ui/simulation_activity.h"
+#include "turntable/ui/work_energy_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QSvgGenerator>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+namespace ttl {
+
+namespace {
+
+void Complain(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+void Press(QWidget& screen, const char* name)
+{
+    if (auto* button = screen.findChild<QAbstractButton*>(QString::fromLatin1(name))) {
+        button->click();
+    } else if (auto* action = screen.findChild<QAction*>(QString::fromLatin1(name))) {
+        action->trigger();
+    }
+}
+
+// The window at the picture's size before anything is drawn on it: drawings fit their size.
+template <typename Widget> Widget& Ready(Widget& widget, const SnapshotRequest& r)
+{
+    widget.setAttribute(Qt::WA_DontShowOnScreen);
+    widget.resize(r.size);
+    widget.show();
+    QApplication::processEvents();
+    return widget;
+}
+
+// Each screen, set up as a teacher would show it.
+std::map<QString, std::function<QWidget&(Application&, const SnapshotRequest&)>> Screens()
+{
+    const auto afterRun = [](Application& app) -> SimulationActivity& {
+        app.Simulation().SetBeep([] {});
+        app.Simulation().RunSimulation();
+        return app.Simulation();
+    };
+    const auto explorer = [](Application& app, const SnapshotRequest& r) -> ExplorerScreen& {
+        ExplorerScreen& screen = app.exigisi2();
+        if (r.rotatingFrame) {
+            Press(screen, "Option1");
+        }
+        return screen;
+    };
+    return {
+        {"EISAGOGIKI",
+         [](Application& app, const SnapshotRequest& r) -> QWidget& {
+             return Ready(app.EISAGOGIKI(), r);
+         }},
+        {"rotating",
+         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
+             Ready(app.rotating(), r);
+             afterRun(app);
+             return Ready(app.rotating(), r);
+         }},
+        {"x_ygraph",
+         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
+             afterRun(app);
+             return Ready(app.x_ygraph(), r); // redrawn for its size
+         }},
+        {"goniaxronos",
+         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
+             Ready(app.goniaxronos(), r);
+             afterRun(app).ShowBaseAngleGraph();
+             return app.goniaxronos();
+         }},
+        {"goniakigraph",
+         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
+             Ready(app.goniakigraph(), r);
+             afterRun(app).ShowAngularVelocityGraph();
+             return app.goniakigraph();
+         }},
+        {"velocitytimes",
+         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
+             Ready(app.velocitytimes(), r);
+             afterRun(app).ShowVelocityGraph();
+             return app.velocitytimes();
+         }},
+        {"base_centrafugal",
+         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
+             Ready(app.base_centrafugal(), r);
+             afterRun(app).ShowWorkEnergyGraph();
+             return app.base_centrafugal();
+         }},
+        {"exigisi2",
+         [explorer](Application& app, const SnapshotRequest& r) -> QWidget& {
+             ExplorerScreen& screen = explorer(app, r);
+             Ready(screen, r);
+             for (int k = 0; k < r.steps; ++k) {
+                 Press(screen, "Command1");
+             }
+             return screen;
+         }},
+        {"derivation",
+         [explorer](Application& app, const SnapshotRequest& r) -> QWidget& {
+             ExplorerScreen& screen = explorer(app, r);
+             Ready(screen, r);
+             // a sliding body, whose relative velocities show something
+             screen.findChild<QScrollBar*>(QStringLiteral("vxtax"))->setValue(3);
+             Press(screen, "CORIOLISEXP");
+             for (int k = 0; k < r.page; ++k) {
+                 emit screen.Picture1().mouseReleased(0.0, 0.0, Qt::NoModifier);
+             }
+             return screen;
+         }},
+        {"firststep",
+         [](Application& app, const SnapshotRequest& r) -> QWidget& {
+             return Ready(app.firststep(), r);
+         }},
+        {"exigisirelative",
+         [](Application& app, const SnapshotRequest& r) -> QWidget& {
+             RelativeMotionScreen& screen = Ready(app.exigisirelative(), r);
+             for (int k = 0; k < r.steps; ++k) {
+                 Press(screen, "Command1");
+             }
+             return screen;
+         }},
+    };
+}
+
+bool WritePng(QWidget& widget, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    QImageWriter writer(&file, "png");
+    if (!writer.write(widget.grab().toImage())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool WriteSvg(QWidget& widget, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    QSvgGenerator generator;
+    generator.setOutputDevice(&file);
+    generator.setSize(widget.size());
+    generator.setViewBox(QRect(QPoint(0, 0), widget.size()));
+    generator.setTitle(widget.windowTitle());
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        file.cancelWriting();
+        return false;
+    }
+    widget.render(&painter);
+    painter.end();
+    return file.commit();
+}
+
+} // namespace
+
+QStringList SnapshotScreens()
+{
+    QStringList names;
+    for (const auto& entry : Screens()) {
+        names << entry.first;
+    }
+    return names;
+}
+
+int TakeSnapshot(Application& app, const SnapshotRequest& request)
+{
+    const auto screens = Screens();
+    const auto found = screens.find(request.screen);
+    if (found == screens.end()) {
+        Complain(QStringLiteral("Unknown screen \"%1\"; the screens are: %2.")
+                     .arg(request.screen, SnapshotScreens().join(QStringLiteral(", "))));
+        return 2;
+    }
+    if (request.size.width() < 100 || request.size.height() < 100 || request.size.width() > 8000 ||
+        request.size.height() > 8000) {
+        Complain(QStringLiteral("A size from 100x100 to 8000x8000, please, not %1x%2.")
+                     .arg(request.size.width())
+                     .arg(request.size.height()));
+        return 2;
+    }
+    QWidget& widget = found->second(app, request);
+    QApplication::processEvents(); // the last drawings are painted
+    const bool svg = request.file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    if (!(svg ? WriteSvg(widget, request.file) : WritePng(widget, request.file))) {
+        Complain(QStringLiteral("Could not write \"%1\".").arg(request.file));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace ttl

@@ -1,0 +1,28 @@
+# Makes the Debian package from the build and checks its dependencies and contents.
+# -DBUILD_DIR=... -DWORK_DIR=... -DVERSION=...
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+execute_process(COMMAND cpack -G DEB -B "${WORK_DIR}" --config "${BUILD_DIR}/CPackConfig.cmake"
+                WORKING_DIRECTORY "${BUILD_DIR}" RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cpack failed")
+endif()
+set(deb "${WORK_DIR}/turntable-lab_${VERSION}_amd64.deb")
+if(NOT EXISTS "${deb}")
+    message(FATAL_ERROR "no ${deb}")
+endif()
+execute_process(COMMAND dpkg-deb --info "${deb}" OUTPUT_VARIABLE info)
+foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 fonts-dejavu-core)
+    if(NOT info MATCHES "Depends:[^\n]*${library}")
+        message(FATAL_ERROR "the package does not depend on ${library}:\n${info}")
+    endif()
+endforeach()
+execute_process(COMMAND dpkg-deb --contents "${deb}" OUTPUT_VARIABLE contents)
+foreach(path ./usr/bin/turntable-lab
+             ./usr/share/applications/io.github.turntablelab.TurntableLab.desktop
+             ./usr/share/icons/hicolor/scalable/apps/turntable-lab.svg
+             ./usr/share/metainfo/io.github.turntablelab.TurntableLab.metainfo.xml)
+    if(NOT contents MATCHES "${path}")
+        message(FATAL_ERROR "the package lacks ${path}:\n${contents}")
+    endif()
+endforeach()
