@@ -70,6 +70,24 @@ TEST_F(RelativeMotionScreenTest, StepsDrawBothFramesAndATimedRunStopsAt1400Steps
     EXPECT_EQ(CountPoints(screen().LabView().surface()), 0);
 }
 
+// A platform moving steadily: no fictitious force, and the moving-frame view starts afresh once,
+// when the body comes to rest on the platform.
+TEST_F(RelativeMotionScreenTest, OnASteadyPlatformTheBodyComesToRestOnce)
+{
+    Set("taxythtax", 4);
+    Set("trivistoepipedo", 30);
+    const Surface& moving = screen().MovingView().surface();
+    const std::size_t clears = moving.ClearCount();
+    for (int k = 0; k < 200; ++k) {
+        Click("Command1");
+        for (const Primitive& p : moving.TransientPrimitives()) {
+            ASSERT_NE(p.color, (Color{0, 0, 255})) << "a fictitious force at step " << k;
+        }
+    }
+    EXPECT_TRUE(screen().Run().resting);
+    EXPECT_EQ(moving.ClearCount(), clears + 1);
+}
+
 TEST_F(RelativeMotionScreenTest, StepIsRefusedAtTheEndOfTheTables)
 {
     auto* step = screen().findChild<QPushButton*>(QStringLiteral("Command1"));

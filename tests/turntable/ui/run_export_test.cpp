@@ -111,6 +111,7 @@ TEST(RunExport, RefusesWhatItDoesNotUnderstand)
         {{csv, path, csv, dir.filePath(QStringLiteral("other.csv"))}, "--export-csv"},
         {{QStringLiteral("--export-csv=")}, "file name"},
         {{csv, path, QStringLiteral("--total"), QStringLiteral("0")}, "--total"},
+        {{QStringLiteral("--mass"), QStringLiteral("99")}, "--mass"}, // no window opens either
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;
