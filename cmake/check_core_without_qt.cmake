@@ -1,8 +1,8 @@
-# Fails when a source file of the core (any folder but ui/) includes a Qt header.
+# Fails when a source file of the core (any folder but ui/ and app/) includes a Qt header.
 file(GLOB_RECURSE sources "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
 set(offenders "")
 foreach(source IN LISTS sources)
-    if(source MATCHES "/ui/" OR source MATCHES "/main\\.cpp$")
+    if(source MATCHES "/ui/" OR source MATCHES "/app/")
         continue()
     endif()
     file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")

@@ -1,5 +1,5 @@
 #include "curve/ui/first_step_screen.h"
-#include "shell/ui/application.h"
+#include "app/application.h"
 #include "shell/ui/surface_view.h"
 
 #include <QAction>

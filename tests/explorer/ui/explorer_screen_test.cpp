@@ -2,7 +2,7 @@
 #include "explorer/explorer_views.h"
 #include "explorer/ui/choice_window.h"
 #include "explorer/ui/explorer_screen.h"
-#include "shell/ui/application.h"
+#include "app/application.h"
 #include "shell/ui/screen_placement.h"
 #include "shell/ui/surface_view.h"
 #include "turntable/ui/rotating_screen.h"

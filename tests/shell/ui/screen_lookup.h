@@ -3,7 +3,7 @@
 #include "curve/ui/first_step_screen.h"
 #include "explorer/ui/choice_window.h"
 #include "explorer/ui/explorer_screen.h"
-#include "shell/ui/application.h"
+#include "app/application.h"
 #include "shell/ui/introduction_screen.h"
 #include "shell/ui/surface_view.h"
 #include "translating/ui/relative_motion_screen.h"

@@ -1,7 +1,7 @@
-#include "shell/ui/application.h"
+#include "app/application.h"
 #include "shell/ui/program_icon.h"
-#include "shell/ui/snapshot.h"
-#include "turntable/ui/command_line_export.h"
+#include "app/snapshot.h"
+#include "app/command_line.h"
 
 #include <QFile>
 #include <QImage>

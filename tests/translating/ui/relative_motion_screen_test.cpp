@@ -1,4 +1,4 @@
-#include "shell/ui/application.h"
+#include "app/application.h"
 #include "shell/ui/surface_view.h"
 #include "translating/ui/relative_motion_screen.h"
 

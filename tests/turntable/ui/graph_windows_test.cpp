@@ -1,5 +1,5 @@
 #include "shell/ui/animation_player.h"
-#include "shell/ui/application.h"
+#include "app/application.h"
 #include "shell/ui/surface_view.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"

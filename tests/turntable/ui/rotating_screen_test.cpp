@@ -1,4 +1,4 @@
-#include "shell/ui/application.h"
+#include "app/application.h"
 #include "shell/ui/introduction_screen.h"
 #include "shell/ui/surface_view.h"
 #include "turntable/ui/rotating_screen.h"

@@ -1,6 +1,6 @@
-#include "shell/ui/application.h"
+#include "app/application.h"
 #include "turntable/run_csv.h"
-#include "turntable/ui/command_line_export.h"
+#include "app/command_line.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
 

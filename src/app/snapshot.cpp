@@ -1,8 +1,8 @@
-#include "shell/ui/snapshot.h"
+#include "app/snapshot.h"
 
+#include "app/application.h"
 #include "curve/ui/first_step_screen.h"
 #include "explorer/ui/explorer_screen.h"
-#include "shell/ui/application.h"
 #include "shell/ui/introduction_screen.h"
 #include "shell/ui/surface_view.h"
 #include "translating/ui/relative_motion_screen.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/snapshot.h"
+#include "app/snapshot.h"
 #include "turntable/simulation_run.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "turntable/ui/command_line_export.h"
+#include "app/command_line.h"
 
 #include "turntable/run_csv.h"
 

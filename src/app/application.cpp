@@ -1,4 +1,4 @@
-#include "shell/ui/application.h"
+#include "app/application.h"
 
 #include "curve/ui/first_step_screen.h"
 #include "explorer/ui/choice_window.h"
