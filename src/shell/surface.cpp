@@ -25,7 +25,17 @@ Surface::Surface() = default;
 
 void Surface::Scale(double x1, double y1, double x2, double y2)
 {
+    Accept({x1, y1, x2, y2}); // counted; a non-finite window draws nothing
     m_window = WorldWindow{x1, y1, x2 - x1, y2 - y1};
+}
+
+bool Surface::Accept(std::initializer_list<double> values)
+{
+    if (Finite(values)) {
+        return true;
+    }
+    ++m_nonFiniteCalls;
+    return false;
 }
 
 void Surface::Add(Primitive primitive)
@@ -57,7 +67,7 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
 {
     m_currentX = x2;
     m_currentY = y2;
-    if (!Finite({x1, y1, x2, y2})) {
+    if (!Accept({x1, y1, x2, y2})) {
         return;
     }
     Primitive p = Begin(PrimitiveKind::Line, color);
@@ -77,7 +87,7 @@ void Surface::FilledBox(double x1, double y1, double x2, double y2, Color color)
 {
     m_currentX = x2;
     m_currentY = y2;
-    if (!Finite({x1, y1, x2, y2})) {
+    if (!Accept({x1, y1, x2, y2})) {
         return;
     }
     Primitive p = Begin(PrimitiveKind::FilledBox, color);
@@ -93,7 +103,7 @@ void Surface::Circle(double x, double y, double radius, std::optional<Color> col
 {
     m_currentX = x;
     m_currentY = y;
-    if (!Finite({x, y, radius})) {
+    if (!Accept({x, y, radius})) {
         return;
     }
     Primitive p = Begin(PrimitiveKind::Circle, color);
@@ -109,7 +119,7 @@ void Surface::Arc(double x, double y, double radius, double startAngle, double e
 {
     m_currentX = x;
     m_currentY = y;
-    if (!Finite({x, y, radius, startAngle, endAngle})) {
+    if (!Accept({x, y, radius, startAngle, endAngle})) {
         return;
     }
     Primitive p = Begin(PrimitiveKind::Circle, color);
@@ -126,7 +136,7 @@ void Surface::PSet(double x, double y, std::optional<Color> color)
 {
     m_currentX = x;
     m_currentY = y;
-    if (!Finite({x, y})) {
+    if (!Accept({x, y})) {
         return;
     }
     Primitive p = Begin(PrimitiveKind::Point, color);
@@ -137,7 +147,7 @@ void Surface::PSet(double x, double y, std::optional<Color> color)
 
 void Surface::Print(const std::string& text)
 {
-    if (Finite({m_currentX, m_currentY})) {
+    if (Accept({m_currentX, m_currentY})) {
         Primitive p = Begin(PrimitiveKind::Text, m_foreColor);
         p.x1 = m_currentX;
         p.y1 = m_currentY;

@@ -3,6 +3,7 @@
 #include "shell/color.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -127,11 +128,16 @@ public:
 
     [[nodiscard]] const std::vector<Primitive>& Primitives() const { return m_primitives; }
     [[nodiscard]] const std::vector<Primitive>& TransientPrimitives() const { return m_transient; }
+    // How many calls were given a non-finite coordinate: they draw nothing, and a fault upstream
+    // shows here. Never reset.
+    [[nodiscard]] std::size_t NonFiniteCalls() const { return m_nonFiniteCalls; }
+
     // Counts the Cls calls, so that a view knows when its cached picture is stale.
     [[nodiscard]] std::size_t ClearCount() const { return m_clearCount; }
 
 private:
     Primitive Begin(PrimitiveKind kind, std::optional<Color> color) const;
+    bool Accept(std::initializer_list<double> values);
     void Add(Primitive primitive);
 
     WorldWindow m_window;
@@ -149,6 +155,7 @@ private:
     std::vector<Primitive> m_transient;
     bool m_autoRedraw = true;
     std::size_t m_clearCount = 0;
+    std::size_t m_nonFiniteCalls = 0;
 };
 
 } // namespace ttl

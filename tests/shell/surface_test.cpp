@@ -126,11 +126,14 @@ TEST(Surface, PrintWritesAtTheCurrentPositionWithTheFontAndMovesToTheNextLine)
     EXPECT_LT(s.CurrentY(), 8.0); // the next line is below, in y-up coordinates
 }
 
-TEST(Surface, NonFiniteCoordinatesAreNotRecorded)
+TEST(Surface, NonFiniteCoordinatesAreNotRecordedButCounted)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     Surface s;
+    s.Line(0, 0, 1, 1);
+    s.Cls();
+    EXPECT_EQ(s.NonFiniteCalls(), 0U);
     s.Line(0, 0, nan, 1);
     s.LineTo(1, 1); // starts at the NaN end point
     s.Circle(inf, 0, 1);
@@ -138,6 +141,7 @@ TEST(Surface, NonFiniteCoordinatesAreNotRecorded)
     s.SetCurrentX(nan);
     s.Print("x");
     EXPECT_TRUE(s.Primitives().empty());
+    EXPECT_EQ(s.NonFiniteCalls(), 5U); // every call given a non-finite coordinate, once
 }
 
 TEST(Surface, DegenerateWorldWindowsAreNotDrawable)
