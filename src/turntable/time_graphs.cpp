@@ -73,8 +73,10 @@ void DrawAngularVelocityGraph(Surface& s, const SimulationResult& run)
         }
     }
 
-    const double a = n * dt / 4.0;
-    const double b = n * dt / 2.0;
+    // The legend's samples from a to b and its texts after them: far enough left that the long
+    // texts fit a window 0.85 of a projector's width.
+    const double a = n * dt / 20.0;
+    const double b = n * dt / 5.0;
     s.SetForeColor(colors::Red);
     PrintAt(s, b, 1.1 * w0, "Angular velocity calculated by the motion equations");
     s.Line(a, 1.05 * w0, b, 1.05 * w0);
@@ -104,10 +106,10 @@ void DrawVelocityGraph(Surface& s, const SimulationResult& run)
     // Against time, like every other graph; the legend in a column to the right of the curves.
     const double dt = run.TimeStep;
     const double t = n * dt;
-    s.Scale(-t / 7.0, 1.3 * vmax, 2.0 * t, -1.2 * vmax);
+    s.Scale(-t / 5.0, 1.3 * vmax, 2.0 * t, -1.2 * vmax);
     AxisTicks(s, t, 0.0, vmax, -vmax);
     AxisTitles(s, t, 0.0, vmax, 0.0, "t (s)", "v (m/s)");
-    s.Line(-t / 7.0, 0.0, t, 0.0);
+    s.Line(-t / 5.0, 0.0, t, 0.0);
     s.Line(0.0, -vmax, 0.0, vmax);
 
     for (int i = 1; i <= n - 5; ++i) {

@@ -78,7 +78,7 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
     const double plotTop = 1.5 * yMax;
     const double perPixel =
         (plotTop - 1.5 * yMin) / std::max(pixels - 3.0 * linePixels, 0.5 * pixels);
-    s.Scale(-t / 6.0, plotTop + 3.0 * linePixels * perPixel, 2.1 * t, 1.5 * yMin);
+    s.Scale(-t / 4.5, plotTop + 3.0 * linePixels * perPixel, 2.3 * t, 1.5 * yMin);
     const Marks marks{s.ScaleWidth(), -s.ScaleHeight()};
     const double height = -s.ScaleHeight();
     const double bottom = s.ScaleTop() + s.ScaleHeight();
@@ -147,11 +147,11 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
             continue;
         }
         s.SetForeColor(e.color);
-        PrintAt(s, 1.3 * t, bottom + e.row * height / 10.0,
+        PrintAt(s, 1.2 * t, bottom + e.row * height / 10.0,
                 fromWindowButton ? e.windowText : e.mainText);
         const double y = s.CurrentY() + 0.27 * height / 10.0;
-        const double x0 = 1.11 * t;
-        const double x1 = 1.3 * t;
+        const double x0 = 1.05 * t;
+        const double x1 = 1.18 * t;
         s.SetForeColor(e.sampleColor);
         s.SetDrawWidth(e.width);
         for (int k = 0; k < 8 && e.sample != Sample::Line; ++k) {

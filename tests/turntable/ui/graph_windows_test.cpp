@@ -1,5 +1,5 @@
-#include "shell/ui/animation_player.h"
 #include "app/application.h"
+#include "shell/ui/animation_player.h"
 #include "shell/ui/surface_view.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
@@ -164,20 +164,27 @@ TEST_F(GraphWindowsTest, EveryGraphHasTitledAxesAndNoTextOverAnother)
             Click(app.rotating(), "epanalipsi");
         }
         for (const Graph& g : graphs) {
-            SurfaceView& window = g.window();
-            window.resize(1280, 640);
-            Click(app.rotating(), g.button);
-            QApplication::processEvents();
-            if (std::string(g.button) == "gonxro") {
-                app.Simulation().RunSimulation(); // drawn by the run, at the window's size
+            for (const QSize size : {QSize(1280, 640), QSize(870, 384)}) { // 870: on a 1024 display
+                SurfaceView& window = g.window();
+                window.resize(size);
+                Click(app.rotating(), g.button);
+                QApplication::processEvents();
+                if (std::string(g.button) == "gonxro") {
+                    app.Simulation().RunSimulation(); // drawn by the run, at the window's size
+                }
+                const Surface& s = window.surface();
+                for (const std::string& title : g.titles) {
+                    EXPECT_TRUE(std::any_of(s.Primitives().begin(), s.Primitives().end(),
+                                            [&](const Primitive& p) { return p.text == title; }))
+                        << g.button << " " << title;
+                }
+                EXPECT_EQ(testing_support::OverlappingTexts(s), "") << g.button;
+                for (const auto& box : testing_support::TextBoxes(s)) {
+                    EXPECT_LE(box.pixels.right(), s.PixelWidth() + 1.0)
+                        << g.button << " " << box.text;
+                    EXPECT_GE(box.pixels.left(), -1.0) << g.button << " " << box.text;
+                }
             }
-            const Surface& s = window.surface();
-            for (const std::string& title : g.titles) {
-                EXPECT_TRUE(std::any_of(s.Primitives().begin(), s.Primitives().end(),
-                                        [&](const Primitive& p) { return p.text == title; }))
-                    << g.button << " " << title;
-            }
-            EXPECT_EQ(testing_support::OverlappingTexts(s), "") << g.button;
         }
     }
     // the orbits, at their window's size
