@@ -15,12 +15,21 @@
 namespace ttl {
 
 namespace {
-template <typename Widget> Widget* Named(Widget* widget, const char* name, const QString& tip = {})
+// The object name of the design, the tooltip, and for screen readers a name (the caption, or the
+// tooltip when there is none) and a description (the tooltip).
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name, const QString& tip = {},
+              const QString& caption = {})
 {
     widget->setObjectName(QString::fromLatin1(name));
     if (!tip.isEmpty()) {
         widget->setToolTip(tip);
+        widget->setAccessibleDescription(tip);
     }
+    const QString spoken = !caption.isEmpty() ? caption
+                           : !tip.isEmpty()   ? tip
+                                              : widget->objectName();
+    widget->setAccessibleName(spoken);
     return widget;
 }
 // Buttons and menus read '&' as a keyboard mnemonic; captions show it as it stands.
@@ -75,7 +84,7 @@ QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation ori
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& tip)
 {
-    return Named(new QPushButton(Literal(caption), parent), name, tip);
+    return Named(new QPushButton(Literal(caption), parent), name, tip, caption);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
@@ -88,20 +97,20 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption,
                         const QString& tip)
 {
-    return Named(new QCheckBox(Literal(caption), parent), name, tip);
+    return Named(new QCheckBox(Literal(caption), parent), name, tip, caption);
 }
 
 QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, bool selected,
                          const QString& tip)
 {
-    auto* option = Named(new QRadioButton(Literal(caption), parent), name, tip);
+    auto* option = Named(new QRadioButton(Literal(caption), parent), name, tip, caption);
     option->setChecked(selected);
     return option;
 }
 
 QTextEdit* MakeTextBox(QWidget* parent, const char* name)
 {
-    auto* box = Named(new QTextEdit(parent), name);
+    auto* box = Named(new QTextEdit(parent), name, {}, QObject::tr("Explanation"));
     box->setReadOnly(true);
     box->setAcceptRichText(false);
     box->setWordWrapMode(QTextOption::WordWrap);

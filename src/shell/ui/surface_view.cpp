@@ -17,6 +17,13 @@ namespace ttl {
 
 SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent)
 {
+    // Screen readers hear the drawing's name and what it shows (its tooltip or its caption).
+    connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
+        setAccessibleName(windowTitle().isEmpty() ? name : windowTitle());
+    });
+    connect(this, &QWidget::windowTitleChanged, this,
+            [this](const QString& title) { setAccessibleName(title); });
+    setAccessibleDescription(tr("A drawing of the program"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(40, 40);
     m_surface.SetPixelSize(width(), height());
@@ -126,6 +133,14 @@ QPointF SurfaceView::ToWorld(QPointF pixel) const
     const double width = std::max(1, this->width());
     const double height = std::max(1, this->height());
     return {w.left + pixel.x() / width * w.width, w.top + pixel.y() / height * w.height};
+}
+
+bool SurfaceView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTipChange && !toolTip().isEmpty()) {
+        setAccessibleDescription(toolTip()); // what the drawing shows
+    }
+    return QWidget::event(event);
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent* event)

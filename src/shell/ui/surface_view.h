@@ -57,6 +57,7 @@ signals:
     void mouseReleased(double x, double y, Qt::KeyboardModifiers modifiers);
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
