@@ -49,3 +49,51 @@ TEST(Accessibility, EveryControlAndDrawingHasAName)
 
 } // namespace
 } // namespace ttl
+
+#include "explorer/ui/explorer_screen.h"
+#include "translating/ui/relative_motion_screen.h"
+#include "turntable/ui/rotating_screen.h"
+#include "turntable/ui/simulation_activity.h"
+
+#include <QTest>
+
+namespace ttl {
+namespace {
+
+void Activate(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// The frequent commands are at the keyboard, and each tooltip says how.
+TEST(Accessibility, ShortcutsDoWhatTheirButtonsDo)
+{
+    Application app;
+    app.OpenExplorer();
+    ExplorerScreen& explorer = app.exigisi2();
+    Activate(explorer);
+    QTest::keyClick(&explorer, Qt::Key_S);
+    EXPECT_EQ(explorer.State().StepIndex, 1);
+    QTest::keyClick(&explorer, Qt::Key_R, Qt::ControlModifier); // REPEAT
+    EXPECT_EQ(explorer.State().StepIndex, 0);
+    QTest::keyClick(&explorer, Qt::Key_Escape); // BACK
+    EXPECT_FALSE(explorer.isVisible());
+
+    app.Simulation().SetBeep([] {});
+    app.Simulation().RunSimulation();
+    Activate(app.rotating());
+    QTest::keyClick(&app.rotating(), Qt::Key_3, Qt::ControlModifier);
+    EXPECT_TRUE(app.goniakigraph().isVisible());
+    const auto* repeat = app.rotating().findChild<QAbstractButton*>(QStringLiteral("epanalipsi"));
+    EXPECT_TRUE(repeat->toolTip().endsWith(QStringLiteral(")")));
+
+    RelativeMotionScreen& relative = app.exigisirelative();
+    Activate(relative);
+    QTest::keyClick(&relative, Qt::Key_S);
+    EXPECT_EQ(relative.Run().n, 1);
+}
+
+} // namespace
+} // namespace ttl

@@ -146,6 +146,10 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
     connect(m_eikona, &SurfaceView::mouseReleased, this, &FirstStepScreen::eikona_MouseUp);
 
     m_start->hide();
+    AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
+                         {"XANAPISO", QKeySequence(Qt::Key_Escape)},
+                         {"PARAKATOEVENT", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                         {"TERMATISMOS", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
     Option1_Click(); // a teacher opening the screen sees the disk explanation
 }
 

@@ -46,6 +46,11 @@ ExplorerScreen::ExplorerScreen(ModelParameters& shared, std::function<ChoiceWind
     setWindowTitle(QStringLiteral("FOLLOW THE MOVEMENT STEP BY STEP"));
     BuildControls();
     ConnectHandlers();
+    AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
+                         {"CHRONIKHMETAVOLH", QKeySequence(Qt::Key_C)},
+                         {"EPANELAVE", QKeySequence(Qt::CTRL | Qt::Key_R)},
+                         {"piso", QKeySequence(Qt::Key_Escape)},
+                         {"TELOS", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
 
     // Loading: the pendulum is off, the base starts at omega0 = 0.5, the body at rest on it.
     m_shared.PendulumStiffness = 0.0;

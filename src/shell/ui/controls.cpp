@@ -1,5 +1,6 @@
 #include "shell/ui/controls.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -146,6 +147,31 @@ QAction* AddMenuEntry(QMenu* menu, const char* name, const QString& caption, boo
     action->setObjectName(QString::fromLatin1(name));
     action->setCheckable(checkable);
     return action;
+}
+
+void AddShortcuts(QWidget& screen, std::initializer_list<Shortcut> shortcuts)
+{
+    for (const Shortcut& s : shortcuts) {
+        const QString name = QString::fromLatin1(s.control);
+        const QString keys = s.keys.toString(QKeySequence::NativeText);
+        if (auto* button = screen.findChild<QAbstractButton*>(name)) {
+            // An action of the window rather than the button's own shortcut: it works wherever
+            // the focus is in the window, even in a text box.
+            auto* action = new QAction(&screen);
+            action->setShortcut(s.keys);
+            action->setShortcutContext(Qt::WindowShortcut);
+            screen.addAction(action);
+            QObject::connect(action, &QAction::triggered, button, [button] {
+                if (button->isVisible() && button->isEnabled()) {
+                    button->click();
+                }
+            });
+            button->setToolTip(button->toolTip() + QStringLiteral(" (%1)").arg(keys));
+        } else if (auto* action = screen.findChild<QAction*>(name)) {
+            action->setShortcut(s.keys);
+            action->setToolTip(action->text() + QStringLiteral(" (%1)").arg(keys));
+        }
+    }
 }
 
 } // namespace ttl

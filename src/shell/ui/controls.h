@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QKeySequence>
+
+#include <initializer_list>
+
 #include "shell/scroll_range.h"
 
 #include <QString>
@@ -50,5 +54,13 @@ QAction* AddMenuCommand(QMenuBar* bar, const char* name, const QString& caption)
 QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption);
 QAction* AddMenuEntry(QMenu* menu, const char* name, const QString& caption,
                       bool checkable = false);
+
+// Keyboard shortcuts for a screen's frequent commands, each given to the button or menu entry of
+// that object name and shown in its tooltip, e.g. "Advance the motion by one step (S)".
+struct Shortcut {
+    const char* control;
+    QKeySequence keys;
+};
+void AddShortcuts(QWidget& screen, std::initializer_list<Shortcut> shortcuts);
 
 } // namespace ttl

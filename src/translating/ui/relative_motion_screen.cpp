@@ -139,6 +139,13 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addWidget(parameters, 0);
+    AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
+                         {"Command2", QKeySequence(Qt::Key_T)},
+                         {"Command3", QKeySequence(Qt::CTRL | Qt::Key_R)},
+                         {"Command4", QKeySequence(Qt::CTRL | Qt::Key_L)},
+                         {"Command5", QKeySequence(Qt::Key_Escape)},
+                         {"Command6", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                         {"TELOSPRO", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
 
     RedrawViews();
 }

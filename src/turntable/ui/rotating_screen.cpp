@@ -116,6 +116,15 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
     connect(m_timeinterval, &QScrollBar::valueChanged, this, &RotatingScreen::timeinterval_Change);
     connect(m_xronosolikos, &QScrollBar::valueChanged, this, &RotatingScreen::xronosolikos_Change);
     connect(m_dialogi, &QCheckBox::clicked, this, &RotatingScreen::dialogi_Click);
+    AddShortcuts(*this, {{"epanalipsi", QKeySequence(Qt::CTRL | Qt::Key_R)},
+                         {"Command1", QKeySequence(Qt::Key_Escape)},
+                         {"telos", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                         {"xronotroxia", QKeySequence(Qt::CTRL | Qt::Key_1)},
+                         {"base_centrafugalwork", QKeySequence(Qt::CTRL | Qt::Key_2)},
+                         {"goniakiarxi", QKeySequence(Qt::CTRL | Qt::Key_3)},
+                         {"Grafikhvel", QKeySequence(Qt::CTRL | Qt::Key_4)},
+                         {"enarxixronou", QKeySequence(Qt::CTRL | Qt::Key_5)},
+                         {"gonxro", QKeySequence(Qt::CTRL | Qt::Key_6)}});
 }
 
 SimulationInputs RotatingScreen::inputs() const
