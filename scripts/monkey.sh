@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Drives the program at random for longer than CI does: bash scripts/monkey.sh SEEDS ACTIONS
-# (for example 10 10000). Runs under the Address and UndefinedBehavior sanitizers; a failure names
-# the seed and the action.
+# Clicks, drags and types at random for longer than CI does, with the sanitizers on:
+#   bash scripts/monkey.sh SEEDS ACTIONS      (for example 10 10000)
+# A failing run prints its seed and step number, so it can be replayed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seeds=${1:-3}

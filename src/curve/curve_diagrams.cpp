@@ -23,23 +23,6 @@ constexpr Color ExtraTangentialColor{150, 200, 50};
 constexpr double FrictionLength = 3.5;
 constexpr double OnCurveDistance = 0.1;
 
-Vec2 operator+(Vec2 a, Vec2 b)
-{
-    return {a.x + b.x, a.y + b.y};
-}
-Vec2 operator-(Vec2 a, Vec2 b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-Vec2 operator*(double k, Vec2 v)
-{
-    return {k * v.x, k * v.y};
-}
-double Dot(Vec2 a, Vec2 b)
-{
-    return a.x * b.x + a.y * b.y;
-}
-
 void Arrow(Surface& s, double x, double y, Vec2 v, Color c)
 {
     DrawVector(s, x, y, v.x, v.y, c.red, c.green, c.blue);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <tuple>
 #include <utility>
@@ -12,19 +13,6 @@
 namespace ttl {
 
 namespace {
-
-Vec2 operator+(Vec2 a, Vec2 b)
-{
-    return {a.x + b.x, a.y + b.y};
-}
-Vec2 operator-(Vec2 a, Vec2 b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-Vec2 operator*(double k, Vec2 v)
-{
-    return {k * v.x, k * v.y};
-}
 
 constexpr Color Black{0, 0, 0};
 constexpr Color Red{255, 0, 0};
@@ -217,6 +205,20 @@ void Difference(Page& page, Vec2 tail1, Vec2 first, const std::string& firstName
     }
 }
 
+// Velocities of one kind at their points, each with its name, drawn alike.
+struct NamedVector {
+    Vec2 tail;
+    Vec2 vector;
+    const char* name;
+};
+void AddNamedArrows(Page& page, double scale, std::initializer_list<NamedVector> vectors,
+                    Color color, int width, DrawStyle style)
+{
+    for (const NamedVector& v : vectors) {
+        page.arrows.push_back({v.tail, scale * v.vector, color, width, style, v.name});
+    }
+}
+
 Page InertialPage(const ExplorerState& state, const DerivationVectors& d, int number)
 {
     Page page;
@@ -245,21 +247,23 @@ Page InertialPage(const ExplorerState& state, const DerivationVectors& d, int nu
         page.pointLabels = {{d.x21, "x21"}, {d.x12, "x12"}};
         break;
     case 1:
-        for (const auto& [tail, v, name] :
-             {std::tuple{r1, d.Vre1, "Vre1"}, std::tuple{r2, d.Vre2, "Vre2"},
-              std::tuple{d.x11, d.Vre11, "Vre11"}, std::tuple{d.x21, d.Vre21, "Vre21"},
-              std::tuple{d.x22, d.Vre22, "Vre22"}}) {
-            page.arrows.push_back({tail, s * v, RelativeColor, 3, DrawStyle::Dot, name});
-        }
+        AddNamedArrows(page, s,
+                       {{r1, d.Vre1, "Vre1"},
+                        {r2, d.Vre2, "Vre2"},
+                        {d.x11, d.Vre11, "Vre11"},
+                        {d.x21, d.Vre21, "Vre21"},
+                        {d.x22, d.Vre22, "Vre22"}},
+                       RelativeColor, 3, DrawStyle::Dot);
         page.segments.push_back({d.x21, d.x22, Red});
         break;
     case 2:
-        for (const auto& [tail, v, name] :
-             {std::tuple{r1, d.Vb1, "Vb1"}, std::tuple{r2, d.Vb2, "Vb2"},
-              std::tuple{d.x11, d.Vb11, "Vb11"}, std::tuple{d.x21, d.Vb21, "Vb21"},
-              std::tuple{d.x22, d.Vb22, "Vb22"}}) {
-            page.arrows.push_back({tail, s * v, BaseColor, 2, DrawStyle::Solid, name});
-        }
+        AddNamedArrows(page, s,
+                       {{r1, d.Vb1, "Vb1"},
+                        {r2, d.Vb2, "Vb2"},
+                        {d.x11, d.Vb11, "Vb11"},
+                        {d.x21, d.Vb21, "Vb21"},
+                        {d.x22, d.Vb22, "Vb22"}},
+                       BaseColor, 2, DrawStyle::Solid);
         for (const auto& [tail, v] : {std::pair{d.x11, d.Vre11}, std::pair{d.x21, d.Vre21},
                                       std::pair{d.x22, d.Vre22}, std::pair{r1, d.Vre1}}) {
             page.arrows.push_back({tail, s * v, RelativeColor});
@@ -457,7 +461,6 @@ struct Box {
 
 // Text metrics estimated in the core: a bold 10 pt character is at most about 9 pixels wide.
 constexpr double CharacterPixels = 9.0;
-constexpr double LinePixels = 10.0 * 96.0 / 72.0 * 1.3;
 constexpr int FooterRows = 2;
 
 std::size_t Characters(const std::string& text)
@@ -518,10 +521,10 @@ void DrawDerivationPage(Surface& s, const ExplorerState& state, const Derivation
     const double size = 1.1 * std::max(content.right - content.left, content.top - content.bottom);
     const double pixels = s.PixelHeight() > 0 ? s.PixelHeight() : 600.0;
     const double rows = static_cast<double>(text.size()) + FooterRows + 1.0;
-    const double lines = std::min(rows, 0.6 * pixels / LinePixels);
+    const double lines = std::min(rows, 0.6 * pixels / s.TextLinePixels());
     const double zoom = view.zoomValue / 120.0;
-    const double side = zoom * size / (1.0 - lines * LinePixels / pixels);
-    const double line = side * LinePixels / pixels;
+    const double side = zoom * size / (1.0 - lines * s.TextLinePixels() / pixels);
+    const double line = side * s.TextLinePixels() / pixels;
     const double centreX = 0.5 * (content.left + content.right) + side * view.shiftX / 100.0;
     const double contentMiddle = 0.5 * (content.bottom + content.top);
     // the text band above the content, the footer below it

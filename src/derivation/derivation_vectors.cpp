@@ -14,16 +14,6 @@ Vec2 FromRotatingAxes(Vec2 v, double theta)
     return IntoRotatingAxes(v, -theta);
 }
 
-Vec2 Plus(Vec2 a, Vec2 b)
-{
-    return {a.x + b.x, a.y + b.y};
-}
-
-Vec2 Minus(Vec2 a, Vec2 b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-
 } // namespace
 
 Vec2 OmegaCross(double omega, Vec2 v)
@@ -59,8 +49,8 @@ DerivationVectors ComputeDerivationVectors(const ExplorerState& state, int t1)
     d.Va22 = state.VelocityHistory[i2];
     d.Vb11 = OmegaCross(d.omega1, d.x11);
     d.Vb22 = OmegaCross(d.omega2, d.x22);
-    d.Vre11 = Minus(d.Va11, d.Vb11);
-    d.Vre22 = Minus(d.Va22, d.Vb22);
+    d.Vre11 = d.Va11 - d.Vb11;
+    d.Vre22 = d.Va22 - d.Vb22;
     // Carried back by the base's turn from t2 to t1, as the relative orbit is.
     d.Vre21 = FromRotatingAxes(IntoRotatingAxes(d.Vre22, d.theta2), d.theta1);
     d.Vb21 = FromRotatingAxes(IntoRotatingAxes(d.Vb22, d.theta2), d.theta1);
@@ -71,8 +61,8 @@ DerivationVectors ComputeDerivationVectors(const ExplorerState& state, int t1)
     d.Vre2 = IntoRotatingAxes(d.Vre22, d.theta2);
     d.Vb1 = IntoRotatingAxes(d.Vb11, d.theta1);
     d.Vb2 = IntoRotatingAxes(d.Vb22, d.theta2);
-    d.Va1 = Plus(d.Vre1, d.Vb1);
-    d.Va2 = Plus(d.Vre2, d.Vb2);
+    d.Va1 = d.Vre1 + d.Vb1;
+    d.Va2 = d.Vre2 + d.Vb2;
     return d;
 }
 

@@ -29,19 +29,6 @@ constexpr Color FanColor{200, 200, 200};
 constexpr Color RotatingPathColor{120, 120, 255};
 constexpr Color InertialPathColor{255, 120, 120};
 
-Vec2 operator+(Vec2 a, Vec2 b)
-{
-    return {a.x + b.x, a.y + b.y};
-}
-Vec2 operator-(Vec2 a, Vec2 b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-Vec2 operator*(double k, Vec2 v)
-{
-    return {k * v.x, k * v.y};
-}
-
 void Arrow(Surface& s, Vec2 at, Vec2 v, Color c)
 {
     DrawVector(s, at.x, at.y, v.x, v.y, c.red, c.green, c.blue);

@@ -18,7 +18,7 @@ bool FitWorldWindow(Surface& surface, WorldBox box, double margin, double topRow
     width = std::max(width, 1e-9) * (1.0 + 2.0 * margin);
     height = std::max(height, 1e-9) * (1.0 + 2.0 * margin);
     // world units per pixel, the same both ways; the band of text lines takes its pixels first
-    const double linePixels = surface.FontSize() * 96.0 / 72.0 * 1.3;
+    const double linePixels = surface.TextLinePixels();
     const double freeHeight = std::max(h - topRows * linePixels, 0.25 * h);
     const double perPixel = std::max(width / w, height / freeHeight);
     const double centreX = 0.5 * (box.left + box.right);

@@ -162,14 +162,19 @@ void Surface::Print(const std::string& text)
     }
 }
 
-double Surface::TextLineHeight() const
+double Surface::TextLinePixels() const
 {
     constexpr double Leading = 1.3; // looser than Print's: rows of a legend must not touch
+    return m_font.size * PixelsPerPoint * Leading;
+}
+
+double Surface::TextLineHeight() const
+{
     const double height = std::abs(m_window.height);
     if (m_pixelHeight <= 0) {
         return height / 40.0;
     }
-    return m_font.size * PixelsPerPoint * Leading * height / m_pixelHeight;
+    return TextLinePixels() * height / m_pixelHeight;
 }
 
 void Surface::SetDrawWidth(int width)

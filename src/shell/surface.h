@@ -113,6 +113,8 @@ public:
     // A line of text in the current font with its leading, in world units (a fortieth of the
     // window's height before a view has given the surface its pixel size).
     [[nodiscard]] double TextLineHeight() const;
+    // The same line in logical pixels.
+    [[nodiscard]] double TextLinePixels() const;
 
     // The size in logical pixels of whatever shows the surface; a view keeps it current.
     [[nodiscard]] int PixelWidth() const { return m_pixelWidth; }

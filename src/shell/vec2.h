@@ -17,4 +17,24 @@ inline double Length(Vec2 v)
     return std::sqrt(v.x * v.x + v.y * v.y);
 }
 
+inline Vec2 operator+(Vec2 a, Vec2 b)
+{
+    return {a.x + b.x, a.y + b.y};
+}
+
+inline Vec2 operator-(Vec2 a, Vec2 b)
+{
+    return {a.x - b.x, a.y - b.y};
+}
+
+inline Vec2 operator*(double k, Vec2 v)
+{
+    return {k * v.x, k * v.y};
+}
+
+inline double Dot(Vec2 a, Vec2 b)
+{
+    return a.x * b.x + a.y * b.y;
+}
+
 } // namespace ttl

@@ -19,11 +19,6 @@ Vec2 Relative(const RelativeMotionState& y, const FrameMotion& frame, double t)
     return {y[0] - vf.x, y[1] - vf.y};
 }
 
-double Dot(Vec2 a, Vec2 b)
-{
-    return a.x * b.x + a.y * b.y;
-}
-
 RelativeMotionState Step(const RelativeMotionState& y, double t, double h, const FrameMotion& frame,
                          double mug)
 {

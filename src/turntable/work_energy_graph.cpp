@@ -74,7 +74,7 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
     }
     // Above the plot a band of three lines for the balances, never over the curves.
     const double pixels = s.PixelHeight() > 0 ? s.PixelHeight() : 400.0;
-    const double linePixels = s.FontSize() * 96.0 / 72.0 * 1.3;
+    const double linePixels = s.TextLinePixels();
     const double plotTop = 1.5 * yMax;
     const double perPixel =
         (plotTop - 1.5 * yMin) / std::max(pixels - 3.0 * linePixels, 0.5 * pixels);
