@@ -210,7 +210,7 @@ void FirstStepScreen::Option1_Click()
     m_timer->stop(); // its ticks would draw over the explanation
     ShowCurveControls(false);
     SetText(DrawFirstExplanation(m_eikona->surface()), true);
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 void FirstStepScreen::Option2_Click()
@@ -225,7 +225,7 @@ void FirstStepScreen::Option2_Click()
     ScaleCurveWindow(m_eikona->surface());
     m_eikona->surface().Cls();
     m_start->show();
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 void FirstStepScreen::SetUpFactors(bool clearFirst)
@@ -250,7 +250,7 @@ void FirstStepScreen::SetUpFactors(bool clearFirst)
     bool invalid = false;
     SetText(DrawAccelerationFactors(s, Inputs(), &invalid));
     Report(invalid);
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 void FirstStepScreen::campyles_Click()
@@ -277,7 +277,7 @@ void FirstStepScreen::DYNAMEISDIAFORES_Click()
     bool invalid = false;
     SetText(DrawCurvatureCircles(s, Inputs(), &invalid));
     Report(invalid);
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 void FirstStepScreen::GUESSFORCE_Click()
@@ -296,7 +296,7 @@ void FirstStepScreen::GUESSFORCE_Click()
             "ACCELARATION(centripetal & tangentIal). PRESS SHIFT and drag the mouse from a point "
             "on the curve to draw a FORCE THAT EXPLAINS the SHAPE AND THE TANGENTENTIAL "
             "ACCELERATION");
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 void FirstStepScreen::BarChanged(QLabel* label, const std::string& caption)
@@ -308,7 +308,7 @@ void FirstStepScreen::BarChanged(QLabel* label, const std::string& caption)
     bool invalid = false;
     SetText(DrawAccelerationFactors(s, Inputs(), &invalid));
     Report(invalid);
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 void FirstStepScreen::Command1_Click()
@@ -316,7 +316,7 @@ void FirstStepScreen::Command1_Click()
     m_run = TimedCurveRun{};
     StartTimedCurve(m_run, m_eikona->surface(), Inputs());
     m_timer->start();
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 void FirstStepScreen::Timer1_Timer()
@@ -326,7 +326,7 @@ void FirstStepScreen::Timer1_Timer()
         m_timer->stop();
     }
     Report(invalid);
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 void FirstStepScreen::XANAPISO_Click()
@@ -353,7 +353,7 @@ void FirstStepScreen::eikona_MouseDown(double x, double y, Qt::KeyboardModifiers
                                                 m_assumption, x, y, &invalid);
     Report(invalid);
     SetText(text);
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 void FirstStepScreen::eikona_MouseUp(double x, double y, Qt::KeyboardModifiers modifiers)
@@ -367,7 +367,7 @@ void FirstStepScreen::eikona_MouseUp(double x, double y, Qt::KeyboardModifiers m
         JudgeForce(m_eikona->surface(), Inputs(), m_assumption, x, y, &invalid);
     }
     Report(invalid);
-    m_eikona->update();
+    m_eikona->refresh();
 }
 
 } // namespace ttl

@@ -304,8 +304,8 @@ void ExplorerScreen::OneStep()
     if (outcome.beep) {
         m_beep();
     }
-    m_picture1->update();
-    m_picture2->update();
+    m_picture1->refresh();
+    m_picture2->refresh();
 }
 
 void ExplorerScreen::Redraw()
@@ -321,8 +321,8 @@ void ExplorerScreen::Redraw()
     } else {
         RedrawInertialView(m_picture1->surface(), m_state, controls);
     }
-    m_picture1->update();
-    m_picture2->update();
+    m_picture1->refresh();
+    m_picture2->refresh();
 }
 
 void ExplorerScreen::Reset()
@@ -483,7 +483,7 @@ void ExplorerScreen::DrawDerivation()
                               m_yscale->value()};
     DrawDerivationPage(m_picture1->surface(), m_state, view, rotating, m_derivationPage);
     UpdateGuidance();
-    m_picture1->update();
+    m_picture1->refresh();
 }
 
 void ExplorerScreen::Picture1_MouseUp(double, double, Qt::KeyboardModifiers modifiers)

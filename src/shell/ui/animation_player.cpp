@@ -43,7 +43,7 @@ void AnimationPlayer::Tick()
             m_finish();
         }
     }
-    m_view.update();
+    m_view.refresh();
 }
 
 } // namespace ttl

@@ -198,6 +198,14 @@ QFont ToQFont(const Font& font)
     return qfont;
 }
 
+QRectF TextBox(const Primitive& p, QPointF at, const QPaintDevice* device)
+{
+    const QFontMetricsF metrics = device != nullptr ? QFontMetricsF(ToQFont(p.font), device)
+                                                    : QFontMetricsF(ToQFont(p.font));
+    return {at, QSizeF(metrics.horizontalAdvance(QString::fromStdString(p.text)),
+                       metrics.height())};
+}
+
 void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map,
                const QRectF& visible)
 {
@@ -205,16 +213,43 @@ void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map,
     if (!IsFinite(at) || !WithinLimit(at)) {
         return;
     }
-    const QFont font = ToQFont(p.font);
-    const QFontMetricsF metrics(font, painter.device());
-    const QString text = QString::fromStdString(p.text);
-    const QRectF box(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
-    if (!box.intersects(Widened(visible, 2.0))) {
+    if (!TextBox(p, at, painter.device()).intersects(Widened(visible, 2.0))) {
         return;
     }
+    const QFont font = ToQFont(p.font);
     painter.setFont(font);
     painter.setPen(ToQColor(p.color));
-    painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+    painter.drawText(QPointF(at.x(), at.y() + QFontMetricsF(font, painter.device()).ascent()),
+                     QString::fromStdString(p.text));
+}
+
+// Where one primitive can leave paint, before clipping to the picture; empty for nothing.
+QRectF Reach(const Primitive& p, const WorldToPixels& map)
+{
+    const QPointF a = map.Map(p.x1, p.y1);
+    if (!IsFinite(a)) {
+        return {};
+    }
+    const double margin = StrokeMargin(p.width);
+    switch (p.kind) {
+    case PrimitiveKind::Line:
+    case PrimitiveKind::FilledBox: {
+        const QPointF b = map.Map(p.x2, p.y2);
+        return IsFinite(b) ? Widened(QRectF(a, b).normalized(), margin) : QRectF();
+    }
+    case PrimitiveKind::Circle: {
+        const double radius = map.HorizontalLength(p.radius);
+        return std::isfinite(radius) ? Widened(QRectF(a.x() - radius, a.y() - radius,
+                                                      2.0 * radius, 2.0 * radius),
+                                               margin)
+                                     : QRectF();
+    }
+    case PrimitiveKind::Point:
+        return Widened(QRectF(a, a), margin);
+    case PrimitiveKind::Text:
+        return Widened(TextBox(p, a, nullptr), 2.0);
+    }
+    return {};
 }
 
 } // namespace
@@ -306,6 +341,22 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
         }
     }
     painter.restore();
+}
+
+QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, QSizeF size,
+                        std::size_t last)
+{
+    last = std::min(last, list.size());
+    const QRectF visible(QPointF(0, 0), size);
+    QRectF bounds;
+    for (std::size_t i = first; i < last; ++i) {
+        if (list[i].window.IsDrawable()) {
+            // Painting is shifted by half a pixel so that world points land on pixel centres.
+            bounds |= Reach(list[i], WorldToPixels(list[i].window, size)).translated(0.5, 0.5) &
+                      visible;
+        }
+    }
+    return bounds;
 }
 
 void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size)

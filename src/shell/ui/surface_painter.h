@@ -38,6 +38,12 @@ bool CircleMayShow(QPointF centre, double radius, bool filled, const QRectF& rec
 void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std::size_t first,
                      QSizeF size, std::size_t last = static_cast<std::size_t>(-1));
 
+// The pixels that primitives first..last (exclusive) can touch on a device of `size` logical
+// pixels, generously: strokes, caps and antialiasing included, arcs as whole circles. Empty when
+// none of them shows.
+QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, QSizeF size,
+                        std::size_t last = static_cast<std::size_t>(-1));
+
 // An image of `size` logical pixels filled with the surface's background colour.
 QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio);
 

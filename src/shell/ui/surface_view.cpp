@@ -48,6 +48,39 @@ void SurfaceView::redraw()
     update();
 }
 
+bool SurfaceView::SnapshotFits() const
+{
+    const qreal dpr = devicePixelRatioF();
+    return m_snapshot.size() == (QSizeF(size()) * dpr).toSize() &&
+           m_snapshot.devicePixelRatio() == dpr && m_snapshotBackColor == m_surface.BackColor();
+}
+
+void SurfaceView::refresh()
+{
+    m_lastRefreshRegion = {};
+    if (!SnapshotFits()) {
+        update();
+        return;
+    }
+    const auto& list = m_surface.Primitives();
+    std::size_t stable = m_painted.size();
+    if (m_paintedClearCount != m_surface.ClearCount() || m_painted.size() > list.size()) {
+        stable = static_cast<std::size_t>(
+            std::mismatch(m_painted.begin(), m_painted.end(), list.begin(), list.end()).first -
+            m_painted.begin());
+    }
+    const QSizeF area(size());
+    // A rectangle for each kind of change: new marks and an arrow far apart stay two small ones.
+    for (const QRectF& changed :
+         {PrimitivesBounds(list, stable, area), PrimitivesBounds(m_painted, stable, area),
+          m_paintedTransientBounds, PrimitivesBounds(m_surface.TransientPrimitives(), 0, area)}) {
+        m_lastRefreshRegion += changed.toAlignedRect() & rect();
+    }
+    if (!m_lastRefreshRegion.isEmpty()) {
+        update(m_lastRefreshRegion);
+    }
+}
+
 QImage SurfaceView::renderImage() const
 {
     return RenderSurface(m_surface, size(), devicePixelRatioF());
@@ -71,10 +104,8 @@ QSize SurfaceView::sizeHint() const
 void SurfaceView::paintEvent(QPaintEvent*)
 {
     const qreal dpr = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * dpr).toSize();
     const auto& list = m_surface.Primitives();
-    const bool resized = m_snapshot.size() != pixels || m_snapshot.devicePixelRatio() != dpr ||
-                         m_snapshotBackColor != m_surface.BackColor();
+    const bool resized = !SnapshotFits();
     const bool cleared =
         m_paintedClearCount != m_surface.ClearCount() || m_painted.size() > list.size();
     m_lastPaintWasFull = resized || cleared;
@@ -110,6 +141,7 @@ void SurfaceView::paintEvent(QPaintEvent*)
     painter.drawImage(QPointF(0, 0), m_snapshot);
     PaintRange(painter, m_snapshotCount, list.size());
     const auto& transient = m_surface.TransientPrimitives();
+    m_paintedTransientBounds = PrimitivesBounds(transient, 0, QSizeF(size()));
     if (!transient.empty()) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);

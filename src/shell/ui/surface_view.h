@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRegion>
 
 class QPainter;
 #include <QWidget>
@@ -36,6 +37,11 @@ public:
     // Draws the surface's content again (through the redraw function when there is one).
     void redraw();
 
+    // Schedules a paint of what changed on the surface since the last paint: the marks added or
+    // removed and the transient layer, old and new. The rest of the window is not painted again,
+    // so a continuous run costs what its newest marks and arrows cost.
+    void refresh();
+
     [[nodiscard]] QImage renderImage() const;
     bool savePicture(const QString& path) const;
     void copyPicture() const;
@@ -44,6 +50,9 @@ public:
 
     // A point of the widget in the world coordinates of the surface's current window.
     [[nodiscard]] QPointF ToWorld(QPointF pixel) const;
+
+    // The region the last refresh() asked to paint; empty when it asked for the whole window.
+    [[nodiscard]] const QRegion& lastRefreshRegion() const { return m_lastRefreshRegion; }
 
     // Whether the last paint started from a blank picture rather than adding to the cached one.
     [[nodiscard]] bool lastPaintWasFull() const { return m_lastPaintWasFull; }
@@ -66,6 +75,8 @@ protected:
 
 private:
     void savePictureInteractively();
+    // Whether the snapshot can be kept as it is for a paint at the current size.
+    [[nodiscard]] bool SnapshotFits() const;
 
     Surface m_surface;
     std::function<void(Surface&)> m_redraw;
@@ -78,6 +89,8 @@ private:
     Color m_snapshotBackColor;
     std::vector<Primitive> m_painted; // the display list as last painted
     std::size_t m_paintedClearCount = 0;
+    QRectF m_paintedTransientBounds;
+    QRegion m_lastRefreshRegion;
     bool m_lastPaintWasFull = false;
     std::size_t m_lastPaintReused = 0;
 };

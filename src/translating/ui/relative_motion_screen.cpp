@@ -191,8 +191,8 @@ void RelativeMotionScreen::OneStep()
         BeginMovingView(m_eikona2->surface(), in);
     }
     DrawRelativeStep(m_eikona1->surface(), m_eikona2->surface(), m_run, in);
-    m_eikona1->update();
-    m_eikona2->update();
+    m_eikona1->refresh();
+    m_eikona2->refresh();
     UpdateStepButton();
 }
 
@@ -203,8 +203,8 @@ void RelativeMotionScreen::RedrawViews()
     BeginMovingView(m_eikona2->surface(), in);
     DrawTrails(m_eikona1->surface(), m_eikona2->surface(), m_run);
     DrawRelativeArrows(m_eikona1->surface(), m_eikona2->surface(), m_run, in);
-    m_eikona1->update();
-    m_eikona2->update();
+    m_eikona1->refresh();
+    m_eikona2->refresh();
 }
 
 void RelativeMotionScreen::UpdateStepButton()
@@ -237,8 +237,8 @@ void RelativeMotionScreen::Command3_Click()
     m_timer->stop();
     DrawRelativeReplay(m_eikona1->surface(), m_eikona2->surface(), m_run);
     RestartRelativeMotion(m_run);
-    m_eikona1->update();
-    m_eikona2->update();
+    m_eikona1->refresh();
+    m_eikona2->refresh();
     UpdateStepButton();
 }
 
@@ -248,8 +248,8 @@ void RelativeMotionScreen::Command4_Click()
     const RelativeMotionInputs in = Inputs();
     BeginLabView(m_eikona1->surface(), in);
     BeginMovingView(m_eikona2->surface(), in);
-    m_eikona1->update();
-    m_eikona2->update();
+    m_eikona1->refresh();
+    m_eikona2->refresh();
 }
 
 void RelativeMotionScreen::overallscale_Change()

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace ttl {
@@ -142,6 +143,67 @@ TEST_F(SurfaceViewTest, TheTransientLayerShowsOverThePictureUntilCleared)
     EXPECT_FALSE(HasColourNear(frame, {100, 20}, Qt::blue));
     EXPECT_TRUE(HasColourNear(frame, {30, 50}, Qt::red));
     EXPECT_FALSE(view.lastPaintWasFull()); // the picture underneath was kept
+}
+
+TEST_F(SurfaceViewTest, RefreshAsksToPaintEveryChangedPixelAndLittleElse)
+{
+    const auto path = [](Surface& s, int marks) {
+        s.Cls();
+        for (int k = 0; k < marks; ++k) {
+            s.Circle(1 + 0.15 * k, 3 + 0.05 * k, 0.2, colors::Blue);
+        }
+    };
+    struct Change {
+        const char* what;
+        std::function<void(Surface&)> apply;
+    };
+    const Change changes[] = {
+        {"a mark added", [&](Surface& s) { path(s, 101); }},
+        {"a mark taken away", [&](Surface& s) { path(s, 99); }},
+        {"a line added", [](Surface& s) { s.Line(15, 8, 18, 9, colors::Red); }},
+        {"a text added",
+         [](Surface& s) {
+             s.SetCurrentX(12);
+             s.SetCurrentY(9);
+             s.Print("v = 1.2");
+         }},
+        {"the arrow moved",
+         [](Surface& s) {
+             s.ClearTransient();
+             s.SetAutoRedraw(false);
+             s.Line(4, 8, 6, 9, colors::Green);
+             s.SetAutoRedraw(true);
+         }},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        Surface& s = view.surface();
+        path(s, 100);
+        s.SetAutoRedraw(false);
+        s.Line(2, 8, 3, 9, colors::Green); // the arrow of the last frame
+        s.SetAutoRedraw(true);
+        Grab(view);
+        const QImage before = RenderSurface(s, view.size(), 1.0);
+        change.apply(s);
+        view.refresh();
+        const QImage after = RenderSurface(s, view.size(), 1.0);
+        const QRegion region = view.lastRefreshRegion();
+        ASSERT_FALSE(region.isEmpty());
+        for (int y = 0; y < after.height(); ++y) {
+            for (int x = 0; x < after.width(); ++x) {
+                if (before.pixel(x, y) != after.pixel(x, y)) {
+                    ASSERT_TRUE(region.contains(QPoint(x, y))) << x << "," << y;
+                }
+            }
+        }
+        int area = 0;
+        for (const QRect& r : region) {
+            area += r.width() * r.height();
+        }
+        EXPECT_LT(area, view.width() * view.height() / 8);
+        // what the refreshed window shows is the picture painted whole
+        EXPECT_EQ(Grab(view), after.convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 TEST_F(SurfaceViewTest, ResizingCallsTheRedrawWithTheNewPixelSize)
