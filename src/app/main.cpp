@@ -23,6 +23,8 @@ int main(int argc, char* argv[])
 {
     const QStringList arguments = Arguments(argc, argv);
     const ttl::CommandLine line = ttl::ParseCommandLine(arguments);
+    // Where the settings are kept (~/.config/turntable-lab/), for pictures as for windows.
+    QCoreApplication::setOrganizationName(QStringLiteral("turntable-lab"));
     if (line.action == ttl::CommandLine::Action::Snapshot) {
         // Pictures without a display: the offscreen platform, unless one was asked for.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

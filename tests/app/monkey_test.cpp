@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "shell/palette.h"
 #include "shell/ui/surface_view.h"
 #include "turntable/ui/simulation_activity.h"
 
@@ -36,7 +37,8 @@ int FromEnvironment(const char* name, int fallback)
 }
 
 // Random actions on every visible, enabled control of every screen, from a fixed seed. After
-// each: no label or text says nan or inf, and no surface was offered a non-finite coordinate.
+// each: no label or text says nan or inf, no surface was offered a non-finite coordinate, and
+// every colour drawn has its colour-blind-safe colour in the palette table.
 class Monkey {
 public:
     explicit Monkey(unsigned seed) : m_random(seed), m_seed(seed) {}
@@ -155,6 +157,14 @@ private:
         return where + "nothing";
     }
 
+    // A colour the table lacks would be shown as the nearest one's, not as chosen.
+    static bool InPaletteTable(Color c)
+    {
+        const auto table = ColourBlindSafeTable();
+        return std::any_of(table.begin(), table.end(),
+                           [c](const PaletteEntry& e) { return e.original == c; });
+    }
+
     std::string Fault() const
     {
         static const QRegularExpression number(QStringLiteral("\\b(nan|-?inf)\\b"),
@@ -179,7 +189,17 @@ private:
                 if (view->surface().NonFiniteCalls() != 0) {
                     return "non-finite coordinates offered to " + view->objectName().toStdString();
                 }
+                if (!InPaletteTable(view->surface().BackColor())) {
+                    return "background of " + view->objectName().toStdString() +
+                           " is not in the palette table";
+                }
                 for (const Primitive& p : view->surface().Primitives()) {
+                    if (!InPaletteTable(p.color)) {
+                        return "colour " + std::to_string(p.color.red) + "," +
+                               std::to_string(p.color.green) + "," +
+                               std::to_string(p.color.blue) + " of " +
+                               view->objectName().toStdString() + " is not in the palette table";
+                    }
                     if (p.kind == PrimitiveKind::Text &&
                         number.match(QString::fromStdString(p.text)).hasMatch()) {
                         return "picture " + view->objectName().toStdString() + " prints " + p.text;

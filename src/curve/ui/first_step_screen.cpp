@@ -2,6 +2,7 @@
 
 #include "curve/curve_labels.h"
 #include "shell/ui/controls.h"
+#include "shell/ui/drawing_palette.h"
 #include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
 
@@ -54,6 +55,7 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
     AddMenuCommand(bar, "SXETIKH_KINHSH", QStringLiteral("RELATIVE MOTION"));
     AddMenuCommand(bar, "TERMATISMOS", QStringLiteral("END"));
     AddMenuCommand(bar, "PARAKATOEVENT", QStringLiteral("NEXT"));
+    AddViewMenu(bar);
 
     m_eikona = new SurfaceView;
     m_eikona->setObjectName(QStringLiteral("eikona"));

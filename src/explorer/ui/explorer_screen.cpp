@@ -7,6 +7,7 @@
 #include "explorer/explorer_views.h"
 #include "explorer/ui/choice_window.h"
 #include "shell/ui/controls.h"
+#include "shell/ui/drawing_palette.h"
 #include "shell/ui/screen_placement.h"
 #include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
@@ -77,6 +78,7 @@ void ExplorerScreen::BuildControls()
     m_foucaultV0 =
         AddMenuEntry(foucault, "FOUCAULTV0", QStringLiteral("FOUCAULT with initial speed"), true);
     m_derivation = AddMenuCommand(bar, "CORIOLISEXP", QStringLiteral("CORIOLIS & CENTRIFUGAL"));
+    AddViewMenu(bar);
 
     m_timer = MakeTimer(this, "Timer1", StepTickMs);
 

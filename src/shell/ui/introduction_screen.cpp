@@ -2,12 +2,14 @@
 
 #include "shell/introduction.h"
 #include "shell/ui/controls.h"
+#include "shell/ui/drawing_palette.h"
 #include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -71,7 +73,11 @@ IntroductionScreen::IntroductionScreen(QWidget* parent) : QWidget(parent)
     middle->addWidget(pictureFrame, 3);
     middle->addLayout(right, 2);
 
+    auto* bar = new QMenuBar(this);
+    AddViewMenu(bar);
+
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
     layout->addWidget(texts[0], 1);
     layout->addLayout(middle, 4);
     layout->addWidget(credit);

@@ -1,5 +1,7 @@
 #include "shell/ui/surface_painter.h"
 
+#include "shell/ui/drawing_palette.h"
+
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
@@ -18,9 +20,10 @@ namespace ttl {
 
 namespace {
 
+// In the program's palette, so that a saved picture looks like the window.
 QColor ToQColor(Color c)
 {
-    return QColor(c.red, c.green, c.blue);
+    return DrawingPalette::Instance().shown(c);
 }
 
 Qt::PenStyle ToPenStyle(DrawStyle style)

@@ -1,5 +1,6 @@
 #include "shell/ui/surface_view.h"
 
+#include "shell/ui/drawing_palette.h"
 #include "shell/ui/surface_painter.h"
 
 #include <QApplication>
@@ -24,6 +25,9 @@ SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent)
     connect(this, &QWidget::windowTitleChanged, this,
             [this](const QString& title) { setAccessibleName(title); });
     setAccessibleDescription(tr("A drawing of the program"));
+    // Another palette: everything is painted again in it.
+    connect(&DrawingPalette::Instance(), &DrawingPalette::changed, this,
+            qOverload<>(&QWidget::update));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(40, 40);
     m_surface.SetPixelSize(width(), height());
@@ -52,7 +56,8 @@ bool SurfaceView::SnapshotFits() const
 {
     const qreal dpr = devicePixelRatioF();
     return m_snapshot.size() == (QSizeF(size()) * dpr).toSize() &&
-           m_snapshot.devicePixelRatio() == dpr && m_snapshotBackColor == m_surface.BackColor();
+           m_snapshot.devicePixelRatio() == dpr && m_snapshotBackColor == m_surface.BackColor() &&
+           m_snapshotColourBlindSafe == DrawingPalette::Instance().colourBlindSafe();
 }
 
 void SurfaceView::refresh()
@@ -121,6 +126,7 @@ void SurfaceView::paintEvent(QPaintEvent*)
     if (resized || stable < m_snapshotCount) {
         m_snapshot = BlankImage(m_surface, size(), dpr);
         m_snapshotBackColor = m_surface.BackColor();
+        m_snapshotColourBlindSafe = DrawingPalette::Instance().colourBlindSafe();
         m_snapshotCount = 0;
     }
     m_lastPaintReused = m_snapshotCount;

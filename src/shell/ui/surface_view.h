@@ -87,6 +87,7 @@ private:
     QImage m_snapshot;
     std::size_t m_snapshotCount = 0;
     Color m_snapshotBackColor;
+    bool m_snapshotColourBlindSafe = false;
     std::vector<Primitive> m_painted; // the display list as last painted
     std::size_t m_paintedClearCount = 0;
     QRectF m_paintedTransientBounds;
