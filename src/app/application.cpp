@@ -12,6 +12,7 @@
 #include "turntable/ui/simulation_activity.h"
 #include "turntable/ui/work_energy_window.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -42,7 +43,7 @@ std::unique_ptr<SurfaceView> GraphWindow(const char* name, const char* caption)
 {
     auto window = std::make_unique<SurfaceView>();
     window->setObjectName(QString::fromLatin1(name));
-    window->setWindowTitle(QString::fromUtf8(caption));
+    window->setWindowTitle(QCoreApplication::translate("ttl::Application", caption));
     window->resize(640, 400);
     return window;
 }
@@ -168,32 +169,40 @@ RotatingScreen& Application::rotating()
 
 SurfaceView& Application::x_ygraph()
 {
-    return LazyGraph(m_x_ygraph, "x_ygraph", "Graphs of the orbits");
+    return LazyGraph(m_x_ygraph, "x_ygraph",
+                     QT_TRANSLATE_NOOP("ttl::Application", "Graphs of the orbits"));
 }
 
 SurfaceView& Application::goniaxronos()
 {
-    return LazyGraph(m_goniaxronos, "goniaxronos", "Angle of Base vs Time", &GraphPlacement);
+    return LazyGraph(m_goniaxronos, "goniaxronos",
+                     QT_TRANSLATE_NOOP("ttl::Application", "Angle of Base vs Time"),
+                     &GraphPlacement);
 }
 
 SurfaceView& Application::goniakigraph()
 {
-    return LazyGraph(m_goniakigraph, "goniakigraph", "Angular Velocity vs Time", &GraphPlacement);
+    return LazyGraph(m_goniakigraph, "goniakigraph",
+                     QT_TRANSLATE_NOOP("ttl::Application", "Angular Velocity vs Time"),
+                     &GraphPlacement);
 }
 
 SurfaceView& Application::velocitytimes()
 {
-    return LazyGraph(m_velocitytimes, "velocitytimes", "Velocities", &GraphPlacement);
+    return LazyGraph(m_velocitytimes, "velocitytimes",
+                     QT_TRANSLATE_NOOP("ttl::Application", "Velocities"), &GraphPlacement);
 }
 
 SurfaceView& Application::xronikh()
 {
-    return LazyGraph(m_xronikh, "xronikh", "Angle of Vectors");
+    return LazyGraph(m_xronikh, "xronikh",
+                     QT_TRANSLATE_NOOP("ttl::Application", "Angle of Vectors"));
 }
 
 SurfaceView& Application::xronoorbit()
 {
-    return LazyGraph(m_xronoorbit, "xronoorbit", "Time development of the orbit");
+    return LazyGraph(m_xronoorbit, "xronoorbit",
+                     QT_TRANSLATE_NOOP("ttl::Application", "Time development of the orbit"));
 }
 
 WorkEnergyWindow& Application::base_centrafugal()
@@ -208,7 +217,7 @@ QWidget& Application::energitiki()
 {
     return Lazy(m_energitiki, [](QWidget& s) {
         s.setObjectName(QStringLiteral("energitiki"));
-        s.setWindowTitle(QStringLiteral("ENERGY"));
+        s.setWindowTitle(QCoreApplication::translate("ttl::Application", "ENERGY"));
     });
 }
 

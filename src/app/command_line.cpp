@@ -1,9 +1,12 @@
 #include "app/command_line.h"
 
+#include "app/language.h"
 #include "turntable/run_csv.h"
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+#include <iterator>
 #include <tuple>
 
 namespace ttl {
@@ -120,6 +123,12 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
                                   QStringLiteral("derivation: the page, from 0."),
                                   QStringLiteral("N"));
     parser.addOptions({snapshot, size, steps, rotatingFrame, page});
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("The language of the windows: el (Greek) or en (English); by default the "
+                       "system's."),
+        QStringLiteral("LANGUAGE"));
+    parser.addOption(lang);
 
     if (!parser.parse(arguments)) {
         return Refused(parser.errorText());
@@ -144,6 +153,14 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     }
 
     CommandLine line;
+    if (parser.isSet(lang)) {
+        line.language = parser.value(lang);
+        if (std::find(std::begin(Languages), std::end(Languages), line.language) ==
+            std::end(Languages)) {
+            return Refused(
+                QStringLiteral("--lang must be el or en, not \"%1\".").arg(line.language));
+        }
+    }
     line.inputs.baseInfluenced = parser.isSet(influenced);
     line.simulationSettingsGiven = parser.isSet(influenced);
     for (const Setting& s : Settings) {

@@ -20,6 +20,7 @@ struct CommandLine {
     QString csvPath;                      // "-" is standard output
     QString text;                         // the help text, or why the line is refused
     SnapshotRequest snapshot;             // --snapshot SCREEN FILE [--size WxH] ...
+    QString language;                     // --lang: "el" or "en"; empty for the system's
 };
 
 CommandLine ParseCommandLine(const QStringList& arguments);

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/language.h"
 #include "app/snapshot.h"
 #include "shell/ui/program_icon.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
         }
         QApplication qapp(argc, argv);
         QApplication::setApplicationName(QStringLiteral("Turntable Lab"));
+        ttl::InstallLanguage(line.language);
         ttl::Application app;
         if (line.simulationSettingsGiven) {
             app.PresetSimulation(line.inputs);
@@ -48,6 +50,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Turntable Lab"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
     QApplication::setWindowIcon(ttl::ProgramIcon());
+    ttl::InstallLanguage(line.language);
 
     ttl::Application app;
     if (line.simulationSettingsGiven) {

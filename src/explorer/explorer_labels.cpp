@@ -1,25 +1,28 @@
 #include "explorer/explorer_labels.h"
 
 #include "shell/number_format.h"
+#include "shell/translation.h"
 
 namespace ttl {
 
 std::string ExplorerScaleLabel(int zoomValue, bool atLoad)
 {
     if (atLoad) {
-        return "Scale = 1.2*RADIUS";
+        return Tr("explorer", "Scale = 1.2*RADIUS");
     }
-    return "SCALE= " + FormatNumber(zoomValue / 100.0, "0.00") + "X Radius";
+    return Substitute(Tr("explorer", "SCALE= %1X Radius"),
+                      {FormatNumber(zoomValue / 100.0, "0.00")});
 }
 
 std::string ExplorerMassLabel(int massValue)
 {
-    return "Mass = " + FormatNumber(massValue / 2.0, "0.0");
+    return Substitute(Tr("explorer", "Mass = %1"), {FormatNumber(massValue / 2.0, "0.0")});
 }
 
 std::string ExplorerVelocityLabel(char component, int value)
 {
-    return std::string("V") + component + " =" + FormatNumber(value, "0") + "X \u03C9\u03A7R";
+    return Substitute(Tr("explorer", "V%1 =%2X ωΧR"),
+                      {std::string(1, component), FormatNumber(value, "0")});
 }
 
 } // namespace ttl

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/surface.h"
+#include "shell/translation.h"
 #include "turntable/simulation_run.h"
 
 #include <string>
@@ -20,7 +21,7 @@ struct WorkGraphView {
     bool halfMaximum = true; // true: full range shown, the button offers "HALF MAXIMUM"
     [[nodiscard]] std::string ButtonCaption() const
     {
-        return halfMaximum ? "HALF MAXIMUM" : " INITIAL  ";
+        return halfMaximum ? Tr("simulation", "HALF MAXIMUM") : Tr("simulation", " INITIAL  ");
     }
 };
 

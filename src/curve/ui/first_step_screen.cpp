@@ -38,23 +38,21 @@ QString Text(const std::string& text)
 
 FirstStepScreen::FirstStepScreen(QWidget* parent)
     : QWidget(parent), m_showInvalid([this] {
-          QMessageBox::warning(this, windowTitle(), QStringLiteral("invalid arguments in rf"));
+          QMessageBox::warning(this, windowTitle(), tr("invalid arguments in rf"));
       })
 {
     setObjectName(QStringLiteral("firststep"));
-    setWindowTitle(QStringLiteral("FIRST EXPLANATION"));
+    setWindowTitle(tr("FIRST EXPLANATION"));
 
     auto* bar = new QMenuBar(this);
-    QAction* back = AddMenuCommand(bar, "XANAPISO", QStringLiteral("BACK"));
-    QMenu* curve = AddMenu(bar, "CAMPYLONO", QStringLiteral("CURVE - ACCELARATION"));
-    m_radius = AddMenuEntry(curve, "DYNAMEISDIAFORES", QStringLiteral("RADIUS OF CURVATURE"), true);
-    QAction* factors =
-        AddMenuEntry(curve, "campyles", QStringLiteral("FACTORS THAT AFFECT ACCELERATION"));
-    m_guess =
-        AddMenuEntry(curve, "GUESSFORCE", QStringLiteral("MAKE AN ASSUMPTION FOR THE FORCE"), true);
-    AddMenuCommand(bar, "SXETIKH_KINHSH", QStringLiteral("RELATIVE MOTION"));
-    AddMenuCommand(bar, "TERMATISMOS", QStringLiteral("END"));
-    AddMenuCommand(bar, "PARAKATOEVENT", QStringLiteral("NEXT"));
+    QAction* back = AddMenuCommand(bar, "XANAPISO", tr("BACK"));
+    QMenu* curve = AddMenu(bar, "CAMPYLONO", tr("CURVE - ACCELARATION"));
+    m_radius = AddMenuEntry(curve, "DYNAMEISDIAFORES", tr("RADIUS OF CURVATURE"), true);
+    QAction* factors = AddMenuEntry(curve, "campyles", tr("FACTORS THAT AFFECT ACCELERATION"));
+    m_guess = AddMenuEntry(curve, "GUESSFORCE", tr("MAKE AN ASSUMPTION FOR THE FORCE"), true);
+    AddMenuCommand(bar, "SXETIKH_KINHSH", tr("RELATIVE MOTION"));
+    AddMenuCommand(bar, "TERMATISMOS", tr("END"));
+    AddMenuCommand(bar, "PARAKATOEVENT", tr("NEXT"));
     AddViewMenu(bar);
 
     m_eikona = new SurfaceView;
@@ -65,19 +63,17 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
 
     auto* options = new QGroupBox(tr("Show"), this);
     auto* optionLayout = new QVBoxLayout(options);
-    m_options[1] = MakeOption(options, "Option1", QStringLiteral("Explanation for friction"), true,
+    m_options[1] = MakeOption(options, "Option1", tr("Explanation for friction"), true,
                               tr("Why a body sliding on a disk falls behind it"));
-    m_options[2] = MakeOption(options, "Option2", QStringLiteral("Time"), false,
+    m_options[2] = MakeOption(options, "Option2", tr("Time"), false,
                               tr("The body moving along the curve in time"));
-    m_options[3] =
-        MakeOption(options, "Option3", QStringLiteral("Factors that affect acceleration"), false,
-                   tr("How speed, curvature and tangential acceleration decide the "
-                      "acceleration"));
+    m_options[3] = MakeOption(options, "Option3", tr("Factors that affect acceleration"), false,
+                              tr("How speed, curvature and tangential acceleration decide the "
+                                 "acceleration"));
     for (int i = 1; i <= 3; ++i) {
         optionLayout->addWidget(m_options[i]);
     }
-    m_start =
-        MakeButton(this, "Command1", QStringLiteral("START"), tr("Start the body along the curve"));
+    m_start = MakeButton(this, "Command1", tr("START"), tr("Start the body along the curve"));
 
     m_platosvalue = MakeScrollBar(this, "platosvalue", Qt::Vertical, {1, 35, 20},
                                   tr("Amplitude A of the curve: the value / 10"));

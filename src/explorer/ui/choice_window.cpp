@@ -10,12 +10,11 @@ namespace ttl {
 ChoiceWindow::ChoiceWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("DIALEGO"));
-    setWindowTitle(QStringLiteral("Form1"));
-    m_momentum =
-        MakeOption(this, "MHSTATHERIGON", QStringLiteral("CONSTANT ANGULAR MOMENTUM"), false,
-                   tr("The base turns freely: it slows down as the body "
-                      "moves outward"));
-    m_velocity = MakeOption(this, "STATHERIGON", QStringLiteral("CONSTANT ANGULAR VELOCITY"), true,
+    setWindowTitle(tr("Form1"));
+    m_momentum = MakeOption(this, "MHSTATHERIGON", tr("CONSTANT ANGULAR MOMENTUM"), false,
+                            tr("The base turns freely: it slows down as the body "
+                               "moves outward"));
+    m_velocity = MakeOption(this, "STATHERIGON", tr("CONSTANT ANGULAR VELOCITY"), true,
                             tr("A motor keeps the base turning at the same rate"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_momentum);

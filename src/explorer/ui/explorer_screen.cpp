@@ -44,7 +44,7 @@ ExplorerScreen::ExplorerScreen(ModelParameters& shared, std::function<ChoiceWind
       m_beep([] { QApplication::beep(); })
 {
     setObjectName(QStringLiteral("exigisi2"));
-    setWindowTitle(QStringLiteral("FOLLOW THE MOVEMENT STEP BY STEP"));
+    setWindowTitle(tr("FOLLOW THE MOVEMENT STEP BY STEP"));
     BuildControls();
     ConnectHandlers();
     AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
@@ -68,16 +68,14 @@ void ExplorerScreen::BuildControls()
 {
     namespace c = explorer_controls;
     auto* bar = new QMenuBar(this);
-    m_repeat = AddMenuCommand(bar, "EPANELAVE", QStringLiteral("REPEAT"));
-    m_back = AddMenuCommand(bar, "piso", QStringLiteral("BACK"));
-    AddMenuCommand(bar, "TELOS", QStringLiteral("END"));
-    m_continuous = AddMenuCommand(bar, "CHRONIKHMETAVOLH", QStringLiteral("CONTINUOUS CHANGE"));
-    QMenu* foucault = AddMenu(bar, "FOUCAULT", QStringLiteral("FOUCAULT PENDULUM"));
-    m_foucaultTextbook =
-        AddMenuEntry(foucault, "FOUCAULTTEXTBOOK", QStringLiteral("FOUCAULT TEXTBOOK"), true);
-    m_foucaultV0 =
-        AddMenuEntry(foucault, "FOUCAULTV0", QStringLiteral("FOUCAULT with initial speed"), true);
-    m_derivation = AddMenuCommand(bar, "CORIOLISEXP", QStringLiteral("CORIOLIS & CENTRIFUGAL"));
+    m_repeat = AddMenuCommand(bar, "EPANELAVE", tr("REPEAT"));
+    m_back = AddMenuCommand(bar, "piso", tr("BACK"));
+    AddMenuCommand(bar, "TELOS", tr("END"));
+    m_continuous = AddMenuCommand(bar, "CHRONIKHMETAVOLH", tr("CONTINUOUS CHANGE"));
+    QMenu* foucault = AddMenu(bar, "FOUCAULT", tr("FOUCAULT PENDULUM"));
+    m_foucaultTextbook = AddMenuEntry(foucault, "FOUCAULTTEXTBOOK", tr("FOUCAULT TEXTBOOK"), true);
+    m_foucaultV0 = AddMenuEntry(foucault, "FOUCAULTV0", tr("FOUCAULT with initial speed"), true);
+    m_derivation = AddMenuCommand(bar, "CORIOLISEXP", tr("CORIOLIS & CENTRIFUGAL"));
     AddViewMenu(bar);
 
     m_timer = MakeTimer(this, "Timer1", StepTickMs);
@@ -105,9 +103,9 @@ void ExplorerScreen::BuildControls()
 
     auto* frames = new QGroupBox(tr("Frame"), this);
     auto* frameLayout = new QVBoxLayout(frames);
-    m_option1 = MakeOption(frames, "Option1", QStringLiteral("ROTAGING FRAME"), false,
+    m_option1 = MakeOption(frames, "Option1", tr("ROTAGING FRAME"), false,
                            tr("Watch the motion as an observer turning with the base"));
-    m_option2 = MakeOption(frames, "Option2", QStringLiteral("INERTIAL FRAME"), true,
+    m_option2 = MakeOption(frames, "Option2", tr("INERTIAL FRAME"), true,
                            tr("Watch the motion as an observer at rest beside the base"));
     frameLayout->addWidget(m_option1);
     frameLayout->addWidget(m_option2);
@@ -117,21 +115,26 @@ void ExplorerScreen::BuildControls()
         const char* caption;
         const char* tip;
     } checks[] = {
-        {"Check1", "VELOCITY OF POINT OF BASE",
-         "The velocity of the point of the base under the body"},
-        {"Check2", "SHOW RELATIVE VELOCITY", "The velocity of the body relative to the base"},
-        {"Check3", "NON ZERO FRICTION", "Friction between the body and the base"},
-        {"Check4", "show CORIOLIS", "The Coriolis force of the rotating observer"},
-        {"Check5", "CENTRIFUGAL  FLORCE", "The centrifugal force of the rotating observer"},
-        {"Check6", "BASE ACC", "The force due to the angular acceleration of the base"},
-        {"Check7", "TOTAL Force", "The sum of the forces the rotating observer counts"},
+        {"Check1", QT_TR_NOOP("VELOCITY OF POINT OF BASE"),
+         QT_TR_NOOP("The velocity of the point of the base under the body")},
+        {"Check2", QT_TR_NOOP("SHOW RELATIVE VELOCITY"),
+         QT_TR_NOOP("The velocity of the body relative to the base")},
+        {"Check3", QT_TR_NOOP("NON ZERO FRICTION"),
+         QT_TR_NOOP("Friction between the body and the base")},
+        {"Check4", QT_TR_NOOP("show CORIOLIS"),
+         QT_TR_NOOP("The Coriolis force of the rotating observer")},
+        {"Check5", QT_TR_NOOP("CENTRIFUGAL  FLORCE"),
+         QT_TR_NOOP("The centrifugal force of the rotating observer")},
+        {"Check6", QT_TR_NOOP("BASE ACC"),
+         QT_TR_NOOP("The force due to the angular acceleration of the base")},
+        {"Check7", QT_TR_NOOP("TOTAL Force"),
+         QT_TR_NOOP("The sum of the forces the rotating observer counts")},
     };
     auto* shown = new QGroupBox(tr("Show"), this);
     auto* shownLayout = new QVBoxLayout(shown);
     for (int i = 1; i <= 7; ++i) {
         const auto& check = checks[i - 1];
-        m_checks[i] =
-            MakeCheckBox(shown, check.name, QString::fromLatin1(check.caption), tr(check.tip));
+        m_checks[i] = MakeCheckBox(shown, check.name, tr(check.caption), tr(check.tip));
         shownLayout->addWidget(m_checks[i]);
     }
 
@@ -164,7 +167,7 @@ void ExplorerScreen::BuildControls()
     m_protosimiox->hide();
     setupLayout->addWidget(m_protosimiox);
 
-    auto* step = MakeButton(this, "Command1", QStringLiteral("STEP"),
+    auto* step = MakeButton(this, "Command1", tr("STEP"),
                             tr("Advance the motion by one step (stops a continuous run)"));
     connect(step, &QPushButton::clicked, this, &ExplorerScreen::Command1_Click);
     m_text1 = MakeTextBox(this, "Text1");

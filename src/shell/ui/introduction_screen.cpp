@@ -33,7 +33,7 @@ QFont IntroductionFont(double points)
 IntroductionScreen::IntroductionScreen(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("EISAGOGIKI"));
-    setWindowTitle(QStringLiteral("INTRODUCTION"));
+    setWindowTitle(tr("INTRODUCTION"));
 
     QTextEdit* texts[3] = {};
     const char* names[3] = {"Text1_0", "Text1_1", "Text1_2"};
@@ -50,12 +50,11 @@ IntroductionScreen::IntroductionScreen(QWidget* parent) : QWidget(parent)
     auto* pictureFrame = new SquareFrame(m_picture, this);
     DrawIntroductionPicture(m_picture->surface());
 
-    auto* next =
-        MakeButton(this, "Command1", QStringLiteral("PRESS THE BUTTON TO SEE THE NEXT EXPLANATION"),
-                   tr("A first explanation: why a body sliding on a disk falls behind"));
-    auto* explorer = MakeButton(this, "Command3", QStringLiteral("ROTATING FRAME"),
+    auto* next = MakeButton(this, "Command1", tr("PRESS THE BUTTON TO SEE THE NEXT EXPLANATION"),
+                            tr("A first explanation: why a body sliding on a disk falls behind"));
+    auto* explorer = MakeButton(this, "Command3", tr("ROTATING FRAME"),
                                 tr("Follow the motion step by step in the rotating frame"));
-    auto* simulation = MakeButton(this, "Command2", QStringLiteral("SIMULATION"),
+    auto* simulation = MakeButton(this, "Command2", tr("SIMULATION"),
                                   tr("Simulate the body on the turntable in both frames"));
     auto* credit = MakeLabel(this, "Label1",
                              tr("Turntable Lab — free software under the GNU General Public "

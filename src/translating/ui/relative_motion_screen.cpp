@@ -1,5 +1,6 @@
 #include "translating/ui/relative_motion_screen.h"
 
+#include "shell/translation.h"
 #include "shell/ui/controls.h"
 #include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
@@ -46,7 +47,7 @@ QGroupBox* PannedView(QWidget* parent, SurfaceView* view, const QString& caption
 RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("exigisirelative"));
-    setWindowTitle(QStringLiteral("EXPLANATIONS FOR RELATIVE MOTION"));
+    setWindowTitle(tr("EXPLANATIONS FOR RELATIVE MOTION"));
     m_timer = MakeTimer(this, "Timer1", TickMs);
     connect(m_timer, &QTimer::timeout, this, &RelativeMotionScreen::Timer1_Timer);
 
@@ -56,7 +57,8 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
     for (const RelativeMotionControl& c : RelativeMotionControls()) {
         const bool pan = std::strlen(c.label) == 0;
         auto* bar = MakeScrollBar(pan ? static_cast<QWidget*>(this) : parameters, c.name,
-                                  c.vertical ? Qt::Vertical : Qt::Horizontal, c.range, tr(c.tip));
+                                  c.vertical ? Qt::Vertical : Qt::Horizontal, c.range,
+                                  ToQString(Tr("translating", c.tip)));
         m_bars[c.name] = bar;
         if (pan) {
             // A pan moves its own view over the picture; the motion stays where it is.
@@ -91,21 +93,24 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
         const char* tip;
         void (RelativeMotionScreen::*handler)();
     } buttons[] = {
-        {"Command4", "CLS", "Clear both views; the motion goes on from where it is",
+        {"Command4", QT_TR_NOOP("CLS"),
+         QT_TR_NOOP("Clear both views; the motion goes on from where it is"),
          &RelativeMotionScreen::Command4_Click},
-        {"Command1", "STEP", "Advance the motion by one step",
+        {"Command1", QT_TR_NOOP("STEP"), QT_TR_NOOP("Advance the motion by one step"),
          &RelativeMotionScreen::Command1_Click},
-        {"Command2", "TIME EVOLUTION", "Run the motion continuously",
+        {"Command2", QT_TR_NOOP("TIME EVOLUTION"), QT_TR_NOOP("Run the motion continuously"),
          &RelativeMotionScreen::Command2_Click},
-        {"Command3", "REPEAT", "Show the run again, then start afresh from the values set",
+        {"Command3", QT_TR_NOOP("REPEAT"),
+         QT_TR_NOOP("Show the run again, then start afresh from the values set"),
          &RelativeMotionScreen::Command3_Click},
-        {"TELOSPRO", "END", "End the program", nullptr},
-        {"Command5", "BACK", "Close this screen", nullptr},
-        {"Command6", "NEXT", "On to the rotating frame, step by step", nullptr},
+        {"TELOSPRO", QT_TR_NOOP("END"), QT_TR_NOOP("End the program"), nullptr},
+        {"Command5", QT_TR_NOOP("BACK"), QT_TR_NOOP("Close this screen"), nullptr},
+        {"Command6", QT_TR_NOOP("NEXT"), QT_TR_NOOP("On to the rotating frame, step by step"),
+         nullptr},
     };
     int index = 0;
     for (const auto& b : buttons) {
-        QPushButton* button = MakeButton(this, b.name, QString::fromLatin1(b.caption), tr(b.tip));
+        QPushButton* button = MakeButton(this, b.name, tr(b.caption), tr(b.tip));
         if (b.handler != nullptr) {
             connect(button, &QPushButton::clicked, this, b.handler);
         }
@@ -127,10 +132,10 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
     m_eikona2->setRedraw([this](Surface&) { RedrawViews(); });
 
     auto* views = new QHBoxLayout;
-    views->addWidget(PannedView(this, m_eikona1, QStringLiteral("LAB FRAME"),
-                                m_bars["xscaleeikona1"], m_bars["yscaleeikona1"]));
-    views->addWidget(PannedView(this, m_eikona2, QStringLiteral("MOVING FRAME"),
-                                m_bars["xscaleeikona2"], m_bars["yscaleeikona2"]));
+    views->addWidget(PannedView(this, m_eikona1, tr("LAB FRAME"), m_bars["xscaleeikona1"],
+                                m_bars["yscaleeikona1"]));
+    views->addWidget(PannedView(this, m_eikona2, tr("MOVING FRAME"), m_bars["xscaleeikona2"],
+                                m_bars["yscaleeikona2"]));
 
     auto* left = new QVBoxLayout;
     left->addLayout(views, 1);

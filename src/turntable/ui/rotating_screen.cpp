@@ -18,7 +18,7 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
 {
     namespace c = simulation_controls;
     setObjectName(QStringLiteral("rotating"));
-    setWindowTitle(QStringLiteral("Simulation of both frames - Variables"));
+    setWindowTitle(tr("Simulation of both frames - Variables"));
 
     m_massvalue = MakeScrollBar(this, "massvalue", Qt::Horizontal, c::Mass,
                                 tr("Mass of the body: the value / 2"));
@@ -37,11 +37,10 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
                              tr("Ticked: the base turns freely and the total angular momentum is "
                                 "conserved. Clear: the base turns at a constant rate."));
 
-    auto* repeat = MakeButton(this, "epanalipsi", QStringLiteral("REPEAT"),
+    auto* repeat = MakeButton(this, "epanalipsi", tr("REPEAT"),
                               tr("Run the simulation again with these values"));
-    auto* back =
-        MakeButton(this, "Command1", QStringLiteral("BACK"), tr("Back to the introduction"));
-    auto* end = MakeButton(this, "telos", QStringLiteral("END"), tr("End the program"));
+    auto* back = MakeButton(this, "Command1", tr("BACK"), tr("Back to the introduction"));
+    auto* end = MakeButton(this, "telos", tr("END"), tr("End the program"));
     auto* save = MakeButton(this, "saveCsv", tr("Save run as CSV…"),
                             tr("Write every series of the last run to a table file"));
 
@@ -72,37 +71,42 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
     };
     // Each graph button sits beside the explanation of what to look for in its graph.
     const GraphRow rows[] = {
-        {"xronotroxia", "Orbit vs time", "Label5",
-         "Observe the evolution  of the position of the body in ROTATING (blue)  andi in "
-         "INERTIAL (red) FRAMES"},
-        {"base_centrafugalwork", "Work and Energy vs Time", "Label6",
-         "Observe thw work in the ROTATING Frame. Then the work of FRICTION  plus the WORK of "
-         "CENTRIFUGAL force is not equal to the change of kinetic energhe in case of changing "
-         "angular velocity  (or Angular momentum is constant)"},
-        {"goniakiarxi", "Angular Velocity vs time", "Label7",
-         "If the base does not ROTATE with a constant rate (due to a stabilizing mechanism), "
-         "then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM remains constant"},
-        {"Grafikhvel", "Veocity vs Time", "Label8",
-         "The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same  "
-         "entities in the ROTATING frame."},
-        {"enarxixronou", "Vectors of Velocity and acceleration", "Label9",
-         "Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. "
-         "Observe  that this angle is     >90\u00B0 the movement is decellerating, when  "
-         "<90\u00B0 the speed increases"},
-        {"gonxro", "Angle of Base vs time", "Label10",
-         "Graphical representation of the angle of base vs time. Observe that for constant "
-         "angular momentum the graph is a line."},
+        {"xronotroxia", QT_TR_NOOP("Orbit vs time"), "Label5",
+         QT_TR_NOOP(
+             "Observe the evolution  of the position of the body in ROTATING (blue)  andi in "
+             "INERTIAL (red) FRAMES")},
+        {"base_centrafugalwork", QT_TR_NOOP("Work and Energy vs Time"), "Label6",
+         QT_TR_NOOP(
+             "Observe thw work in the ROTATING Frame. Then the work of FRICTION  plus the WORK of "
+             "CENTRIFUGAL force is not equal to the change of kinetic energhe in case of changing "
+             "angular velocity  (or Angular momentum is constant)")},
+        {"goniakiarxi", QT_TR_NOOP("Angular Velocity vs time"), "Label7",
+         QT_TR_NOOP(
+             "If the base does not ROTATE with a constant rate (due to a stabilizing mechanism), "
+             "then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM remains constant")},
+        {"Grafikhvel", QT_TR_NOOP("Veocity vs Time"), "Label8",
+         QT_TR_NOOP(
+             "The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same  "
+             "entities in the ROTATING frame.")},
+        {"enarxixronou", QT_TR_NOOP("Vectors of Velocity and acceleration"), "Label9",
+         QT_TR_NOOP(
+             "Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. "
+             "Observe  that this angle is     >90\u00B0 the movement is decellerating, when  "
+             "<90\u00B0 the speed increases")},
+        {"gonxro", QT_TR_NOOP("Angle of Base vs time"), "Label10",
+         QT_TR_NOOP(
+             "Graphical representation of the angle of base vs time. Observe that for constant "
+             "angular momentum the graph is a line.")},
     };
     auto* graphs = new QGroupBox(tr("Graphs of the last run"), this);
     auto* graphLayout = new QGridLayout(graphs);
     int row = 0;
     for (const GraphRow& r : rows) {
-        auto* button = MakeButton(graphs, r.button, QString::fromUtf8(r.caption),
-                                  tr("Open the graph of the last run"));
+        auto* button =
+            MakeButton(graphs, r.button, tr(r.caption), tr("Open the graph of the last run"));
         button->setMinimumWidth(260);
         graphLayout->addWidget(button, row, 0, Qt::AlignTop);
-        graphLayout->addWidget(MakeLabel(graphs, r.label, QString::fromUtf8(r.explanation)), row,
-                               1);
+        graphLayout->addWidget(MakeLabel(graphs, r.label, tr(r.explanation)), row, 1);
         ++row;
     }
     graphLayout->setColumnStretch(1, 1);

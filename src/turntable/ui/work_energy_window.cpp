@@ -9,8 +9,8 @@ namespace ttl {
 WorkEnergyWindow::WorkEnergyWindow(QWidget* parent) : SurfaceView(parent)
 {
     setObjectName(QStringLiteral("base_centrafugal"));
-    setWindowTitle(QStringLiteral("Work and Energy in rotating and inertial frames"));
-    m_command1 = MakeButton(this, "Command1", QStringLiteral("half MAXIMUM"),
+    setWindowTitle(tr("Work and Energy in rotating and inertial frames"));
+    m_command1 = MakeButton(this, "Command1", tr("half MAXIMUM"),
                             tr("Switch between the full range and half of the maximum"));
     m_command1->adjustSize();
 }

@@ -1,0 +1,43 @@
+#include "app/language.h"
+
+#include "shell/translation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace ttl {
+
+namespace {
+
+std::string TranslateWithQt(const char* context, const char* source)
+{
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+// Replaces the translator installed before, so that a second call changes the language.
+void Install(QTranslator& translator, const QLocale& locale, const QString& name,
+             const QString& folder)
+{
+    QCoreApplication::removeTranslator(&translator);
+    if (translator.load(locale, name, QStringLiteral("_"), folder)) {
+        QCoreApplication::installTranslator(&translator);
+    }
+}
+
+} // namespace
+
+QString InstallLanguage(const QString& language)
+{
+    static QTranslator program;
+    static QTranslator qt;
+    const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
+    Install(program, locale, QStringLiteral("turntable-lab"), QStringLiteral(":/i18n"));
+    Install(qt, locale, QStringLiteral("qtbase"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    SetTranslator(&TranslateWithQt);
+    return program.isEmpty() ? QStringLiteral("en") : program.language().left(2);
+}
+
+} // namespace ttl

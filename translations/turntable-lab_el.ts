@@ -1,0 +1,838 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el_GR">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Explanation</source>
+        <translation>Εξήγηση</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Προβολή</translation>
+    </message>
+    <message>
+        <source>Colour-blind-safe colours</source>
+        <translation>Χρώματα για αχρωματοψία</translation>
+    </message>
+    <message>
+        <source>Draw with colours that viewers who cannot tell red from green can tell apart</source>
+        <translation>Σχεδίαση με χρώματα που ξεχωρίζουν και όσοι δεν διακρίνουν το κόκκινο από το πράσινο</translation>
+    </message>
+    <message>
+        <source>Save run</source>
+        <translation>Αποθήκευση εκτέλεσης</translation>
+    </message>
+    <message>
+        <source>There is no run to save yet.</source>
+        <translation>Δεν υπάρχει ακόμη εκτέλεση για αποθήκευση.</translation>
+    </message>
+    <message>
+        <source>Save run as CSV</source>
+        <translation>Αποθήκευση εκτέλεσης ως CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Πίνακας CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The run could not be written to %1.</source>
+        <translation>Η εκτέλεση δεν ήταν δυνατό να γραφτεί στο %1.</translation>
+    </message>
+</context>
+<context>
+    <name>curve</name>
+    <message>
+        <source>AMPLITUDE =%1</source>
+        <translation>ΠΛΑΤΟΣ =%1</translation>
+    </message>
+    <message>
+        <source>AMPLITUDE=%1</source>
+        <translation>ΠΛΑΤΟΣ=%1</translation>
+    </message>
+    <message>
+        <source>Initial ταχύτητα= %1</source>
+        <translation>Αρχική ταχύτητα= %1</translation>
+    </message>
+    <message>
+        <source>Initial speed = %1</source>
+        <translation>Αρχική ταχύτητα = %1</translation>
+    </message>
+    <message>
+        <source>Επιτρόχιος επιτάχυνση = %1</source>
+        <translation>Επιτρόχιος επιτάχυνση = %1</translation>
+    </message>
+    <message>
+        <source>Tangential acceleration= %1</source>
+        <translation>Επιτρόχιος επιτάχυνση= %1</translation>
+    </message>
+    <message>
+        <source>Frequency β= %1° (%2 rad) per unit of x</source>
+        <translation>Συχνότητα β= %1° (%2 rad) ανά μονάδα του x</translation>
+    </message>
+</context>
+<context>
+    <name>explorer</name>
+    <message>
+        <source>Scale = 1.2*RADIUS</source>
+        <translation>Κλίμακα = 1.2*ΑΚΤΙΝΑ</translation>
+    </message>
+    <message>
+        <source>SCALE= %1X Radius</source>
+        <translation>ΚΛΙΜΑΚΑ= %1X Ακτίνα</translation>
+    </message>
+    <message>
+        <source>Mass = %1</source>
+        <translation>Μάζα = %1</translation>
+    </message>
+    <message>
+        <source>V%1 =%2X ωΧR</source>
+        <translation>V%1 =%2X ωΧR</translation>
+    </message>
+</context>
+<context>
+    <name>simulation</name>
+    <message>
+        <source>Mass=%1</source>
+        <translation>Μάζα=%1</translation>
+    </message>
+    <message>
+        <source>Friction coefficient μ= %1 (μg = %2)</source>
+        <translation>Συντελεστής τριβής μ= %1 (μg = %2)</translation>
+    </message>
+    <message>
+        <source>Interval dt = %1 (widened: at most 5000 steps)</source>
+        <translation>Βήμα dt = %1 (αυξημένο: το πολύ 5000 βήματα)</translation>
+    </message>
+    <message>
+        <source>Interval dt = %1</source>
+        <translation>Βήμα dt = %1</translation>
+    </message>
+    <message>
+        <source>Total time = %1 × initial period (%2 s)</source>
+        <translation>Συνολικός χρόνος = %1 × αρχική περίοδος (%2 s)</translation>
+    </message>
+    <message>
+        <source>The base is influenced</source>
+        <translation>Η βάση επηρεάζεται</translation>
+    </message>
+    <message>
+        <source>The base is not influenced</source>
+        <translation>Η βάση δεν επηρεάζεται</translation>
+    </message>
+    <message>
+        <source>HALF MAXIMUM</source>
+        <translation>ΜΙΣΟ ΜΕΓΙΣΤΟ</translation>
+    </message>
+    <message>
+        <source> INITIAL  </source>
+        <translation> ΑΡΧΙΚΟ  </translation>
+    </message>
+</context>
+<context>
+    <name>translating</name>
+    <message>
+        <source>Vx FRAME&apos;S=</source>
+        <translation>Vx ΣΥΣΤΗΜΑΤΟΣ=</translation>
+    </message>
+    <message>
+        <source>Vy FRAME&apos;S=</source>
+        <translation>Vy ΣΥΣΤΗΜΑΤΟΣ=</translation>
+    </message>
+    <message>
+        <source>Ax FRAME&apos;S=</source>
+        <translation>Ax ΣΥΣΤΗΜΑΤΟΣ=</translation>
+    </message>
+    <message>
+        <source>Ay FRAME&apos;S=</source>
+        <translation>Ay ΣΥΣΤΗΜΑΤΟΣ=</translation>
+    </message>
+    <message>
+        <source>Initial vx of body =</source>
+        <translation>Αρχική vx σώματος =</translation>
+    </message>
+    <message>
+        <source>Initial vy of body =</source>
+        <translation>Αρχική vy σώματος =</translation>
+    </message>
+    <message>
+        <source>Initial x of body =</source>
+        <translation>Αρχικό x σώματος =</translation>
+    </message>
+    <message>
+        <source>Initial ψ of body =</source>
+        <translation>Αρχικό ψ σώματος =</translation>
+    </message>
+    <message>
+        <source>friction coef. =</source>
+        <translation>συντ. τριβής =</translation>
+    </message>
+    <message>
+        <source>Mass of body =</source>
+        <translation>Μάζα σώματος =</translation>
+    </message>
+    <message>
+        <source>Scale = </source>
+        <translation>Κλίμακα = </translation>
+    </message>
+    <message>
+        <source>Vx FRAME=</source>
+        <translation>Vx ΣΥΣΤΗΜΑΤΟΣ=</translation>
+    </message>
+    <message>
+        <source>Initial velocity of the moving frame, x</source>
+        <translation>Αρχική ταχύτητα του κινούμενου συστήματος, x</translation>
+    </message>
+    <message>
+        <source>Initial velocity of the moving frame, y</source>
+        <translation>Αρχική ταχύτητα του κινούμενου συστήματος, y</translation>
+    </message>
+    <message>
+        <source>Acceleration of the moving frame, x</source>
+        <translation>Επιτάχυνση του κινούμενου συστήματος, x</translation>
+    </message>
+    <message>
+        <source>Acceleration of the moving frame, y</source>
+        <translation>Επιτάχυνση του κινούμενου συστήματος, y</translation>
+    </message>
+    <message>
+        <source>Initial velocity of the body, x</source>
+        <translation>Αρχική ταχύτητα του σώματος, x</translation>
+    </message>
+    <message>
+        <source>Initial velocity of the body, y</source>
+        <translation>Αρχική ταχύτητα του σώματος, y</translation>
+    </message>
+    <message>
+        <source>Initial x of the body</source>
+        <translation>Αρχικό x του σώματος</translation>
+    </message>
+    <message>
+        <source>Initial y of the body</source>
+        <translation>Αρχικό y του σώματος</translation>
+    </message>
+    <message>
+        <source>Common scale of both views</source>
+        <translation>Κοινή κλίμακα των δύο εικόνων</translation>
+    </message>
+    <message>
+        <source>Move the lab view sideways</source>
+        <translation>Μετακίνηση της εικόνας του εργαστηρίου πλάγια</translation>
+    </message>
+    <message>
+        <source>Move the lab view up or down</source>
+        <translation>Μετακίνηση της εικόνας του εργαστηρίου πάνω ή κάτω</translation>
+    </message>
+    <message>
+        <source>Move the moving-frame view sideways</source>
+        <translation>Μετακίνηση της εικόνας του κινούμενου συστήματος πλάγια</translation>
+    </message>
+    <message>
+        <source>Move the moving-frame view up or down</source>
+        <translation>Μετακίνηση της εικόνας του κινούμενου συστήματος πάνω ή κάτω</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::Application</name>
+    <message>
+        <source>Graphs of the orbits</source>
+        <translation>Γραφικές παραστάσεις των τροχιών</translation>
+    </message>
+    <message>
+        <source>Angle of Base vs Time</source>
+        <translation>Γωνία της βάσης - χρόνος</translation>
+    </message>
+    <message>
+        <source>Angular Velocity vs Time</source>
+        <translation>Γωνιακή ταχύτητα - χρόνος</translation>
+    </message>
+    <message>
+        <source>Velocities</source>
+        <translation>Ταχύτητες</translation>
+    </message>
+    <message>
+        <source>Angle of Vectors</source>
+        <translation>Γωνία των διανυσμάτων</translation>
+    </message>
+    <message>
+        <source>Time development of the orbit</source>
+        <translation>Εξέλιξη της τροχιάς στον χρόνο</translation>
+    </message>
+    <message>
+        <source>ENERGY</source>
+        <translation>ΕΝΕΡΓΕΙΑ</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::ChoiceWindow</name>
+    <message>
+        <source>The base turns freely: it slows down as the body moves outward</source>
+        <translation>Η βάση στρέφεται ελεύθερα: επιβραδύνεται καθώς το σώμα απομακρύνεται</translation>
+    </message>
+    <message>
+        <source>A motor keeps the base turning at the same rate</source>
+        <translation>Ένας κινητήρας κρατά σταθερό τον ρυθμό περιστροφής της βάσης</translation>
+    </message>
+    <message>
+        <source>Form1</source>
+        <translation>Επιλογή</translation>
+    </message>
+    <message>
+        <source>CONSTANT ANGULAR MOMENTUM</source>
+        <translation>ΣΤΑΘΕΡΗ ΣΤΡΟΦΟΡΜΗ</translation>
+    </message>
+    <message>
+        <source>CONSTANT ANGULAR VELOCITY</source>
+        <translation>ΣΤΑΘΕΡΗ ΓΩΝΙΑΚΗ ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::ExplorerScreen</name>
+    <message>
+        <source>The Coriolis, base-acceleration and total forces drawn again from a common origin, so that they can be compared</source>
+        <translation>Οι δυνάμεις Coriolis, επιτάχυνσης της βάσης και η συνολική, σχεδιασμένες ξανά από κοινή αρχή, ώστε να συγκρίνονται</translation>
+    </message>
+    <message>
+        <source>Move the diagram sideways</source>
+        <translation>Μετακίνηση του σχήματος πλάγια</translation>
+    </message>
+    <message>
+        <source>Move the diagram up or down</source>
+        <translation>Μετακίνηση του σχήματος πάνω ή κάτω</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Σύστημα αναφοράς</translation>
+    </message>
+    <message>
+        <source>Watch the motion as an observer turning with the base</source>
+        <translation>Η κίνηση όπως τη βλέπει παρατηρητής που στρέφεται με τη βάση</translation>
+    </message>
+    <message>
+        <source>Watch the motion as an observer at rest beside the base</source>
+        <translation>Η κίνηση όπως τη βλέπει ακίνητος παρατηρητής δίπλα στη βάση</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Εμφάνιση</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Σώμα</translation>
+    </message>
+    <message>
+        <source>Initial vx of the body, in units of the base&apos;s speed under it</source>
+        <translation>Αρχική vx του σώματος, σε μονάδες της ταχύτητας της βάσης κάτω από αυτό</translation>
+    </message>
+    <message>
+        <source>Initial vy of the body, in units of the base&apos;s speed under it</source>
+        <translation>Αρχική vy του σώματος, σε μονάδες της ταχύτητας της βάσης κάτω από αυτό</translation>
+    </message>
+    <message>
+        <source>Mass of the body: the value / 2</source>
+        <translation>Μάζα του σώματος: η τιμή / 2</translation>
+    </message>
+    <message>
+        <source>Zoom of the diagram, in per cent of the base radius</source>
+        <translation>Μεγέθυνση του σχήματος, σε ποσοστό της ακτίνας της βάσης</translation>
+    </message>
+    <message>
+        <source>First point of the derivation</source>
+        <translation>Πρώτο σημείο της απόδειξης</translation>
+    </message>
+    <message>
+        <source>Advance the motion by one step (stops a continuous run)</source>
+        <translation>Η κίνηση προχωρά ένα βήμα (σταματά τη συνεχή εξέλιξη)</translation>
+    </message>
+    <message>
+        <source>FOLLOW THE MOVEMENT STEP BY STEP</source>
+        <translation>ΠΑΡΑΚΟΛΟΥΘΗΣΤΕ ΤΗΝ ΚΙΝΗΣΗ ΒΗΜΑ ΒΗΜΑ</translation>
+    </message>
+    <message>
+        <source>REPEAT</source>
+        <translation>ΕΠΑΝΑΛΗΨΗ</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ΠΙΣΩ</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>ΤΕΛΟΣ</translation>
+    </message>
+    <message>
+        <source>CONTINUOUS CHANGE</source>
+        <translation>ΣΥΝΕΧΗΣ ΜΕΤΑΒΟΛΗ</translation>
+    </message>
+    <message>
+        <source>FOUCAULT PENDULUM</source>
+        <translation>ΕΚΚΡΕΜΕΣ FOUCAULT</translation>
+    </message>
+    <message>
+        <source>FOUCAULT TEXTBOOK</source>
+        <translation>FOUCAULT ΣΧΟΛΙΚΟΥ ΒΙΒΛΙΟΥ</translation>
+    </message>
+    <message>
+        <source>FOUCAULT with initial speed</source>
+        <translation>FOUCAULT με αρχική ταχύτητα</translation>
+    </message>
+    <message>
+        <source>CORIOLIS &amp; CENTRIFUGAL</source>
+        <translation>CORIOLIS &amp; ΦΥΓΟΚΕΝΤΡΗ</translation>
+    </message>
+    <message>
+        <source>ROTAGING FRAME</source>
+        <translation>ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>INERTIAL FRAME</source>
+        <translation>ΑΔΡΑΝΕΙΑΚΟ ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>VELOCITY OF POINT OF BASE</source>
+        <translation>ΤΑΧΥΤΗΤΑ ΣΗΜΕΙΟΥ ΤΗΣ ΒΑΣΗΣ</translation>
+    </message>
+    <message>
+        <source>The velocity of the point of the base under the body</source>
+        <translation>Η ταχύτητα του σημείου της βάσης κάτω από το σώμα</translation>
+    </message>
+    <message>
+        <source>SHOW RELATIVE VELOCITY</source>
+        <translation>ΣΧΕΤΙΚΗ ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+    <message>
+        <source>The velocity of the body relative to the base</source>
+        <translation>Η ταχύτητα του σώματος ως προς τη βάση</translation>
+    </message>
+    <message>
+        <source>NON ZERO FRICTION</source>
+        <translation>ΤΡΙΒΗ ΟΧΙ ΜΗΔΕΝ</translation>
+    </message>
+    <message>
+        <source>Friction between the body and the base</source>
+        <translation>Τριβή ανάμεσα στο σώμα και στη βάση</translation>
+    </message>
+    <message>
+        <source>show CORIOLIS</source>
+        <translation>δύναμη CORIOLIS</translation>
+    </message>
+    <message>
+        <source>The Coriolis force of the rotating observer</source>
+        <translation>Η δύναμη Coriolis του περιστρεφόμενου παρατηρητή</translation>
+    </message>
+    <message>
+        <source>CENTRIFUGAL  FLORCE</source>
+        <translation>ΦΥΓΟΚΕΝΤΡΗ  ΔΥΝΑΜΗ</translation>
+    </message>
+    <message>
+        <source>The centrifugal force of the rotating observer</source>
+        <translation>Η φυγόκεντρη δύναμη του περιστρεφόμενου παρατηρητή</translation>
+    </message>
+    <message>
+        <source>BASE ACC</source>
+        <translation>ΕΠΙΤΑΧ. ΒΑΣΗΣ</translation>
+    </message>
+    <message>
+        <source>The force due to the angular acceleration of the base</source>
+        <translation>Η δύναμη που οφείλεται στη γωνιακή επιτάχυνση της βάσης</translation>
+    </message>
+    <message>
+        <source>TOTAL Force</source>
+        <translation>ΣΥΝΟΛΙΚΗ δύναμη</translation>
+    </message>
+    <message>
+        <source>The sum of the forces the rotating observer counts</source>
+        <translation>Το άθροισμα των δυνάμεων που λογαριάζει ο περιστρεφόμενος παρατηρητής</translation>
+    </message>
+    <message>
+        <source>STEP</source>
+        <translation>ΒΗΜΑ</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::FirstStepScreen</name>
+    <message>
+        <source>Click on the curve for its vectors; SHIFT-drag from the curve to draw a force to be judged</source>
+        <translation>Κλικ στην καμπύλη για τα διανύσματά της· SHIFT και σύρσιμο από την καμπύλη για να σχεδιάσετε μια δύναμη προς κρίση</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Εμφάνιση</translation>
+    </message>
+    <message>
+        <source>Why a body sliding on a disk falls behind it</source>
+        <translation>Γιατί ένα σώμα που γλιστρά σε δίσκο μένει πίσω</translation>
+    </message>
+    <message>
+        <source>The body moving along the curve in time</source>
+        <translation>Το σώμα κινείται στην καμπύλη με τον χρόνο</translation>
+    </message>
+    <message>
+        <source>How speed, curvature and tangential acceleration decide the acceleration</source>
+        <translation>Πώς η ταχύτητα, η καμπυλότητα και η επιτρόχιος επιτάχυνση καθορίζουν την επιτάχυνση</translation>
+    </message>
+    <message>
+        <source>Start the body along the curve</source>
+        <translation>Το σώμα ξεκινά πάνω στην καμπύλη</translation>
+    </message>
+    <message>
+        <source>Amplitude A of the curve: the value / 10</source>
+        <translation>Πλάτος A της καμπύλης: η τιμή / 10</translation>
+    </message>
+    <message>
+        <source>Initial speed v0 of the body: the value</source>
+        <translation>Αρχική ταχύτητα v0 του σώματος: η τιμή</translation>
+    </message>
+    <message>
+        <source>Frequency β of the curve: the value in degrees per unit of x</source>
+        <translation>Συχνότητα β της καμπύλης: η τιμή σε μοίρες ανά μονάδα του x</translation>
+    </message>
+    <message>
+        <source>Tangential acceleration of the body: the value / 10</source>
+        <translation>Επιτρόχιος επιτάχυνση του σώματος: η τιμή / 10</translation>
+    </message>
+    <message>
+        <source>Curve and motion</source>
+        <translation>Καμπύλη και κίνηση</translation>
+    </message>
+    <message>
+        <source>invalid arguments in rf</source>
+        <translation>μη έγκυρα ορίσματα στην rf</translation>
+    </message>
+    <message>
+        <source>FIRST EXPLANATION</source>
+        <translation>ΠΡΩΤΗ ΕΞΗΓΗΣΗ</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ΠΙΣΩ</translation>
+    </message>
+    <message>
+        <source>CURVE - ACCELARATION</source>
+        <translation>ΚΑΜΠΥΛΗ - ΕΠΙΤΑΧΥΝΣΗ</translation>
+    </message>
+    <message>
+        <source>RADIUS OF CURVATURE</source>
+        <translation>ΑΚΤΙΝΑ ΚΑΜΠΥΛΟΤΗΤΑΣ</translation>
+    </message>
+    <message>
+        <source>FACTORS THAT AFFECT ACCELERATION</source>
+        <translation>ΠΑΡΑΓΟΝΤΕΣ ΠΟΥ ΕΠΗΡΕΑΖΟΥΝ ΤΗΝ ΕΠΙΤΑΧΥΝΣΗ</translation>
+    </message>
+    <message>
+        <source>MAKE AN ASSUMPTION FOR THE FORCE</source>
+        <translation>ΚΑΝΤΕ ΜΙΑ ΥΠΟΘΕΣΗ ΓΙΑ ΤΗ ΔΥΝΑΜΗ</translation>
+    </message>
+    <message>
+        <source>RELATIVE MOTION</source>
+        <translation>ΣΧΕΤΙΚΗ ΚΙΝΗΣΗ</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>ΤΕΛΟΣ</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>ΕΠΟΜΕΝΟ</translation>
+    </message>
+    <message>
+        <source>Explanation for friction</source>
+        <translation>Εξήγηση για την τριβή</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Χρόνος</translation>
+    </message>
+    <message>
+        <source>Factors that affect acceleration</source>
+        <translation>Παράγοντες που επηρεάζουν την επιτάχυνση</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>ΕΝΑΡΞΗ</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::IntroductionScreen</name>
+    <message>
+        <source>Which force keeps the body on its circle?</source>
+        <translation>Ποια δύναμη κρατά το σώμα στον κύκλο του;</translation>
+    </message>
+    <message>
+        <source>A first explanation: why a body sliding on a disk falls behind</source>
+        <translation>Μια πρώτη εξήγηση: γιατί ένα σώμα που γλιστρά σε δίσκο μένει πίσω</translation>
+    </message>
+    <message>
+        <source>Follow the motion step by step in the rotating frame</source>
+        <translation>Παρακολουθήστε την κίνηση βήμα βήμα στο περιστρεφόμενο σύστημα</translation>
+    </message>
+    <message>
+        <source>Simulate the body on the turntable in both frames</source>
+        <translation>Προσομοίωση του σώματος στον περιστρεφόμενο δίσκο και στα δύο συστήματα</translation>
+    </message>
+    <message>
+        <source>Turntable Lab — free software under the GNU General Public Licence, version 3 or later</source>
+        <translation>Turntable Lab — ελεύθερο λογισμικό με την άδεια GNU General Public Licence, έκδοση 3 ή νεότερη</translation>
+    </message>
+    <message>
+        <source>INTRODUCTION</source>
+        <translation>ΕΙΣΑΓΩΓΗ</translation>
+    </message>
+    <message>
+        <source>PRESS THE BUTTON TO SEE THE NEXT EXPLANATION</source>
+        <translation>ΠΑΤΗΣΤΕ ΤΟ ΚΟΥΜΠΙ ΓΙΑ ΤΗΝ ΕΠΟΜΕΝΗ ΕΞΗΓΗΣΗ</translation>
+    </message>
+    <message>
+        <source>ROTATING FRAME</source>
+        <translation>ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>SIMULATION</source>
+        <translation>ΠΡΟΣΟΜΟΙΩΣΗ</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::RelativeMotionScreen</name>
+    <message>
+        <source>Frame and body</source>
+        <translation>Σύστημα και σώμα</translation>
+    </message>
+    <message>
+        <source>The body seen from the laboratory: its path and velocity</source>
+        <translation>Το σώμα όπως φαίνεται από το εργαστήριο: η τροχιά και η ταχύτητά του</translation>
+    </message>
+    <message>
+        <source>The body seen from the platform: its relative velocity, the fictitious force of the platform&apos;s acceleration and friction</source>
+        <translation>Το σώμα όπως φαίνεται από την πλατφόρμα: η σχετική ταχύτητα, η αδρανειακή δύναμη της επιτάχυνσης της πλατφόρμας και η τριβή</translation>
+    </message>
+    <message>
+        <source>EXPLANATIONS FOR RELATIVE MOTION</source>
+        <translation>ΕΞΗΓΗΣΕΙΣ ΓΙΑ ΤΗ ΣΧΕΤΙΚΗ ΚΙΝΗΣΗ</translation>
+    </message>
+    <message>
+        <source>CLS</source>
+        <translation>ΚΑΘΑΡΙΣΜΑ</translation>
+    </message>
+    <message>
+        <source>Clear both views; the motion goes on from where it is</source>
+        <translation>Καθαρισμός και των δύο εικόνων· η κίνηση συνεχίζει από εκεί που βρίσκεται</translation>
+    </message>
+    <message>
+        <source>STEP</source>
+        <translation>ΒΗΜΑ</translation>
+    </message>
+    <message>
+        <source>Advance the motion by one step</source>
+        <translation>Η κίνηση προχωρά ένα βήμα</translation>
+    </message>
+    <message>
+        <source>TIME EVOLUTION</source>
+        <translation>ΧΡΟΝΙΚΗ ΕΞΕΛΙΞΗ</translation>
+    </message>
+    <message>
+        <source>Run the motion continuously</source>
+        <translation>Συνεχής εξέλιξη της κίνησης</translation>
+    </message>
+    <message>
+        <source>REPEAT</source>
+        <translation>ΕΠΑΝΑΛΗΨΗ</translation>
+    </message>
+    <message>
+        <source>Show the run again, then start afresh from the values set</source>
+        <translation>Ξανά η ίδια κίνηση, μετά νέα αρχή με τις τιμές που ορίστηκαν</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>ΤΕΛΟΣ</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Τέλος του προγράμματος</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ΠΙΣΩ</translation>
+    </message>
+    <message>
+        <source>Close this screen</source>
+        <translation>Κλείσιμο αυτής της οθόνης</translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation>ΕΠΟΜΕΝΟ</translation>
+    </message>
+    <message>
+        <source>On to the rotating frame, step by step</source>
+        <translation>Στο περιστρεφόμενο σύστημα, βήμα βήμα</translation>
+    </message>
+    <message>
+        <source>LAB FRAME</source>
+        <translation>ΣΥΣΤΗΜΑ ΕΡΓΑΣΤΗΡΙΟΥ</translation>
+    </message>
+    <message>
+        <source>MOVING FRAME</source>
+        <translation>ΚΙΝΟΥΜΕΝΟ ΣΥΣΤΗΜΑ</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::RotatingScreen</name>
+    <message>
+        <source>Mass of the body: the value / 2</source>
+        <translation>Μάζα του σώματος: η τιμή / 2</translation>
+    </message>
+    <message>
+        <source>Friction coefficient times g: the value / 10</source>
+        <translation>Συντελεστής τριβής επί g: η τιμή / 10</translation>
+    </message>
+    <message>
+        <source>Time step dt of the integration: the value / 1250</source>
+        <translation>Βήμα χρόνου dt της ολοκλήρωσης: η τιμή / 1250</translation>
+    </message>
+    <message>
+        <source>Total time of the run: the value × π/4</source>
+        <translation>Συνολικός χρόνος της εκτέλεσης: η τιμή × π/4</translation>
+    </message>
+    <message>
+        <source>Ticked: the base turns freely and the total angular momentum is conserved. Clear: the base turns at a constant rate.</source>
+        <translation>Επιλεγμένο: η βάση στρέφεται ελεύθερα και η ολική στροφορμή διατηρείται. Όχι: η βάση στρέφεται με σταθερό ρυθμό.</translation>
+    </message>
+    <message>
+        <source>Run the simulation again with these values</source>
+        <translation>Νέα προσομοίωση με αυτές τις τιμές</translation>
+    </message>
+    <message>
+        <source>Back to the introduction</source>
+        <translation>Πίσω στην εισαγωγή</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Τέλος του προγράμματος</translation>
+    </message>
+    <message>
+        <source>Save run as CSV…</source>
+        <translation>Αποθήκευση εκτέλεσης ως CSV…</translation>
+    </message>
+    <message>
+        <source>Write every series of the last run to a table file</source>
+        <translation>Όλες οι σειρές της τελευταίας εκτέλεσης σε αρχείο πίνακα</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Παράμετροι</translation>
+    </message>
+    <message>
+        <source>Graphs of the last run</source>
+        <translation>Γραφικές παραστάσεις της τελευταίας εκτέλεσης</translation>
+    </message>
+    <message>
+        <source>Open the graph of the last run</source>
+        <translation>Η γραφική παράσταση της τελευταίας εκτέλεσης</translation>
+    </message>
+    <message>
+        <source>Simulation of both frames - Variables</source>
+        <translation>Προσομοίωση και στα δύο συστήματα - Μεταβλητές</translation>
+    </message>
+    <message>
+        <source>REPEAT</source>
+        <translation>ΕΠΑΝΑΛΗΨΗ</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ΠΙΣΩ</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>ΤΕΛΟΣ</translation>
+    </message>
+    <message>
+        <source>Orbit vs time</source>
+        <translation>Τροχιά - χρόνος</translation>
+    </message>
+    <message>
+        <source>Observe the evolution  of the position of the body in ROTATING (blue)  andi in INERTIAL (red) FRAMES</source>
+        <translation>Παρατηρήστε την εξέλιξη της θέσης του σώματος στο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ (μπλε) και στο ΑΔΡΑΝΕΙΑΚΟ (κόκκινο) ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>Work and Energy vs Time</source>
+        <translation>Έργο και ενέργεια - χρόνος</translation>
+    </message>
+    <message>
+        <source>Observe thw work in the ROTATING Frame. Then the work of FRICTION  plus the WORK of CENTRIFUGAL force is not equal to the change of kinetic energhe in case of changing angular velocity  (or Angular momentum is constant)</source>
+        <translation>Παρατηρήστε το έργο στο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ σύστημα. Το έργο της ΤΡΙΒΗΣ συν το ΕΡΓΟ της φυγόκεντρης δύναμης δεν ισούται με τη μεταβολή της κινητικής ενέργειας όταν η γωνιακή ταχύτητα μεταβάλλεται (ή η στροφορμή είναι σταθερή)</translation>
+    </message>
+    <message>
+        <source>Angular Velocity vs time</source>
+        <translation>Γωνιακή ταχύτητα - χρόνος</translation>
+    </message>
+    <message>
+        <source>If the base does not ROTATE with a constant rate (due to a stabilizing mechanism), then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM remains constant</source>
+        <translation>Αν η βάση δεν ΣΤΡΕΦΕΤΑΙ με σταθερό ρυθμό (λόγω μηχανισμού σταθεροποίησης), τότε η ΓΩΝΙΑΚΗ ΤΑΧΥΤΗΤΑ μεταβάλλεται αλλά η ΣΤΡΟΦΟΡΜΗ μένει σταθερή</translation>
+    </message>
+    <message>
+        <source>Veocity vs Time</source>
+        <translation>Ταχύτητα - χρόνος</translation>
+    </message>
+    <message>
+        <source>The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same  entities in the ROTATING frame.</source>
+        <translation>Η ταχύτητα στο ΑΔΡΑΝΕΙΑΚΟ σύστημα: απόλυτη και σχετική, και το μέτρο της. Τα ίδια μεγέθη στο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ σύστημα.</translation>
+    </message>
+    <message>
+        <source>Vectors of Velocity and acceleration</source>
+        <translation>Διανύσματα ταχύτητας και επιτάχυνσης</translation>
+    </message>
+    <message>
+        <source>Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. Observe  that this angle is     &gt;90° the movement is decellerating, when  &lt;90° the speed increases</source>
+        <translation>Παρατηρήστε τη μεταβολή της ΓΩΝΙΑΣ ανάμεσα στα διανύσματα ΤΑΧΥΤΗΤΑΣ και ΕΠΙΤΑΧΥΝΣΗΣ. Όταν η γωνία είναι &gt;90° η κίνηση επιβραδύνεται, όταν είναι &lt;90° η ταχύτητα αυξάνεται</translation>
+    </message>
+    <message>
+        <source>Angle of Base vs time</source>
+        <translation>Γωνία της βάσης - χρόνος</translation>
+    </message>
+    <message>
+        <source>Graphical representation of the angle of base vs time. Observe that for constant angular momentum the graph is a line.</source>
+        <translation>Γραφική παράσταση της γωνίας της βάσης με τον χρόνο. Παρατηρήστε ότι για σταθερή στροφορμή η γραφική παράσταση είναι ευθεία.</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::SurfaceView</name>
+    <message>
+        <source>A drawing of the program</source>
+        <translation>Ένα σχήμα του προγράμματος</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Αποθήκευση εικόνας…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Αντιγραφή εικόνας</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Αποθήκευση εικόνας</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg)</source>
+        <translation>Εικόνα PNG (*.png);;Σχέδιο SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>Η εικόνα δεν ήταν δυνατό να γραφτεί στο %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::WorkEnergyWindow</name>
+    <message>
+        <source>Switch between the full range and half of the maximum</source>
+        <translation>Εναλλαγή ανάμεσα σε όλη την κλίμακα και στο μισό του μεγίστου</translation>
+    </message>
+    <message>
+        <source>Work and Energy in rotating and inertial frames</source>
+        <translation>Έργο και ενέργεια στο περιστρεφόμενο και στο αδρανειακό σύστημα</translation>
+    </message>
+    <message>
+        <source>half MAXIMUM</source>
+        <translation>μισό ΜΕΓΙΣΤΟ</translation>
+    </message>
+</context>
+</TS>
