@@ -55,7 +55,11 @@ TEST(Accessibility, EveryControlAndDrawingHasAName)
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
 
+#include <QApplication>
+#include <QRadioButton>
 #include <QTest>
+
+#include <algorithm>
 
 namespace ttl {
 namespace {
@@ -93,6 +97,72 @@ TEST(Accessibility, ShortcutsDoWhatTheirButtonsDo)
     Activate(relative);
     QTest::keyClick(&relative, Qt::Key_S);
     EXPECT_EQ(relative.Run().n, 1);
+
+    // Alt opens the menu bar to the arrow keys: CORIOLIS & CENTRIFUGAL is the sixth entry.
+    app.OpenExplorer();
+    Activate(explorer);
+    QTest::keyClick(&explorer, Qt::Key_Alt);
+    for (int k = 0; k < 5; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(explorer.State().DerivationActive);
+}
+
+// Tab reaches every control that can act (a group of options at one of them), and a text
+// box passes Tab on instead of swallowing it.
+TEST(Accessibility, TabReachesEveryControlOfEveryScreen)
+{
+    Application app;
+    for (const char* name : {"EISAGOGIKI", "firststep", "exigisirelative", "exigisi2", "DIALEGO",
+                             "rotating", "base_centrafugal"}) {
+        SCOPED_TRACE(name);
+        QWidget& screen = testing_support::Screen(app, name);
+        Activate(screen);
+        std::vector<QWidget*> chain;
+        for (QWidget* w = screen.nextInFocusChain(); w != &screen; w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisible() && w->isEnabled()) {
+                chain.push_back(w);
+            }
+        }
+        const auto reached = [&](const QWidget* w) {
+            return std::find(chain.begin(), chain.end(), w) != chain.end();
+        };
+        std::vector<QWidget*> controls;
+        for (auto* b : screen.findChildren<QAbstractButton*>()) {
+            if (auto* option = qobject_cast<QRadioButton*>(b)) {
+                // Tab enters a group of options at one of them; the arrow keys choose.
+                const auto group = option->parentWidget()->findChildren<QRadioButton*>();
+                EXPECT_TRUE(std::any_of(group.begin(), group.end(), reached))
+                    << option->objectName().toStdString();
+                continue;
+            }
+            controls.push_back(b);
+        }
+        for (auto* bar : screen.findChildren<QScrollBar*>()) {
+            controls.push_back(bar);
+        }
+        for (QWidget* c : controls) {
+            if (c->isVisible() && c->isEnabled() && !c->objectName().isEmpty() &&
+                !c->objectName().startsWith(QStringLiteral("qt_"))) {
+                EXPECT_TRUE(reached(c)) << c->objectName().toStdString();
+            }
+        }
+        for (auto* text : screen.findChildren<QTextEdit*>()) {
+            if (text->isVisible()) {
+                text->setFocus();
+                QTest::keyClick(text, Qt::Key_Tab);
+                EXPECT_NE(QApplication::focusWidget(), text) << text->objectName().toStdString();
+            }
+        }
+        // Nothing takes a Tab stop without being something to act on or read.
+        for (QWidget* w : chain) {
+            EXPECT_TRUE(qobject_cast<QAbstractButton*>(w) || qobject_cast<QScrollBar*>(w) ||
+                        qobject_cast<QTextEdit*>(w))
+                << w->metaObject()->className();
+        }
+        screen.hide();
+    }
 }
 
 } // namespace

@@ -187,6 +187,7 @@ void ExplorerScreen::BuildControls()
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to its controls, and it follows them
     scroll->setMinimumWidth(panel->sizeHint().width() + 20);
     m_text1->setMinimumHeight(90);
     m_text1->setMaximumHeight(160);

@@ -115,6 +115,7 @@ QTextEdit* MakeTextBox(QWidget* parent, const char* name)
     box->setReadOnly(true);
     box->setAcceptRichText(false);
     box->setWordWrapMode(QTextOption::WordWrap);
+    box->setTabChangesFocus(true); // read with the arrow keys; Tab goes on to the next control
     return box;
 }
 

@@ -55,6 +55,9 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
         parameterLayout->addWidget(bar);
     }
     parameterLayout->addWidget(m_dialogi);
+    // Tab follows the panel down: the save button sits above the row of commands.
+    setTabOrder(m_dialogi, save);
+    setTabOrder(save, repeat);
     auto* commands = new QHBoxLayout;
     commands->addWidget(repeat);
     commands->addWidget(back);
