@@ -55,8 +55,10 @@ TEST(Accessibility, EveryControlAndDrawingHasAName)
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -163,6 +165,31 @@ TEST(Accessibility, TabReachesEveryControlOfEveryScreen)
         }
         screen.hide();
     }
+}
+
+// Every key a screen lists in its tooltips does something: its action fires. (END is left out:
+// it would end the test.)
+TEST(Accessibility, EveryShortcutTriggersItsAction)
+{
+    Application app;
+    app.Simulation().SetBeep([] {});
+    int tried = 0;
+    for (const char* name : {"EISAGOGIKI", "firststep", "exigisirelative", "exigisi2", "rotating"}) {
+        QWidget& screen = testing_support::Screen(app, name);
+        for (QAction* action : screen.findChildren<QAction*>()) {
+            const QKeySequence keys = action->shortcut();
+            if (keys.isEmpty() || keys == QKeySequence(Qt::CTRL | Qt::Key_Q)) {
+                continue;
+            }
+            Activate(screen); // BACK and NEXT leave the screen
+            QSignalSpy fired(action, &QAction::triggered);
+            QTest::keySequence(&screen, keys);
+            EXPECT_EQ(fired.count(), 1) << name << " " << keys.toString().toStdString();
+            ++tried;
+        }
+        screen.hide();
+    }
+    EXPECT_GE(tried, 20);
 }
 
 } // namespace

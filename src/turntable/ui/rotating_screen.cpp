@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -102,17 +103,26 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
              "angular momentum the graph is a line.")},
     };
     auto* graphs = new QGroupBox(tr("Graphs of the last run"), this);
-    auto* graphLayout = new QGridLayout(graphs);
+    // On a small screen, or in a wordier language, the explanations scroll rather than being cut.
+    auto* rowsPanel = new QWidget;
+    auto* graphLayout = new QGridLayout(rowsPanel);
     int row = 0;
     for (const GraphRow& r : rows) {
         auto* button =
             MakeButton(graphs, r.button, tr(r.caption), tr("Open the graph of the last run"));
         button->setMinimumWidth(260);
         graphLayout->addWidget(button, row, 0, Qt::AlignTop);
-        graphLayout->addWidget(MakeLabel(graphs, r.label, tr(r.explanation)), row, 1);
+        graphLayout->addWidget(MakeLabel(rowsPanel, r.label, tr(r.explanation)), row, 1);
         ++row;
     }
     graphLayout->setColumnStretch(1, 1);
+    auto* scroll = new QScrollArea(graphs);
+    scroll->setWidget(rowsPanel);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    (new QVBoxLayout(graphs))->addWidget(scroll);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(parameters, 1);
