@@ -112,7 +112,9 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
             MakeButton(graphs, r.button, tr(r.caption), tr("Open the graph of the last run"));
         button->setMinimumWidth(260);
         graphLayout->addWidget(button, row, 0, Qt::AlignTop);
-        graphLayout->addWidget(MakeLabel(rowsPanel, r.label, tr(r.explanation)), row, 1);
+        QLabel* explanation = MakeLabel(rowsPanel, r.label, tr(r.explanation));
+        explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop); // level with its button
+        graphLayout->addWidget(explanation, row, 1);
         ++row;
     }
     graphLayout->setColumnStretch(1, 1);
