@@ -182,12 +182,7 @@ void ExplorerScreen::BuildControls()
     controlsLayout->addWidget(shown);
     controlsLayout->addWidget(setup);
     controlsLayout->addStretch(1);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(panel);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to its controls, and it follows them
+    QScrollArea* scroll = MakeScrollPanel(this, panel);
     scroll->setMinimumWidth(panel->sizeHint().width() + 20);
     m_text1->setMinimumHeight(90);
     m_text1->setMaximumHeight(160);

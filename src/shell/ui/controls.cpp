@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QTimer>
@@ -107,6 +108,17 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& capti
     auto* option = Named(new QRadioButton(Literal(caption), parent), name, tip, caption);
     option->setChecked(selected);
     return option;
+}
+
+QScrollArea* MakeScrollPanel(QWidget* parent, QWidget* content)
+{
+    auto* scroll = new QScrollArea(parent);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    return scroll;
 }
 
 QTextEdit* MakeTextBox(QWidget* parent, const char* name)

@@ -118,13 +118,7 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
         ++row;
     }
     graphLayout->setColumnStretch(1, 1);
-    auto* scroll = new QScrollArea(graphs);
-    scroll->setWidget(rowsPanel);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    (new QVBoxLayout(graphs))->addWidget(scroll);
+    (new QVBoxLayout(graphs))->addWidget(MakeScrollPanel(graphs, rowsPanel));
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(parameters, 1);
