@@ -244,11 +244,7 @@ void FirstStepScreen::SetUpFactors(bool clearFirst)
     m_labels[4]->setText(Text(InitialSpeedLabel(m_arxikives->value(), false)));
     m_options[3]->setChecked(true);
     m_start->hide();
-    s.Cls();
-    bool invalid = false;
-    SetText(DrawAccelerationFactors(s, Inputs(), &invalid));
-    Report(invalid);
-    m_eikona->refresh();
+    SetText(DrawFresh(DrawAccelerationFactors));
 }
 
 void FirstStepScreen::campyles_Click()
@@ -269,13 +265,7 @@ void FirstStepScreen::DYNAMEISDIAFORES_Click()
     m_timer->stop();
     m_radius->setChecked(true);
     m_guess->setChecked(false);
-    Surface& s = m_eikona->surface();
-    s.Cls();
-    ScaleCurveWindow(s);
-    bool invalid = false;
-    SetText(DrawCurvatureCircles(s, Inputs(), &invalid));
-    Report(invalid);
-    m_eikona->refresh();
+    SetText(DrawFresh(DrawCurvatureCircles));
 }
 
 void FirstStepScreen::GUESSFORCE_Click()
@@ -283,30 +273,30 @@ void FirstStepScreen::GUESSFORCE_Click()
     m_timer->stop();
     m_radius->setChecked(false);
     m_guess->setChecked(true);
-    Surface& s = m_eikona->surface();
-    s.Cls();
-    ScaleCurveWindow(s);
-    bool invalid = false;
-    DrawAccelerationFactors(s, Inputs(), &invalid);
-    Report(invalid);
+    DrawFresh(DrawAccelerationFactors);
     // The instructions stay: they say what to do with the mouse.
     SetText("If you click on the diagramm the vectors of FRICTION, VELOCITY,& "
             "ACCELARATION(centripetal & tangentIal). PRESS SHIFT and drag the mouse from a point "
             "on the curve to draw a FORCE THAT EXPLAINS the SHAPE AND THE TANGENTENTIAL "
             "ACCELERATION");
-    m_eikona->refresh();
 }
 
 void FirstStepScreen::BarChanged(QLabel* label, const std::string& caption)
 {
     label->setText(Text(caption));
+    SetText(DrawFresh(DrawAccelerationFactors));
+}
+
+std::string FirstStepScreen::DrawFresh(CurveDrawing draw)
+{
     Surface& s = m_eikona->surface();
     s.Cls();
     ScaleCurveWindow(s);
     bool invalid = false;
-    SetText(DrawAccelerationFactors(s, Inputs(), &invalid));
+    std::string text = draw(s, Inputs(), &invalid);
     Report(invalid);
     m_eikona->refresh();
+    return text;
 }
 
 void FirstStepScreen::Command1_Click()

@@ -59,6 +59,9 @@ private:
     void ShowCurveControls(bool shown);
     void SetText(const std::string& text, bool explanationFont = false);
     CurveMouseMode MouseMode() const;
+    // Clears the picture and draws on the curve's window; returns the drawing's explanation.
+    using CurveDrawing = std::string (*)(Surface&, const CurveInputs&, bool* invalid);
+    std::string DrawFresh(CurveDrawing draw);
     // Shows "invalid arguments in rf" when the elliptic integrals reported it, once a session.
     void Report(bool invalid);
 
