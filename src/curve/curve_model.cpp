@@ -31,22 +31,20 @@ CurveParameters ParametersOf(const CurveInputs& inputs)
             static_cast<double>(inputs.speed), inputs.tangential / 10.0};
 }
 
-double ArcLength(const CurveParameters& p, double x, bool* invalid)
+double ArcLength(const CurveParameters& p, double x)
 {
     const ArcScale scale = ArcScaleOf(p);
-    return scale.factor * EllipticE(p.beta * x, scale.modulus, invalid);
+    return scale.factor * EllipticE(p.beta * x, scale.modulus);
 }
 
-double XAtArcLength(const CurveParameters& p, double s, bool* invalid)
+double XAtArcLength(const CurveParameters& p, double s)
 {
-    const double pi = 4.0 * std::atan(1.0);
     const ArcScale scale = ArcScaleOf(p);
-    const double quarter = EllipticE(pi / 2.0, scale.modulus, invalid);
-    const double phi = InverseEllipticE(s / scale.factor, scale.modulus, quarter, invalid);
+    const double phi = InverseEllipticE(s / scale.factor, scale.modulus);
     return std::max(0.0, phi / p.beta);
 }
 
-CurvePoint CurveAt(const CurveParameters& p, double x, bool* invalid)
+CurvePoint CurveAt(const CurveParameters& p, double x, bool* /*invalid*/)
 {
     CurvePoint c;
     c.x = x;
@@ -61,7 +59,7 @@ CurvePoint CurveAt(const CurveParameters& p, double x, bool* invalid)
     c.theta = std::atan(c.slope);
     c.cosTheta = 1.0 / std::sqrt(1.0 + c.slope * c.slope);
     c.sinTheta = c.slope * c.cosTheta;
-    c.arc = ArcLength(p, x, invalid);
+    c.arc = ArcLength(p, x);
     c.speed = std::sqrt(std::max(0.0, p.v0 * p.v0 + 2.0 * p.at * c.arc));
     c.normal = c.curvature * c.speed * c.speed;
     return c;

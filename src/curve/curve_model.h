@@ -39,7 +39,7 @@ struct CurvePoint {
 CurvePoint CurveAt(const CurveParameters& p, double x, bool* invalid = nullptr);
 
 // Arc length from x = 0, and the x at which the arc length from 0 is s.
-double ArcLength(const CurveParameters& p, double x, bool* invalid = nullptr);
-double XAtArcLength(const CurveParameters& p, double s, bool* invalid = nullptr);
+double ArcLength(const CurveParameters& p, double x);
+double XAtArcLength(const CurveParameters& p, double s);
 
 } // namespace ttl

@@ -56,7 +56,7 @@ bool TimedCurveStep(TimedCurveRun& run, Surface& eikona, const CurveInputs& inpu
     const double t = TimedCurveTick * n;
     const double v = p.v0 + p.at * t;
     const double s = p.v0 * t + 0.5 * p.at * t * t;
-    const double x = XAtArcLength(p, s, invalid);
+    const double x = XAtArcLength(p, s);
     const CurvePoint c = CurveAt(p, x, invalid);
     run.t[i] = t;
     run.s[i] = s;
