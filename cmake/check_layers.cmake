@@ -1,17 +1,37 @@
-# Fails when shell/, the lowest layer, includes a header of a subsystem above it, or when any
-# subsystem includes the application that composes them.
-file(GLOB_RECURSE sources "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+# Fails, naming each offending include, when an include points up or sideways:
+#   shell/  <-  mechanics/  <-  turntable/ curve/ translating/ explorer/ derivation/  <-  app/
+# A folder may include its own headers and those of any lower floor; subsystems never include
+# one another, and a core file never includes a ui/ header.
+set(floor_shell 0)
+set(floor_mechanics 1)
+foreach(subsystem turntable curve translating explorer derivation)
+    set(floor_${subsystem} 2)
+endforeach()
+set(floor_app 3)
+
+get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
 set(offenders "")
 foreach(source IN LISTS sources)
-    if(source MATCHES "/app/")
-        continue()
+    string(REGEX MATCH "^[a-z_]+" from "${source}")
+    if(NOT DEFINED floor_${from})
+        continue() # main.cpp and other top-level files belong to no floor
     endif()
-    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    file(STRINGS "${SOURCE_DIR}/${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(include IN LISTS includes)
-        if(include MATCHES "\"app/" OR
-           (source MATCHES "/shell/" AND
-            include MATCHES "\"(turntable|curve|translating|explorer|derivation)/"))
-            list(APPEND offenders "${source}: ${include}")
+        string(REGEX MATCH "\"([a-z_]+)/[^\"]*\"" quoted "${include}")
+        set(to "${CMAKE_MATCH_1}")
+        if(NOT DEFINED floor_${to})
+            continue()
+        endif()
+        set(why "")
+        if(NOT to STREQUAL from AND NOT floor_${to} LESS floor_${from})
+            set(why "points from ${from}/ to ${to}/")
+        elseif(NOT source MATCHES "/ui/" AND quoted MATCHES "/ui/" AND NOT from STREQUAL "app")
+            set(why "a core file includes a ui/ header")
+        endif()
+        if(why)
+            list(APPEND offenders "src/${source}: ${include} (${why})")
         endif()
     endforeach()
 endforeach()
