@@ -258,10 +258,6 @@
         <source>Time development of the orbit</source>
         <translation>Εξέλιξη της τροχιάς στον χρόνο</translation>
     </message>
-    <message>
-        <source>ENERGY</source>
-        <translation>ΕΝΕΡΓΕΙΑ</translation>
-    </message>
 </context>
 <context>
     <name>ttl::ChoiceWindow</name>

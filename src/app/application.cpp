@@ -213,14 +213,6 @@ WorkEnergyWindow& Application::base_centrafugal()
     });
 }
 
-QWidget& Application::energitiki()
-{
-    return Lazy(m_energitiki, [](QWidget& s) {
-        s.setObjectName(QStringLiteral("energitiki"));
-        s.setWindowTitle(QCoreApplication::translate("ttl::Application", "ENERGY"));
-    });
-}
-
 SimulationActivity& Application::Simulation()
 {
     if (!m_simulation) {

@@ -52,7 +52,6 @@ public:
     SurfaceView& xronikh();
     SurfaceView& xronoorbit();
     WorkEnergyWindow& base_centrafugal();
-    QWidget& energitiki();
 
     SimulationActivity& Simulation();
 
@@ -80,7 +79,6 @@ private:
     std::unique_ptr<SurfaceView> m_xronikh;
     std::unique_ptr<SurfaceView> m_xronoorbit;
     std::unique_ptr<WorkEnergyWindow> m_base_centrafugal;
-    std::unique_ptr<QWidget> m_energitiki;
     std::unique_ptr<SimulationActivity> m_simulation;
 };
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 
@@ -113,7 +114,7 @@ std::string DrawAccelerationFactors(Surface& s, const CurveInputs& inputs, bool*
 
 std::string DrawCurvatureCircles(Surface& s, const CurveInputs& inputs, bool* invalid)
 {
-    const double pi = 4.0 * std::atan(1.0);
+    constexpr double pi = std::numbers::pi;
     const CurveParameters p = ParametersOf(inputs);
     DrawCurve(s, p);
     for (const double phi : {pi / 2.0, 3.0 * pi / 2.0}) {
@@ -241,7 +242,7 @@ void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, d
 
 std::string DrawFirstExplanation(Surface& s)
 {
-    const double pi = 4.0 * std::atan(1.0);
+    constexpr double pi = std::numbers::pi;
     const double degree = pi / 180.0;
     s.Scale(-100, 100, 100, -100);
     s.Cls();

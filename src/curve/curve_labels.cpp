@@ -4,6 +4,7 @@
 #include "shell/translation.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 
@@ -30,7 +31,7 @@ std::string TangentialLabel(int value, bool afterChange)
 
 std::string FrequencyLabel(int value)
 {
-    const double pi = 4.0 * std::atan(1.0);
+    constexpr double pi = std::numbers::pi;
     return Substitute(Tr("curve", "Frequency β= %1° (%2 rad) per unit of x"),
                       {FormatNumber(value, "0"), FormatNumber(value * pi / 180.0, "0.000")});
 }

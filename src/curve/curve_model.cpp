@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 
@@ -26,7 +27,7 @@ ArcScale ArcScaleOf(const CurveParameters& p)
 
 CurveParameters ParametersOf(const CurveInputs& inputs)
 {
-    const double pi = 4.0 * std::atan(1.0);
+    constexpr double pi = std::numbers::pi;
     return {inputs.amplitude / 10.0, inputs.frequency * pi / 180.0,
             static_cast<double>(inputs.speed), inputs.tangential / 10.0};
 }

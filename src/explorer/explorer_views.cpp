@@ -5,13 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace ttl {
 
 namespace {
 
-const double Pi = 4.0 * std::atan(1.0);
+constexpr double Pi = std::numbers::pi;
 
 constexpr Color InertialVelocityColor{255, 0, 0};
 constexpr Color RotatingVelocityColor{0, 0, 255};

@@ -3,6 +3,7 @@
 #include "shell/vectors.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 
@@ -22,7 +23,7 @@ struct Point {
 };
 Point OnCircle(double cx, double cy, double radius, double degrees)
 {
-    const double rad = degrees * 4.0 * std::atan(1.0) / 180.0;
+    const double rad = degrees * std::numbers::pi / 180.0;
     return {cx + radius * std::cos(rad), cy + radius * std::sin(rad)};
 }
 
@@ -83,7 +84,7 @@ void DrawIntroductionPicture(Surface& s)
 
     // The base turns clockwise: an arc under the axis with an arrow at its left end pointing the
     // way a point of the base moves there, (sin a, -cos a) for clockwise rotation.
-    const double pi = 4.0 * std::atan(1.0);
+    constexpr double pi = std::numbers::pi;
     s.Arc(0, 0, 40, 245.0 * pi / 180.0, 295.0 * pi / 180.0);
     const double a = 245.0 * pi / 180.0;
     const Point tail = OnCircle(0, 0, 40, 245.0);

@@ -1,12 +1,13 @@
 #include "shell/vectors.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 
 namespace {
 
-const double Pi = 4.0 * std::atan(1.0);
+constexpr double Pi = std::numbers::pi;
 
 struct Point {
     double x;

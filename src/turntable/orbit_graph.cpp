@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 
@@ -89,7 +90,7 @@ void DrawOrbitGraph(Surface& surface, const SimulationResult& run)
                      s.PositionRotatingY[i + 1], colors::Blue);
     }
 
-    const double pi = 4.0 * std::atan(1.0);
+    constexpr double pi = std::numbers::pi;
     surface.SetDrawStyle(DrawStyle::Dot);
     for (int k = 1; k <= StartCircleSegments; ++k) {
         const double from = 2.0 * pi * k / StartCircleSegments;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 
@@ -77,7 +78,7 @@ double KineticEnergyRotating(const SimulationResult& run, std::size_t i)
 RunTiming TimingFor(int intervalValue, int periodCount)
 {
     namespace c = simulation_controls;
-    const double pi = 4.0 * std::atan(1.0);
+    constexpr double pi = std::numbers::pi;
     RunTiming timing;
     timing.totalTime = Clamp(periodCount, c::PeriodCount) * pi / 4.0;
     timing.timeStep = Clamp(intervalValue, c::Interval) / 1250.0;

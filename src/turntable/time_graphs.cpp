@@ -6,12 +6,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 
 namespace {
 
-const double Pi = 4.0 * std::atan(1.0);
+constexpr double Pi = std::numbers::pi;
 
 void PrintAt(Surface& s, double x, double y, const std::string& text)
 {

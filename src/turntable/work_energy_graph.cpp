@@ -5,12 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 
 namespace {
 
-const double Pi = 4.0 * std::atan(1.0);
+constexpr double Pi = std::numbers::pi;
 constexpr Color KineticInertialColor{0, 5, 5};
 constexpr int UnplottedTail = 10;
 

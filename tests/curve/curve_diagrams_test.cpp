@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 namespace {
@@ -87,7 +88,7 @@ TEST(CurvatureCircles, TwoDottedCirclesAtTheFirstCrestAndTrough)
             }
         }
         ASSERT_EQ(circles.size(), 2U);
-        const double pi = 4.0 * std::atan(1.0);
+        constexpr double pi = std::numbers::pi;
         for (int i = 0; i < 2; ++i) {
             const double x = (i == 0 ? pi / 2.0 : 3.0 * pi / 2.0) / p.beta;
             const Expected e = ExpectedAt(p, x);

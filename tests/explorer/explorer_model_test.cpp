@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace ttl {
 namespace {
 
-const double Pi = 4.0 * std::atan(1.0);
+constexpr double Pi = std::numbers::pi;
 
 struct Explorer {
     explicit Explorer(ExplorerControls c, int baseInfluenced = 0) : controls(c)

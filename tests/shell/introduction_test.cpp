@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 namespace {
@@ -77,7 +78,7 @@ TEST(IntroductionPicture, DrawsTheBaseTheAxisTheSenseOfRotationAndOmegaEndOn)
     EXPECT_DOUBLE_EQ(circles[1]->radius, 2.0); // the axis, a filled dot
     EXPECT_TRUE(circles[1]->filled);
     EXPECT_DOUBLE_EQ(circles[2]->radius, 40.0); // the arc below the axis
-    const double pi = 4.0 * std::atan(1.0);
+    constexpr double pi = std::numbers::pi;
     EXPECT_NEAR(*circles[2]->startAngle, 245.0 * pi / 180.0, 1e-12);
     EXPECT_NEAR(*circles[2]->endAngle, 295.0 * pi / 180.0, 1e-12);
     EXPECT_DOUBLE_EQ(circles[3]->y1, -25.0);

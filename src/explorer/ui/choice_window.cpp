@@ -23,13 +23,6 @@ ChoiceWindow::ChoiceWindow(QWidget* parent) : QWidget(parent)
     connect(m_velocity, &QRadioButton::clicked, this, [this] { emit baseChoiceMade(false); });
 }
 
-BaseChoice ChoiceWindow::Choice() const
-{
-    if (m_momentum->isChecked()) {
-        return BaseChoice::ConstantAngularMomentum;
-    }
-    return m_velocity->isChecked() ? BaseChoice::ConstantAngularVelocity : BaseChoice::None;
-}
 
 void ChoiceWindow::ShowChoice(bool baseFree)
 {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "explorer/explorer_state.h"
-
 #include <QWidget>
 
 class QRadioButton;
@@ -15,8 +13,6 @@ class ChoiceWindow : public QWidget {
 
 public:
     explicit ChoiceWindow(QWidget* parent = nullptr);
-
-    [[nodiscard]] BaseChoice Choice() const;
 
     // Shows the base's state as it is (set elsewhere, say by the simulation screen).
     void ShowChoice(bool baseFree);

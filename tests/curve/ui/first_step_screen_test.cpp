@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace ttl {
 namespace {
@@ -72,7 +73,7 @@ TEST_F(FirstStepScreenTest, ASHIFTDragFromTheCurveIsJudgedAndNoOtherIs)
     Trigger("GUESSFORCE");
     SurfaceView& view = screen().eikona();
     const double x = 6.0;
-    const double y = 2.0 * std::sin(x * 4.0 * std::atan(1.0) / 12.0);
+    const double y = 2.0 * std::sin(x * std::numbers::pi / 12.0);
 
     QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, Pixel(x, y + 3.0)); // off it
     QTest::mouseRelease(&view, Qt::LeftButton, Qt::ShiftModifier, Pixel(x, y + 5.0));

@@ -60,7 +60,6 @@ TEST_P(NavigationTest, ShowsAndHidesTheScreensOfTheTable)
     for (const char* name : row.hidden) {
         EXPECT_FALSE(Screen(app, name).isVisible()) << name << " should be hidden";
     }
-    EXPECT_FALSE(app.energitiki().isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(

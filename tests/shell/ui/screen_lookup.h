@@ -37,7 +37,6 @@ inline QWidget& Screen(Application& app, const std::string& name)
         {"xronikh", [&]() -> QWidget& { return app.xronikh(); }},
         {"xronoorbit", [&]() -> QWidget& { return app.xronoorbit(); }},
         {"base_centrafugal", [&]() -> QWidget& { return app.base_centrafugal(); }},
-        {"energitiki", [&]() -> QWidget& { return app.energitiki(); }},
     };
     const auto it = screens.find(name);
     if (it == screens.end()) {

@@ -339,8 +339,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScreenRow{"goniakigraph", "Angular Velocity vs Time"},
         ScreenRow{"velocitytimes", "Velocities"}, ScreenRow{"xronikh", "Angle of Vectors"},
         ScreenRow{"xronoorbit", "Time development of the orbit"},
-        ScreenRow{"base_centrafugal", "Work and Energy in rotating and inertial frames"},
-        ScreenRow{"energitiki", "ENERGY"}),
+        ScreenRow{"base_centrafugal", "Work and Energy in rotating and inertial frames"}),
     [](const testing::TestParamInfo<ScreenRow>& info) { return std::string(info.param.name); });
 
 TEST(ScrollBars, AVerticalBarWithItsMaximumAtTheTopMovesUpWithTheUpKey)
