@@ -2,7 +2,7 @@
 
 #include "turntable/simulation_run.h"
 
-#include "turntable/model_parameters.h"
+#include "mechanics/model_parameters.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "derivation/derivation_vectors.h"
 
-#include "turntable/turntable_model.h"
+#include "mechanics/turntable_model.h"
 
 #include <algorithm>
 #include <cmath>

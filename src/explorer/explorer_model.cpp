@@ -1,6 +1,6 @@
 #include "explorer/explorer_model.h"
 
-#include "turntable/base_contact.h"
+#include "mechanics/base_contact.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "explorer/explorer_state.h"
-#include "turntable/model_parameters.h"
+#include "mechanics/model_parameters.h"
 
 namespace ttl {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "turntable/turntable_model.h"
+#include "mechanics/turntable_model.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 
 #include "explorer/explorer_model.h"
 #include "shell/surface.h"
-#include "turntable/turntable_model.h"
+#include "mechanics/turntable_model.h"
 
 namespace ttl {
 

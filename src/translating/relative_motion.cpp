@@ -1,6 +1,6 @@
 #include "translating/relative_motion.h"
 
-#include "turntable/fehlberg_step.h"
+#include "mechanics/fehlberg_step.h"
 
 #include <algorithm>
 #include <cmath>

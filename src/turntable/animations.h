@@ -2,7 +2,7 @@
 
 #include "shell/surface.h"
 #include "turntable/simulation_run.h"
-#include "turntable/turntable_model.h"
+#include "mechanics/turntable_model.h"
 
 namespace ttl {
 

@@ -1,7 +1,7 @@
 #include "turntable/simulation_run.h"
 
-#include "turntable/base_contact.h"
-#include "turntable/turntable_model.h"
+#include "mechanics/base_contact.h"
+#include "mechanics/turntable_model.h"
 
 #include <algorithm>
 #include <cmath>

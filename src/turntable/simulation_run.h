@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/scroll_range.h"
-#include "turntable/model_parameters.h"
+#include "mechanics/model_parameters.h"
 
 #include <optional>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "shell/axis_ticks.h"
 #include "shell/number_format.h"
-#include "turntable/turntable_model.h"
+#include "mechanics/turntable_model.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "turntable/model_parameters.h"
+#include "mechanics/model_parameters.h"
 #include "turntable/simulation_run.h"
 #include "turntable/work_energy_graph.h"
 

@@ -1,4 +1,4 @@
-#include "turntable/fehlberg_step.h"
+#include "mechanics/fehlberg_step.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "turntable/base_contact.h"
+#include "mechanics/base_contact.h"
 #include "turntable/simulation_run.h"
 
 #include <gtest/gtest.h>

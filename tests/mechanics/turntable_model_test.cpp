@@ -1,4 +1,4 @@
-#include "turntable/turntable_model.h"
+#include "mechanics/turntable_model.h"
 
 #include <gtest/gtest.h>
 

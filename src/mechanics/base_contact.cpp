@@ -1,6 +1,6 @@
-#include "turntable/base_contact.h"
+#include "mechanics/base_contact.h"
 
-#include "turntable/fehlberg_step.h"
+#include "mechanics/fehlberg_step.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/vec2.h"
-#include "turntable/model_parameters.h"
+#include "mechanics/model_parameters.h"
 
 #include <array>
 

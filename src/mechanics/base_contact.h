@@ -1,7 +1,7 @@
 #pragma once
 
-#include "turntable/model_parameters.h"
-#include "turntable/turntable_model.h"
+#include "mechanics/model_parameters.h"
+#include "mechanics/turntable_model.h"
 
 namespace ttl {
 
