@@ -90,29 +90,14 @@ void DrawAngularVelocityGraph(Surface& s, const SimulationResult& run)
                 FormatNumber(series.BaseOmegaByMomentum[static_cast<std::size_t>(n - 15)], "0.00"));
 }
 
-void DrawVelocityGraph(Surface& s, const SimulationResult& run)
-{
-    s.Cls();
-    Reset(s);
-    const int n = run.StepCount;
-    if (n <= 5) {
-        return;
-    }
-    const SimulationSeries& series = run.series;
-    double vmax = 0.0;
-    for (int i = 1; i <= n; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        vmax = std::max(vmax, std::hypot(series.VelocityRotatingX[k], series.VelocityRotatingY[k]));
-    }
-    // Against time, like every other graph; the legend in a column to the right of the curves.
-    const double dt = run.TimeStep;
-    const double t = n * dt;
-    s.Scale(-t / 5.0, 1.3 * vmax, 2.0 * t, -1.2 * vmax);
-    AxisTicks(s, t, 0.0, vmax, -vmax);
-    AxisTitles(s, t, 0.0, vmax, 0.0, "t (s)", "v (m/s)");
-    s.Line(-t / 5.0, 0.0, t, 0.0);
-    s.Line(0.0, -vmax, 0.0, vmax);
+namespace {
 
+// Each frame's velocity components, with the relative velocity marked every 50 steps.
+void DrawVelocityCurves(Surface& s, const SimulationResult& run)
+{
+    const SimulationSeries& series = run.series;
+    const int n = run.StepCount;
+    const double dt = run.TimeStep;
     for (int i = 1; i <= n - 5; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const double x0 = i * dt;
@@ -141,7 +126,10 @@ void DrawVelocityGraph(Surface& s, const SimulationResult& run)
             s.SetDrawWidth(1);
         }
     }
+}
 
+void DrawVelocityLegend(Surface& s, double t)
+{
     struct Entry {
         const char* text;
         Color color;
@@ -172,6 +160,35 @@ void DrawVelocityGraph(Surface& s, const SimulationResult& run)
             PointRow(s, 1.1 * t, 1.4 * t, sampleY, e.width);
         }
     }
+}
+
+} // namespace
+
+void DrawVelocityGraph(Surface& s, const SimulationResult& run)
+{
+    s.Cls();
+    Reset(s);
+    const int n = run.StepCount;
+    if (n <= 5) {
+        return;
+    }
+    const SimulationSeries& series = run.series;
+    double vmax = 0.0;
+    for (int i = 1; i <= n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        vmax = std::max(vmax, std::hypot(series.VelocityRotatingX[k], series.VelocityRotatingY[k]));
+    }
+    // Against time, like every other graph; the legend in a column to the right of the curves.
+    const double dt = run.TimeStep;
+    const double t = n * dt;
+    s.Scale(-t / 5.0, 1.3 * vmax, 2.0 * t, -1.2 * vmax);
+    AxisTicks(s, t, 0.0, vmax, -vmax);
+    AxisTitles(s, t, 0.0, vmax, 0.0, "t (s)", "v (m/s)");
+    s.Line(-t / 5.0, 0.0, t, 0.0);
+    s.Line(0.0, -vmax, 0.0, vmax);
+
+    DrawVelocityCurves(s, run);
+    DrawVelocityLegend(s, t);
     Reset(s);
 }
 

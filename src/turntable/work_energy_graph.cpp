@@ -60,32 +60,14 @@ WorkRange ComputeWorkRange(const SimulationResult& run)
     return range;
 }
 
-void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, double yMin,
-                         bool fromWindowButton)
+namespace {
+
+// The curves, one step at a time, and the axes through the origin.
+void DrawWorkCurves(Surface& s, const SimulationResult& run, const Marks& marks, double t,
+                    double yMax, double yMin)
 {
-    s.Cls();
-    s.SetDrawWidth(1);
-    s.SetDrawStyle(DrawStyle::Solid);
-    s.SetForeColor(colors::Black);
     const int n = run.StepCount;
     const double dt = run.TimeStep;
-    const double t = run.PeriodCount * Pi / 4.0;
-    if (n <= UnplottedTail || !(yMax > yMin)) {
-        return; // no run, or no work at all: nothing to plot
-    }
-    // Above the plot a band of three lines for the balances, never over the curves.
-    const double pixels = s.PixelHeight() > 0 ? s.PixelHeight() : 400.0;
-    const double linePixels = s.TextLinePixels();
-    const double plotTop = 1.5 * yMax;
-    const double perPixel =
-        (plotTop - 1.5 * yMin) / std::max(pixels - 3.0 * linePixels, 0.5 * pixels);
-    s.Scale(-t / 4.5, plotTop + 3.0 * linePixels * perPixel, 2.3 * t, 1.5 * yMin);
-    const Marks marks{s.ScaleWidth(), -s.ScaleHeight()};
-    const double height = -s.ScaleHeight();
-    const double bottom = s.ScaleTop() + s.ScaleHeight();
-    AxisTicks(s, t, 0.0, 1.3 * yMax, 1.3 * yMin);
-    AxisTitles(s, t, 0.0, 1.3 * yMax, 0.0, "t (s)", "W, KE (J)");
-
     const int s1 = std::max(1, static_cast<int>(std::lround(n / 18.0)));
     const int s2 = std::max(1, static_cast<int>(std::lround(n / 14.0)));
     const SimulationSeries& w = run.series;
@@ -115,19 +97,49 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
     }
     s.Line(0.0, 1.3 * yMin, 0.0, 1.3 * yMax);
     s.Line(0.0, 0.0, t, 0.0);
+}
 
-    enum class Sample { Line, Points, Circles, Triangles };
-    struct Entry {
-        int row;
-        const char* mainText;
-        const char* windowText;
-        Color color;
-        Color sampleColor;
-        Sample sample;
-        int width;
-    };
+enum class Sample { Line, Points, Circles, Triangles };
+
+struct LegendEntry {
+    int row;
+    const char* mainText;
+    const char* windowText;
+    Color color;
+    Color sampleColor;
+    Sample sample;
+    int width;
+};
+
+// A short run of the curve's own marks before each entry's text.
+void DrawLegendSample(Surface& s, const LegendEntry& e, const Marks& marks, double x0, double x1,
+                      double y)
+{
+    s.SetForeColor(e.sampleColor);
+    s.SetDrawWidth(e.width);
+    for (int k = 0; k < 8 && e.sample != Sample::Line; ++k) {
+        const double x = x0 + k * (x1 - x0) / 8.0;
+        if (e.sample == Sample::Points) {
+            s.PSet(x, y);
+        } else if (e.sample == Sample::Circles) {
+            SmallCircle(s, x, y, marks);
+        } else {
+            Triangle(s, x, y, marks);
+        }
+    }
+    if (e.sample == Sample::Line) {
+        s.Line(x0, y, x1, y);
+    }
+    s.SetDrawWidth(1);
+}
+
+void DrawWorkLegend(Surface& s, const SimulationResult& run, const Marks& marks, double t,
+                    bool fromWindowButton)
+{
+    const double height = -s.ScaleHeight();
+    const double bottom = s.ScaleTop() + s.ScaleHeight();
     const Color centrifugal = fromWindowButton ? colors::Green : Color{0, 155, 0};
-    const Entry entries[] = {
+    const LegendEntry entries[] = {
         {1, "WORK OF FORCE DUE TO ACCELERATION OF BASE", "WORK DUE TO DECELERATION OF BASE",
          colors::Red, colors::Red, Sample::Line, 2},
         {9, "WORK OF CENTRIFUGAL", "WORK OF CENTRIFUGAL", centrifugal, colors::Green, Sample::Line,
@@ -143,48 +155,62 @@ void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, d
         {2, "WORK OF FRICTION IN ROTATING", "WORK OF FRICTION IN ROTATING", colors::Black,
          colors::Black, Sample::Line, 1},
     };
-    for (const Entry& e : entries) {
+    for (const LegendEntry& e : entries) {
         if (e.row == 1 && !run.BaseInfluenced) {
             continue;
         }
         s.SetForeColor(e.color);
         PrintAt(s, 1.2 * t, bottom + e.row * height / 10.0,
                 fromWindowButton ? e.windowText : e.mainText);
-        const double y = s.CurrentY() + 0.27 * height / 10.0;
-        const double x0 = 1.05 * t;
-        const double x1 = 1.18 * t;
-        s.SetForeColor(e.sampleColor);
-        s.SetDrawWidth(e.width);
-        for (int k = 0; k < 8 && e.sample != Sample::Line; ++k) {
-            const double x = x0 + k * (x1 - x0) / 8.0;
-            if (e.sample == Sample::Points) {
-                s.PSet(x, y);
-            } else if (e.sample == Sample::Circles) {
-                SmallCircle(s, x, y, marks);
-            } else {
-                Triangle(s, x, y, marks);
-            }
-        }
-        if (e.sample == Sample::Line) {
-            s.Line(x0, y, x1, y);
-        }
-        s.SetDrawWidth(1);
+        DrawLegendSample(s, e, marks, 1.05 * t, 1.18 * t, s.CurrentY() + 0.27 * height / 10.0);
     }
+}
 
-    // Each frame's books at the last plotted step: what changed the kinetic energy is the work
-    // that frame counts.
-    const auto last = static_cast<std::size_t>(n - UnplottedTail);
+// Each frame's books at the last plotted step: what changed the kinetic energy is the work
+// that frame counts.
+void PrintBalances(Surface& s, const SimulationResult& run)
+{
+    const SimulationSeries& w = run.series;
+    const auto last = static_cast<std::size_t>(run.StepCount - UnplottedTail);
     const double inertial = KineticEnergyInertial(run, last) - KineticEnergyInertial(run, 0) -
                             w.WorkFrictionInertial[last];
     const double rotating = KineticEnergyRotating(run, last) - KineticEnergyRotating(run, 0) -
                             w.WorkTotalRotating[last];
     s.SetForeColor(colors::Black);
     const double left = s.ScaleLeft() + 0.01 * s.ScaleWidth();
-    PrintAt(s, left, s.ScaleTop() - 0.01 * height,
+    PrintAt(s, left, s.ScaleTop() + 0.01 * s.ScaleHeight(),
             "Inertial frame counts friction:  \u0394KE - W = " + FormatNumber(inertial, "0.0E+00"));
     PrintAt(s, left, s.CurrentY(),
             "Rotating frame counts friction, centrifugal and base acceleration:  \u0394KE - W = " +
                 FormatNumber(rotating, "0.0E+00"));
+}
+
+} // namespace
+
+void DrawWorkEnergyGraph(Surface& s, const SimulationResult& run, double yMax, double yMin,
+                         bool fromWindowButton)
+{
+    s.Cls();
+    s.SetDrawWidth(1);
+    s.SetDrawStyle(DrawStyle::Solid);
+    s.SetForeColor(colors::Black);
+    const double t = run.PeriodCount * Pi / 4.0;
+    if (run.StepCount <= UnplottedTail || !(yMax > yMin)) {
+        return; // no run, or no work at all: nothing to plot
+    }
+    // Above the plot a band of three lines for the balances, never over the curves.
+    const double pixels = s.PixelHeight() > 0 ? s.PixelHeight() : 400.0;
+    const double linePixels = s.TextLinePixels();
+    const double plotTop = 1.5 * yMax;
+    const double perPixel =
+        (plotTop - 1.5 * yMin) / std::max(pixels - 3.0 * linePixels, 0.5 * pixels);
+    s.Scale(-t / 4.5, plotTop + 3.0 * linePixels * perPixel, 2.3 * t, 1.5 * yMin);
+    const Marks marks{s.ScaleWidth(), -s.ScaleHeight()};
+    AxisTicks(s, t, 0.0, 1.3 * yMax, 1.3 * yMin);
+    AxisTitles(s, t, 0.0, 1.3 * yMax, 0.0, "t (s)", "W, KE (J)");
+    DrawWorkCurves(s, run, marks, t, yMax, yMin);
+    DrawWorkLegend(s, run, marks, t, fromWindowButton);
+    PrintBalances(s, run);
     s.SetForeColor(colors::Black);
 }
 

@@ -38,6 +38,14 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
                              tr("Ticked: the base turns freely and the total angular momentum is "
                                 "conserved. Clear: the base turns at a constant rate."));
 
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(BuildParameterPanel(), 1);
+    layout->addWidget(BuildGraphPanel(), 3);
+    ConnectControls();
+}
+
+QGroupBox* RotatingScreen::BuildParameterPanel()
+{
     auto* repeat = MakeButton(this, "epanalipsi", tr("REPEAT"),
                               tr("Run the simulation again with these values"));
     auto* back = MakeButton(this, "Command1", tr("BACK"), tr("Back to the introduction"));
@@ -66,7 +74,11 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
     parameterLayout->addWidget(save);
     parameterLayout->addStretch(1);
     parameterLayout->addLayout(commands);
+    return parameters;
+}
 
+QGroupBox* RotatingScreen::BuildGraphPanel()
+{
     struct GraphRow {
         const char* button;
         const char* caption;
@@ -119,11 +131,11 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
     }
     graphLayout->setColumnStretch(1, 1);
     (new QVBoxLayout(graphs))->addWidget(MakeScrollPanel(graphs, rowsPanel));
+    return graphs;
+}
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(parameters, 1);
-    layout->addWidget(graphs, 3);
-
+void RotatingScreen::ConnectControls()
+{
     connect(m_massvalue, &QScrollBar::valueChanged, this, &RotatingScreen::massvalue_Change);
     connect(m_syntelfri, &QScrollBar::valueChanged, this, &RotatingScreen::syntelfri_Change);
     connect(m_timeinterval, &QScrollBar::valueChanged, this, &RotatingScreen::timeinterval_Change);

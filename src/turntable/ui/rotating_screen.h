@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -29,6 +30,10 @@ public:
     void ShowBaseInfluenced(bool baseFree);
 
 private:
+    QGroupBox* BuildParameterPanel();
+    QGroupBox* BuildGraphPanel();
+    void ConnectControls();
+
     void massvalue_Change();
     void syntelfri_Change();
     void timeinterval_Change();
