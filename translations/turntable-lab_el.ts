@@ -243,10 +243,6 @@
         <source>forces drawn × %1</source>
         <translation>δυνάμεις σχεδιασμένες × %1</translation>
     </message>
-    <message>
-        <source> (next run)</source>
-        <translation> (επόμενη εκκίνηση)</translation>
-    </message>
 </context>
 <context>
     <name>ttl::Application</name>
@@ -688,6 +684,10 @@
     <message>
         <source>MOVING FRAME</source>
         <translation>ΚΙΝΟΥΜΕΝΟ ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>* applies from the next launch</source>
+        <translation>* ισχύει από την επόμενη εκκίνηση</translation>
     </message>
     <message>
         <source>Follow the body</source>

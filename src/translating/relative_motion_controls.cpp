@@ -153,7 +153,7 @@ std::string RelativeMotionLabel(const RelativeMotionControl& control, int value,
                                                              : Tr("translating", control.prefix);
     std::string text = prefix + FormatNumber(value / control.divisor, control.format);
     if (runGoing && AppliesAtLaunch(control)) {
-        text += Tr("translating", " (next run)");
+        text += " *"; // explained beside the bars: from the next launch
     }
     return text;
 }

@@ -26,7 +26,7 @@ const std::array<RelativeMotionControl, 15>& RelativeMotionControls();
 bool AppliesAtLaunch(const RelativeMotionControl& control);
 
 // The label text for a control's value. The frame's x velocity reads "Vx FRAME=" until its bar
-// is first moved. While a run goes on, a value that waits for the next launch says so.
+// is first moved. While a run goes on, a value that waits for the next launch is marked " *".
 std::string RelativeMotionLabel(const RelativeMotionControl& control, int value,
                                 bool firstChangeDone, bool runGoing = false);
 

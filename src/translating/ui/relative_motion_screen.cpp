@@ -159,6 +159,8 @@ QGroupBox* RelativeMotionScreen::BuildParameters()
                             tr("Move the lab view with the body so that it stays in sight"));
     connect(m_follow, &QCheckBox::toggled, this, &RelativeMotionScreen::FollowTheBody);
     grid->addWidget(m_follow, row++, 0, 1, 2);
+    m_launchNote = MakeLabel(parameters, "LaunchNote");
+    grid->addWidget(m_launchNote, row++, 0, 1, 2);
     grid->setRowStretch(row, 1);
     return parameters;
 }
@@ -292,6 +294,7 @@ void RelativeMotionScreen::FollowTheBody()
 void RelativeMotionScreen::UpdateLabels()
 {
     const bool runGoing = m_run.n > 0;
+    m_launchNote->setText(runGoing ? tr("* applies from the next launch") : QString());
     for (const RelativeMotionControl& c : RelativeMotionControls()) {
         if (const auto label = m_labels.find(c.name); label != m_labels.end()) {
             label->second->setText(QString::fromStdString(

@@ -60,6 +60,7 @@ private:
     std::map<std::string, QScrollBar*> m_bars;
     std::map<std::string, QLabel*> m_labels;
     QCheckBox* m_follow = nullptr;
+    QLabel* m_launchNote = nullptr; // explains the mark of values waiting for the next launch
     double m_legendScale = 0.0; // the force scale the moving view's legend shows
     SurfaceView* m_eikona1 = nullptr;
     SurfaceView* m_eikona2 = nullptr;
