@@ -22,7 +22,7 @@ void BM_RelativeMotionStep(benchmark::State& bench)
     lab.resize(500, 500);
     moving.resize(500, 500);
     ttl::BeginLabView(lab.surface(), in);
-    ttl::BeginMovingView(moving.surface(), in);
+    ttl::BeginMovingView(moving.surface(), run, in);
     const auto at = static_cast<int>(bench.range(0));
     for (int k = 0; k < at; ++k) {
         ttl::RelativeMotionStep(run, in);

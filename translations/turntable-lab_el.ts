@@ -231,6 +231,18 @@
         <source>Move the moving-frame view up or down</source>
         <translation>Μετακίνηση της εικόνας του κινούμενου συστήματος πάνω ή κάτω</translation>
     </message>
+    <message>
+        <source>FICTIONAL FORCE</source>
+        <translation>ΠΛΑΣΜΑΤΙΚΗ ΔΥΝΑΜΗ</translation>
+    </message>
+    <message>
+        <source>FRICTION</source>
+        <translation>ΤΡΙΒΗ</translation>
+    </message>
+    <message>
+        <source>forces drawn × %1</source>
+        <translation>δυνάμεις σχεδιασμένες × %1</translation>
+    </message>
 </context>
 <context>
     <name>ttl::Application</name>
@@ -668,6 +680,18 @@
     <message>
         <source>MOVING FRAME</source>
         <translation>ΚΙΝΟΥΜΕΝΟ ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>* applies from the next launch</source>
+        <translation>* ισχύει από την επόμενη εκκίνηση</translation>
+    </message>
+    <message>
+        <source>Follow the body</source>
+        <translation>Ακολούθηση του σώματος</translation>
+    </message>
+    <message>
+        <source>Move the lab view with the body so that it stays in sight</source>
+        <translation>Η εικόνα του εργαστηρίου μετακινείται μαζί με το σώμα ώστε να φαίνεται πάντα</translation>
     </message>
 </context>
 <context>

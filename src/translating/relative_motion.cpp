@@ -130,6 +130,27 @@ void RestartRelativeMotion(RelativeMotionRun& run)
     run.relativeVelocity = {};
 }
 
+double LargestRelativeForce(const RelativeMotionInputs& in)
+{
+    const double part = std::max(std::abs(in.frameAx), std::abs(in.frameAy));
+    return in.Mass() * std::max(part, in.Mu() * Gravity);
+}
+
+void ApplyLiveInputs(RelativeMotionRun& run, const RelativeMotionInputs& in)
+{
+    if (run.n == 0) {
+        return; // not launched: the launch reads every bar
+    }
+    const Vec2 a{static_cast<double>(in.frameAx), static_cast<double>(in.frameAy)};
+    if (a.x != run.frame.a.x || a.y != run.frame.a.y) {
+        run.frame.ChangeAcceleration(run.Time(), a);
+    }
+    const double largest = LargestRelativeForce(in);
+    if (largest > 2.0 * run.largestForce) {
+        run.largestForce = largest;
+    }
+}
+
 RelativeStepOutcome RelativeMotionStep(RelativeMotionRun& run, const RelativeMotionInputs& in)
 {
     RelativeStepOutcome outcome;
@@ -138,11 +159,16 @@ RelativeStepOutcome RelativeMotionStep(RelativeMotionRun& run, const RelativeMot
     }
     if (run.n == 0) {
         run.frame = {{static_cast<double>(in.frameVx), static_cast<double>(in.frameVy)},
-                     {static_cast<double>(in.frameAx), static_cast<double>(in.frameAy)}};
+                     {static_cast<double>(in.frameAx), static_cast<double>(in.frameAy)},
+                     0.0,
+                     {}};
         run.labPosition[0] = {static_cast<double>(in.bodyX), static_cast<double>(in.bodyY)};
         run.labVelocity[0] = {static_cast<double>(in.bodyVx), static_cast<double>(in.bodyVy)};
         run.movingPosition[0] = run.labPosition[0];
         run.resting = false;
+        run.largestForce = LargestRelativeForce(in);
+    } else {
+        ApplyLiveInputs(run, in);
     }
     const auto from = static_cast<std::size_t>(run.n);
     RelativeMotionState y{run.labVelocity[from].x, run.labVelocity[from].y, run.labPosition[from].x,

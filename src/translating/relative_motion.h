@@ -31,16 +31,28 @@ inline constexpr int RelativeMotionSubSteps = 12;
 inline constexpr int RelativeMotionMaxSteps = 1500;
 inline constexpr int RelativeMotionTimedSteps = 1400;
 
-// The platform's motion, fixed when a run is launched: Vf(t) = Vf0 + af t.
+// The platform's motion: constant acceleration a since t0, when its velocity was v0 and it had
+// moved p0 from where it was at the launch.
 struct FrameMotion {
     Vec2 v0;
     Vec2 a;
+    double t0 = 0.0;
+    Vec2 p0;
 
-    [[nodiscard]] Vec2 Velocity(double t) const { return {v0.x + a.x * t, v0.y + a.y * t}; }
-    // How far the platform has moved since t = 0.
+    [[nodiscard]] Vec2 Velocity(double t) const { return v0 + (t - t0) * a; }
+    // How far the platform has moved since the launch.
     [[nodiscard]] Vec2 Displacement(double t) const
     {
-        return {v0.x * t + 0.5 * a.x * t * t, v0.y * t + 0.5 * a.y * t * t};
+        const double s = t - t0;
+        return p0 + s * v0 + (0.5 * s * s) * a;
+    }
+    // From t on it accelerates at `acceleration`; its velocity and position carry on unbroken.
+    void ChangeAcceleration(double t, Vec2 acceleration)
+    {
+        p0 = Displacement(t);
+        v0 = Velocity(t);
+        t0 = t;
+        a = acceleration;
     }
 };
 
@@ -70,6 +82,8 @@ struct RelativeMotionRun {
     std::array<Vec2, RelativeMotionMaxSteps + 1> movingPosition{};
     bool resting = false;
     Vec2 relativeVelocity; // at the current step
+    // The strongest force the run's arrows are scaled for; chosen at the launch.
+    double largestForce = 0.0;
 
     [[nodiscard]] double Time() const { return n * RelativeMotionDt; }
     [[nodiscard]] bool Full() const { return n >= RelativeMotionMaxSteps; }
@@ -80,9 +94,17 @@ struct RelativeStepOutcome {
     bool cameToRest = false; // this step: the moving-frame view starts afresh
 };
 
-// One step of dt. At n = 0 the run is launched from the inputs (the platform's motion is taken
-// then and kept for the run); mu and the mass are read at every step. Refused (nothing changes)
-// once the tables are full.
+// The strongest force the inputs put on the body: the larger part of the fictitious force -m af,
+// or kinetic friction (static friction never exceeds it).
+double LargestRelativeForce(const RelativeMotionInputs& in);
+
+// The bars that act at once on a launched run: the platform accelerates with af from this moment,
+// and the force scale is chosen again if a force would now be drawn more than twice as long as
+// the run's largest. The initial values wait for the next launch.
+void ApplyLiveInputs(RelativeMotionRun& run, const RelativeMotionInputs& in);
+
+// One step of dt. At n = 0 the run is launched from the inputs; after that the live inputs are
+// applied and mu is read at every step. Refused (nothing changes) once the tables are full.
 RelativeStepOutcome RelativeMotionStep(RelativeMotionRun& run, const RelativeMotionInputs& in);
 
 // Back to a run not yet launched (REPEAT).

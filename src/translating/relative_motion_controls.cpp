@@ -134,13 +134,28 @@ const std::array<RelativeMotionControl, 15>& RelativeMotionControls()
     return controls;
 }
 
+bool AppliesAtLaunch(const RelativeMotionControl& control)
+{
+    for (const char* name :
+         {"taxythtax", "taxythtay", "arxikivx", "arxikvy", "arxikx", "arxikiy"}) {
+        if (std::strcmp(control.name, name) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string RelativeMotionLabel(const RelativeMotionControl& control, int value,
-                                bool firstChangeDone)
+                                bool firstChangeDone, bool runGoing)
 {
     const bool frameVx = std::strcmp(control.name, "taxythtax") == 0;
     const std::string prefix = (frameVx && !firstChangeDone) ? Tr("translating", "Vx FRAME=")
                                                              : Tr("translating", control.prefix);
-    return prefix + FormatNumber(value / control.divisor, control.format);
+    std::string text = prefix + FormatNumber(value / control.divisor, control.format);
+    if (runGoing && AppliesAtLaunch(control)) {
+        text += " *"; // explained beside the bars: from the next launch
+    }
+    return text;
 }
 
 } // namespace ttl

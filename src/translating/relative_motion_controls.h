@@ -21,9 +21,13 @@ struct RelativeMotionControl {
 
 const std::array<RelativeMotionControl, 15>& RelativeMotionControls();
 
+// The platform's initial velocity and the body's initial values: read only when a run is
+// launched.
+bool AppliesAtLaunch(const RelativeMotionControl& control);
+
 // The label text for a control's value. The frame's x velocity reads "Vx FRAME=" until its bar
-// is first moved.
+// is first moved. While a run goes on, a value that waits for the next launch is marked " *".
 std::string RelativeMotionLabel(const RelativeMotionControl& control, int value,
-                                bool firstChangeDone);
+                                bool firstChangeDone, bool runGoing = false);
 
 } // namespace ttl

@@ -1,9 +1,13 @@
 #include "translating/relative_motion_views.h"
 
 #include "shell/number_format.h"
+#include "shell/translation.h"
 #include "shell/vectors.h"
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
 
 namespace ttl {
 
@@ -17,11 +21,23 @@ constexpr Color MovingTrailColor{0, 255, 0};
 constexpr Color ReplayLabColor{255, 0, 0};
 constexpr Color ReplayMovingColor{0, 0, 255};
 constexpr int ReplayLastStep = 1300;
+constexpr double ReplayLabRadiusPx = 4.0;
+constexpr double ReplayMovingRadiusPx = 2.5;
+constexpr double HalfSide = 30.0; // of a view, in units of S
+constexpr double FollowMargin = 0.1;
 
 void ScaleView(Surface& view, int scale, int panX, int panY)
 {
     const double s = scale;
-    view.Scale(s * (-30.0 - panX), s * (30.0 - panY), s * (30.0 - panX), s * (-30.0 - panY));
+    view.Scale(s * (-HalfSide - panX), s * (HalfSide - panY), s * (HalfSide - panX),
+               s * (-HalfSide - panY));
+}
+
+double WorldPerPixel(const Surface& s)
+{
+    // Before a view has shown the surface, a typical view's width stands in.
+    const double pixels = s.PixelWidth() > 0 ? s.PixelWidth() : 400.0;
+    return std::abs(s.ScaleWidth()) / pixels;
 }
 
 void Arrow(Surface& s, Vec2 at, Vec2 v, Color c)
@@ -46,12 +62,108 @@ void LegendRow(Surface& s, int row, const std::string& text, Color color, bool w
     s.SetForeColor(colors::Black);
 }
 
+// Arrows go on the transient layer, replaced at every step.
+void BeginArrows(Surface& s)
+{
+    s.ClearTransient();
+    s.SetAutoRedraw(false);
+    s.SetDrawWidth(2);
+}
+
+void EndArrows(Surface& s)
+{
+    s.SetDrawWidth(1);
+    s.SetAutoRedraw(true);
+}
+
+void DrawLabArrows(Surface& lab, const RelativeMotionRun& run)
+{
+    lab.ClearTransient();
+    if (run.n == 0) {
+        return;
+    }
+    const auto n = static_cast<std::size_t>(run.n);
+    BeginArrows(lab);
+    Arrow(lab, run.labPosition[n], run.labVelocity[n], VelocityColor);
+    EndArrows(lab);
+}
+
+// The friction the body feels: static, m af, while friction holds it on the platform; kinetic,
+// mu m g, against the relative velocity while it slides, or along af as it starts to slide back.
+struct Friction {
+    Vec2 force;
+    bool holds = false;
+};
+Friction FrictionOnBody(const RelativeMotionRun& run, const RelativeMotionInputs& in)
+{
+    const double m = in.Mass();
+    const double kinetic = in.Mu() * m * Gravity;
+    const Vec2 af = run.frame.a;
+    const Vec2 vr = run.relativeVelocity;
+    if (Length(vr) > 0.0) {
+        return {(-kinetic / Length(vr)) * vr};
+    }
+    if (run.resting && kinetic >= m * Length(af)) {
+        return {m * af, true};
+    }
+    return {Length(af) > 0.0 ? (kinetic / Length(af)) * af : Vec2{}};
+}
+
+void DrawMovingArrows(Surface& moving, const RelativeMotionRun& run, const RelativeMotionInputs& in)
+{
+    moving.ClearTransient();
+    if (run.n == 0) {
+        return;
+    }
+    BeginArrows(moving);
+    const Vec2 at = run.movingPosition[static_cast<std::size_t>(run.n)];
+    const double m = in.Mass();
+    const double k = RelativeForceScale(run, in);
+    Arrow(moving, at, run.relativeVelocity, VelocityColor);
+    if (run.frame.a.x != 0.0) {
+        Arrow(moving, at, {-k * m * run.frame.a.x, 0.0}, FictitiousColor);
+    }
+    if (run.frame.a.y != 0.0) {
+        Arrow(moving, at, {0.0, -k * m * run.frame.a.y}, FictitiousColor);
+    }
+    const Friction friction = FrictionOnBody(run, in);
+    if (Length(friction.force) > 0.0) {
+        Arrow(moving, at, k * friction.force,
+              friction.holds ? StaticFrictionColor : KineticFrictionColor);
+    }
+    EndArrows(moving);
+}
+
+// The view started afresh through its new window, with its points and circles drawn again; a
+// circle keeps its size on screen.
+void Rewindow(Surface& view, const std::function<void()>& begin,
+              const std::function<void()>& arrows)
+{
+    const std::vector<Primitive> kept = view.Primitives();
+    const bool arrowsShown = !view.TransientPrimitives().empty();
+    begin();
+    for (const Primitive& p : kept) {
+        view.SetDrawWidth(p.width);
+        if (p.kind == PrimitiveKind::Point) {
+            view.PSet(p.x1, p.y1, p.color);
+        } else if (p.kind == PrimitiveKind::Circle && p.window.width != 0.0) {
+            const double resize = std::abs(view.ScaleWidth() / p.window.width);
+            view.Circle(p.x1, p.y1, p.radius * resize, p.color);
+        }
+    }
+    view.SetDrawWidth(1);
+    if (arrowsShown) {
+        arrows();
+    }
+}
+
 } // namespace
 
-double RelativeForceScale(int scale)
+double RelativeForceScale(const RelativeMotionRun& run, const RelativeMotionInputs& in)
 {
-    const double largestForce = 1.0 * (300 / 50.0) * Gravity;
-    return 15.0 * scale / largestForce;
+    const double largest = run.n > 0 ? run.largestForce : LargestRelativeForce(in);
+    // No force at all: any scale will do; one unit of force a tenth of the side.
+    return largest > 0.0 ? 0.25 * 2.0 * HalfSide * in.scale / largest : 6.0 * in.scale;
 }
 
 void BeginLabView(Surface& lab, const RelativeMotionInputs& in)
@@ -60,67 +172,37 @@ void BeginLabView(Surface& lab, const RelativeMotionInputs& in)
     lab.Cls();
 }
 
-void BeginMovingView(Surface& moving, const RelativeMotionInputs& in)
+void BeginMovingView(Surface& moving, const RelativeMotionRun& run, const RelativeMotionInputs& in)
 {
     ScaleView(moving, in.scale, in.movingPanX, in.movingPanY);
     moving.Cls();
-    LegendRow(moving, 0, "FICTIONAL FORCE", FictitiousColor, true);
-    LegendRow(moving, 1, "FRICTION", KineticFrictionColor, true);
+    LegendRow(moving, 0, Tr("translating", "FICTIONAL FORCE"), FictitiousColor, true);
+    LegendRow(moving, 1, Tr("translating", "FRICTION"), KineticFrictionColor, true);
     LegendRow(moving, 2,
-              "forces drawn \u00D7 " + FormatNumber(RelativeForceScale(in.scale), "0.00"),
+              Substitute(Tr("translating", "forces drawn \u00D7 %1"),
+                         {FormatNumber(RelativeForceScale(run, in), "0.00")}),
               colors::Black, false);
 }
 
-void DrawTrails(Surface& lab, Surface& moving, const RelativeMotionRun& run)
+void RewindowLabView(Surface& lab, const RelativeMotionRun& run, const RelativeMotionInputs& in)
 {
-    for (int j = 1; j <= run.n; ++j) {
-        const auto i = static_cast<std::size_t>(j);
-        lab.PSet(run.labPosition[i].x, run.labPosition[i].y);
-        moving.PSet(run.movingPosition[i].x, run.movingPosition[i].y, MovingTrailColor);
-    }
+    Rewindow(
+        lab, [&] { BeginLabView(lab, in); }, [&] { DrawLabArrows(lab, run); });
+}
+
+void RewindowMovingView(Surface& moving, const RelativeMotionRun& run,
+                        const RelativeMotionInputs& in)
+{
+    Rewindow(
+        moving, [&] { BeginMovingView(moving, run, in); },
+        [&] { DrawMovingArrows(moving, run, in); });
 }
 
 void DrawRelativeArrows(Surface& lab, Surface& moving, const RelativeMotionRun& run,
                         const RelativeMotionInputs& in)
 {
-    lab.ClearTransient();
-    moving.ClearTransient();
-    if (run.n == 0) {
-        return;
-    }
-    const auto n = static_cast<std::size_t>(run.n);
-    lab.SetAutoRedraw(false);
-    moving.SetAutoRedraw(false);
-    lab.SetDrawWidth(2);
-    moving.SetDrawWidth(2);
-    Arrow(lab, run.labPosition[n], run.labVelocity[n], VelocityColor);
-
-    const Vec2 at = run.movingPosition[n];
-    const double m = in.Mass();
-    const double k = RelativeForceScale(in.scale);
-    Arrow(moving, at, run.relativeVelocity, VelocityColor);
-    if (run.frame.a.x != 0.0) {
-        Arrow(moving, at, {-k * m * run.frame.a.x, 0.0}, FictitiousColor);
-    }
-    if (run.frame.a.y != 0.0) {
-        Arrow(moving, at, {0.0, -k * m * run.frame.a.y}, FictitiousColor);
-    }
-    if (run.resting) {
-        // Static friction: what keeps the body moving with the platform, balancing -m af.
-        Arrow(moving, at, {k * m * run.frame.a.x, k * m * run.frame.a.y}, StaticFrictionColor);
-    } else {
-        const Vec2 vr = run.relativeVelocity;
-        const double speed = Length(vr);
-        const double friction = k * in.Mu() * m * Gravity;
-        if (speed > 0.0 && friction > 0.0) {
-            Arrow(moving, at, {-friction * vr.x / speed, -friction * vr.y / speed},
-                  KineticFrictionColor);
-        }
-    }
-    for (Surface* s : {&lab, &moving}) {
-        s->SetDrawWidth(1);
-        s->SetAutoRedraw(true);
-    }
+    DrawLabArrows(lab, run);
+    DrawMovingArrows(moving, run, in);
 }
 
 void DrawRelativeStep(Surface& lab, Surface& moving, const RelativeMotionRun& run,
@@ -138,15 +220,34 @@ void DrawRelativeReplay(Surface& lab, Surface& moving, const RelativeMotionRun& 
 {
     lab.ClearTransient();
     moving.ClearTransient();
+    const double labRadius = ReplayLabRadiusPx * WorldPerPixel(lab);
+    const double movingRadius = ReplayMovingRadiusPx * WorldPerPixel(moving);
     const int last = std::min(run.n, ReplayLastStep);
     for (int j = 1; j <= last; ++j) {
         const auto i = static_cast<std::size_t>(j);
         moving.PSet(run.movingPosition[i].x, run.movingPosition[i].y, ReplayMovingColor);
         if (j % 10 == 0) {
-            lab.Circle(run.labPosition[i].x, run.labPosition[i].y, 0.5, ReplayLabColor);
-            moving.Circle(run.movingPosition[i].x, run.movingPosition[i].y, 0.3, ReplayMovingColor);
+            lab.Circle(run.labPosition[i].x, run.labPosition[i].y, labRadius, ReplayLabColor);
+            moving.Circle(run.movingPosition[i].x, run.movingPosition[i].y, movingRadius,
+                          ReplayMovingColor);
         }
     }
+}
+
+std::optional<LabPan> FollowBody(const RelativeMotionRun& run, const RelativeMotionInputs& in)
+{
+    if (run.n == 0) {
+        return std::nullopt;
+    }
+    const double s = in.scale;
+    const Vec2 body = run.labPosition[static_cast<std::size_t>(run.n)];
+    const Vec2 centre{-s * in.labPanX, -s * in.labPanY};
+    const double reach = (1.0 - 2.0 * FollowMargin) * HalfSide * s;
+    if (std::abs(body.x - centre.x) <= reach && std::abs(body.y - centre.y) <= reach) {
+        return std::nullopt;
+    }
+    return LabPan{static_cast<int>(std::lround(-body.x / s)),
+                  static_cast<int>(std::lround(-body.y / s))};
 }
 
 } // namespace ttl

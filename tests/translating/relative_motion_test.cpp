@@ -1,9 +1,12 @@
+#include "shell/number_format.h"
 #include "translating/relative_motion.h"
 #include "translating/relative_motion_views.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace ttl {
 namespace {
@@ -129,14 +132,14 @@ TEST(RelativeMotionViews, DrawTheFictitiousForceFrictionAndOnePointAStep)
         const RelativeMotionInputs in = Inputs(0, 0, 3, -2, friction);
         RelativeMotionRun run;
         BeginLabView(lab, in);
-        BeginMovingView(moving, in);
+        BeginMovingView(moving, run, in);
         const std::size_t before = moving.Primitives().size();
         for (int k = 0; k < 5; ++k) {
             RelativeMotionStep(run, in);
             DrawRelativeStep(lab, moving, run, in);
         }
         EXPECT_EQ(moving.Primitives().size(), before + 5); // the newest point only, each step
-        const double k = RelativeForceScale(in.scale);
+        const double k = RelativeForceScale(run, in);
         const Vec2 at = run.movingPosition[5];
         bool fictitiousX = false, fictitiousY = false, frictionDrawn = false;
         for (const Primitive& p : moving.TransientPrimitives()) {
@@ -152,6 +155,138 @@ TEST(RelativeMotionViews, DrawTheFictitiousForceFrictionAndOnePointAStep)
         }
         EXPECT_TRUE(fictitiousX && fictitiousY) << friction;
         EXPECT_EQ(frictionDrawn, friction > 0);
+    }
+}
+
+// The platform switches from a1 to a2 after `switchStep` steps. Its motion is checked against the
+// closed form of piecewise-constant acceleration: without friction through the moving-frame path
+// of a uniformly moving body, and with friction holding the body through its lab velocity.
+TEST(RelativeMotion, AChangeOfThePlatformsAccelerationActsFromThenOnWithoutAJump)
+{
+    struct Case {
+        Vec2 v0, a1, a2;
+        int friction;
+    };
+    for (const Case& c : {Case{{0, 0}, {3, 0}, {5, 0}, 0}, Case{{-2, 1}, {1, -2}, {-4, 3}, 0},
+                          Case{{2, 1}, {3, -1}, {-2, 4}, 100}}) {
+        RelativeMotionInputs in =
+            Inputs(static_cast<int>(c.v0.x), static_cast<int>(c.v0.y), static_cast<int>(c.a1.x),
+                   static_cast<int>(c.a1.y), c.friction);
+        const int switchStep = 30;
+        const double ts = switchStep * RelativeMotionDt;
+        const Vec2 vs = c.v0 + ts * c.a1;
+        const Vec2 ds = ts * c.v0 + (0.5 * ts * ts) * c.a1;
+        RelativeMotionRun run;
+        for (int k = 1; k <= 2 * switchStep; ++k) {
+            if (k == switchStep + 1) {
+                in.frameAx = static_cast<int>(c.a2.x);
+                in.frameAy = static_cast<int>(c.a2.y);
+            }
+            RelativeMotionStep(run, in);
+            const double t = run.Time();
+            const double s = t - ts;
+            const Vec2 vf = t <= ts ? c.v0 + t * c.a1 : vs + s * c.a2;
+            const Vec2 moved =
+                t <= ts ? t * c.v0 + (0.5 * t * t) * c.a1 : ds + s * vs + (0.5 * s * s) * c.a2;
+            const auto i = static_cast<std::size_t>(k);
+            if (c.friction == 0) {
+                EXPECT_NEAR(run.movingPosition[i].x, 5.0 + 2.0 * t - moved.x, 1e-9) << k;
+                EXPECT_NEAR(run.movingPosition[i].y, -5.0 + 1.0 * t - moved.y, 1e-9) << k;
+            } else {
+                EXPECT_NEAR(run.labVelocity[i].x, vf.x, 1e-9) << k;
+                EXPECT_NEAR(run.labVelocity[i].y, vf.y, 1e-9) << k;
+                EXPECT_NEAR(run.movingPosition[i].x, 5.0, 1e-9) << k; // riding along
+            }
+        }
+    }
+}
+
+double ArrowLength(const Primitive& p)
+{
+    return std::hypot(p.x2 - p.x1, p.y2 - p.y1);
+}
+
+// The largest force of the run is drawn a quarter of the view's side, whatever the mass, and the
+// others in proportion; the scale is the legend's and stays until a force outgrows it twofold.
+TEST(RelativeMotionViews, ForceArrowsAreScaledToTheLargestForceOfTheRun)
+{
+    struct Case {
+        int mass, friction, ax, ay, scale;
+        double fictitious, friction_; // the forces drawn, in units of the largest
+    };
+    for (const Case& c : {Case{1, 50, 5, 0, 1, 1.0, 1.0}, Case{300, 10, 4, 0, 3, 1.0, 0.25},
+                          Case{100, 0, 3, -2, 10, 1.0, 0.0}, Case{20, 80, 0, 2, 1, 0.25, 1.0}}) {
+        RelativeMotionInputs in = Inputs(0, 0, c.ax, c.ay, c.friction);
+        in.mass = c.mass;
+        in.scale = c.scale;
+        in.bodyVx = -3; // sliding against the platform throughout
+        Surface lab, moving;
+        RelativeMotionRun run;
+        BeginMovingView(moving, run, in);
+        for (int k = 0; k < 3; ++k) {
+            RelativeMotionStep(run, in);
+            DrawRelativeStep(lab, moving, run, in);
+        }
+        const double quarter = 0.25 * std::abs(moving.ScaleWidth());
+        const Vec2 at = run.movingPosition[3];
+        double fictitious = 0.0, friction = 0.0;
+        for (const Primitive& p : moving.TransientPrimitives()) {
+            if (p.kind == PrimitiveKind::Line && p.x1 == at.x && p.y1 == at.y) {
+                double& longest = p.color == Color{0, 0, 255} ? fictitious : friction;
+                if (p.color != Color{255, 0, 0}) {
+                    longest = std::max(longest, ArrowLength(p) / quarter);
+                }
+            }
+        }
+        EXPECT_NEAR(fictitious, c.fictitious, 1e-9) << c.mass;
+        EXPECT_NEAR(friction, c.friction_, 1e-9) << c.mass;
+        const std::string printed = FormatNumber(RelativeForceScale(run, in), "0.00");
+        EXPECT_TRUE(std::any_of(
+            moving.Primitives().begin(), moving.Primitives().end(),
+            [&](const Primitive& p) { return p.text.find(printed) != std::string::npos; }));
+        const double k = RelativeForceScale(run, in);
+        in.mass = c.mass * 3 / 2; // 1.5 times the forces: the scale stays
+        ApplyLiveInputs(run, in);
+        EXPECT_EQ(RelativeForceScale(run, in), k);
+        in.mass = c.mass * 3; // threefold: chosen again, the largest a quarter once more
+        ApplyLiveInputs(run, in);
+        EXPECT_NEAR(RelativeForceScale(run, in) * LargestRelativeForce(in), quarter, 1e-9);
+    }
+}
+
+// REPEAT's circles are a few pixels across at every scale, and keep their size on screen when
+// the view is panned or scaled.
+TEST(RelativeMotionViews, ReplayMarksAreAFewPixelsAcrossAtEveryScale)
+{
+    for (const int scale : {1, 4, 10}) {
+        RelativeMotionInputs in = Inputs(1, 0, 1, 0, 10);
+        in.scale = scale;
+        Surface lab, moving;
+        lab.SetPixelSize(320, 320);
+        moving.SetPixelSize(320, 320);
+        RelativeMotionRun run;
+        BeginLabView(lab, in);
+        BeginMovingView(moving, run, in);
+        for (int k = 0; k < 40; ++k) {
+            RelativeMotionStep(run, in);
+        }
+        DrawRelativeReplay(lab, moving, run);
+        in.scale = 11 - scale;
+        in.labPanX = 7;
+        RewindowLabView(lab, run, in);
+        RewindowMovingView(moving, run, in);
+        int circles = 0;
+        for (const Surface* s : {&lab, &moving}) {
+            for (const Primitive& p : s->Primitives()) {
+                if (p.kind == PrimitiveKind::Circle) {
+                    ++circles;
+                    const double across = 2.0 * p.radius * 320.0 / std::abs(p.window.width);
+                    EXPECT_GE(across, 4.0) << scale;
+                    EXPECT_LE(across, 12.0) << scale;
+                }
+            }
+        }
+        EXPECT_EQ(circles, 8);
     }
 }
 

@@ -7,24 +7,47 @@
 #include "translating/relative_motion_controls.h"
 #include "translating/relative_motion_views.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace ttl {
 
 namespace {
 
-// The Part's 1 ms timer ticked about every 16 ms on its platform: about 60 steps a second, so
-// a continuous run of 1400 steps lasts some 22 s, watchable in class.
+// A step every 16 ms: about 60 steps a second, so a continuous run of 1400 steps lasts some
+// 22 s, watchable in class.
 constexpr int TickMs = 16;
+
+// Bars that act on a launched run at once.
+bool IsLiveBar(const char* name)
+{
+    for (const char* live : {"epitaxynshx", "epitaxynshy", "trivistoepipedo", "mazatoysomatos"}) {
+        if (std::strcmp(name, live) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Widens a pan bar's range only as far as a followed body needs, back to its own as it returns.
+void SetPan(QScrollBar* bar, int value)
+{
+    const QSignalBlocker quiet(bar);
+    bar->setRange(std::min(-50, value), std::max(50, value));
+    bar->setValue(value);
+}
 
 // A picture box kept square, with its pan bars: the vertical one at its right, the horizontal
 // one below.
@@ -51,6 +74,47 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
     m_timer = MakeTimer(this, "Timer1", TickMs);
     connect(m_timer, &QTimer::timeout, this, &RelativeMotionScreen::Timer1_Timer);
 
+    QGroupBox* parameters = BuildParameters();
+    QGridLayout* commands = BuildCommands();
+
+    m_eikona1 = new SurfaceView;
+    m_eikona1->setObjectName(QStringLiteral("eikona1"));
+    m_eikona1->setToolTip(tr("The body seen from the laboratory: its path and velocity"));
+    m_eikona2 = new SurfaceView;
+    m_eikona2->setObjectName(QStringLiteral("eikona2"));
+    m_eikona2->setToolTip(tr("The body seen from the platform: its relative velocity, the "
+                             "fictitious force of the platform's acceleration and friction"));
+    // The legend's rows follow the font's height.
+    m_eikona2->setRedraw([this](Surface&) { RewindowMoving(); });
+
+    auto* views = new QHBoxLayout;
+    views->addWidget(PannedView(this, m_eikona1, tr("LAB FRAME"), m_bars["xscaleeikona1"],
+                                m_bars["yscaleeikona1"]));
+    views->addWidget(PannedView(this, m_eikona2, tr("MOVING FRAME"), m_bars["xscaleeikona2"],
+                                m_bars["yscaleeikona2"]));
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(views, 1);
+    left->addLayout(commands);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addWidget(parameters, 0);
+    AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
+                         {"Command2", QKeySequence(Qt::Key_T)},
+                         {"Command3", QKeySequence(Qt::CTRL | Qt::Key_R)},
+                         {"Command4", QKeySequence(Qt::CTRL | Qt::Key_L)},
+                         {"Command5", QKeySequence(Qt::Key_Escape)},
+                         {"Command6", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                         {"TELOSPRO", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                         {"Follow", QKeySequence(Qt::Key_F)}});
+
+    BeginLabView(m_eikona1->surface(), Inputs());
+    RewindowMoving();
+}
+
+QGroupBox* RelativeMotionScreen::BuildParameters()
+{
     auto* parameters = new QGroupBox(tr("Frame and body"), this);
     auto* grid = new QGridLayout(parameters);
     int row = 0;
@@ -62,12 +126,16 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
         m_bars[c.name] = bar;
         if (pan) {
             // A pan moves its own view over the picture; the motion stays where it is.
-            connect(bar, &QScrollBar::valueChanged, this, &RelativeMotionScreen::RedrawViews);
+            const bool lab = std::strstr(c.name, "eikona1") != nullptr;
+            connect(bar, &QScrollBar::valueChanged, this,
+                    lab ? &RelativeMotionScreen::RewindowLab
+                        : &RelativeMotionScreen::RewindowMoving);
             continue;
         }
         QLabel* label =
             MakeLabel(parameters, c.label,
                       QString::fromStdString(RelativeMotionLabel(c, c.range.initial, false)));
+        m_labels[c.name] = label;
         label->setBuddy(bar);
         label->setWordWrap(false); // one line each: the panel takes the width its labels need
         if (c.vertical) {
@@ -77,15 +145,28 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
         grid->addWidget(bar, row, 1);
         ++row;
         const bool frameVx = std::strcmp(c.name, "taxythtax") == 0;
-        connect(bar, &QScrollBar::valueChanged, this, [this, label, &c, frameVx](int value) {
+        connect(bar, &QScrollBar::valueChanged, this, [this, frameVx] {
             m_frameVxChanged = m_frameVxChanged || frameVx;
-            label->setText(QString::fromStdString(RelativeMotionLabel(c, value, m_frameVxChanged)));
+            UpdateLabels();
         });
+        if (IsLiveBar(c.name)) {
+            connect(bar, &QScrollBar::valueChanged, this, &RelativeMotionScreen::LiveBarChanged);
+        }
     }
     connect(m_bars["overallscale"], &QScrollBar::valueChanged, this,
             &RelativeMotionScreen::overallscale_Change);
+    m_follow = MakeCheckBox(parameters, "Follow", tr("Follow the body"),
+                            tr("Move the lab view with the body so that it stays in sight"));
+    connect(m_follow, &QCheckBox::toggled, this, &RelativeMotionScreen::FollowTheBody);
+    grid->addWidget(m_follow, row++, 0, 1, 2);
+    m_launchNote = MakeLabel(parameters, "LaunchNote");
+    grid->addWidget(m_launchNote, row++, 0, 1, 2);
     grid->setRowStretch(row, 1);
+    return parameters;
+}
 
+QGridLayout* RelativeMotionScreen::BuildCommands()
+{
     auto* commands = new QGridLayout;
     const struct {
         const char* name;
@@ -120,39 +201,7 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
         commands->addWidget(button, index / 4, index % 4);
         ++index;
     }
-
-    m_eikona1 = new SurfaceView;
-    m_eikona1->setObjectName(QStringLiteral("eikona1"));
-    m_eikona1->setToolTip(tr("The body seen from the laboratory: its path and velocity"));
-    m_eikona2 = new SurfaceView;
-    m_eikona2->setObjectName(QStringLiteral("eikona2"));
-    m_eikona2->setToolTip(tr("The body seen from the platform: its relative velocity, the "
-                             "fictitious force of the platform's acceleration and friction"));
-    // The legend's rows follow the font's height: a new size starts the views afresh.
-    m_eikona2->setRedraw([this](Surface&) { RedrawViews(); });
-
-    auto* views = new QHBoxLayout;
-    views->addWidget(PannedView(this, m_eikona1, tr("LAB FRAME"), m_bars["xscaleeikona1"],
-                                m_bars["yscaleeikona1"]));
-    views->addWidget(PannedView(this, m_eikona2, tr("MOVING FRAME"), m_bars["xscaleeikona2"],
-                                m_bars["yscaleeikona2"]));
-
-    auto* left = new QVBoxLayout;
-    left->addLayout(views, 1);
-    left->addLayout(commands);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addWidget(parameters, 0);
-    AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
-                         {"Command2", QKeySequence(Qt::Key_T)},
-                         {"Command3", QKeySequence(Qt::CTRL | Qt::Key_R)},
-                         {"Command4", QKeySequence(Qt::CTRL | Qt::Key_L)},
-                         {"Command5", QKeySequence(Qt::Key_Escape)},
-                         {"Command6", QKeySequence(Qt::CTRL | Qt::Key_N)},
-                         {"TELOSPRO", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
-
-    RedrawViews();
+    return commands;
 }
 
 RelativeMotionInputs RelativeMotionScreen::Inputs() const
@@ -186,6 +235,7 @@ void RelativeMotionScreen::hideEvent(QHideEvent* event)
 void RelativeMotionScreen::OneStep()
 {
     const RelativeMotionInputs in = Inputs();
+    const bool launch = m_run.n == 0;
     const RelativeStepOutcome outcome = RelativeMotionStep(m_run, in);
     if (!outcome.advanced) {
         m_timer->stop();
@@ -193,23 +243,64 @@ void RelativeMotionScreen::OneStep()
     }
     if (outcome.cameToRest) {
         // At rest on the platform: the moving-frame view starts afresh.
-        BeginMovingView(m_eikona2->surface(), in);
+        BeginMovingView(m_eikona2->surface(), m_run, in);
+        m_legendScale = RelativeForceScale(m_run, in);
+    } else if (RelativeForceScale(m_run, in) != m_legendScale) {
+        RewindowMoving(); // the legend shows the new force scale
     }
     DrawRelativeStep(m_eikona1->surface(), m_eikona2->surface(), m_run, in);
+    if (m_follow->isChecked()) {
+        FollowTheBody();
+    }
     m_eikona1->refresh();
     m_eikona2->refresh();
+    if (launch) {
+        UpdateLabels();
+    }
     UpdateStepButton();
 }
 
-void RelativeMotionScreen::RedrawViews()
+void RelativeMotionScreen::RewindowLab()
+{
+    RewindowLabView(m_eikona1->surface(), m_run, Inputs());
+    m_eikona1->refresh();
+}
+
+void RelativeMotionScreen::RewindowMoving()
 {
     const RelativeMotionInputs in = Inputs();
-    BeginLabView(m_eikona1->surface(), in);
-    BeginMovingView(m_eikona2->surface(), in);
-    DrawTrails(m_eikona1->surface(), m_eikona2->surface(), m_run);
-    DrawRelativeArrows(m_eikona1->surface(), m_eikona2->surface(), m_run, in);
-    m_eikona1->refresh();
+    RewindowMovingView(m_eikona2->surface(), m_run, in);
+    m_legendScale = RelativeForceScale(m_run, in);
     m_eikona2->refresh();
+}
+
+void RelativeMotionScreen::LiveBarChanged()
+{
+    ApplyLiveInputs(m_run, Inputs());
+    RewindowMoving(); // the arrows and the legend's scale follow the new forces
+}
+
+void RelativeMotionScreen::FollowTheBody()
+{
+    const std::optional<LabPan> pan = FollowBody(m_run, Inputs());
+    if (!m_follow->isChecked() || !pan) {
+        return;
+    }
+    SetPan(m_bars["xscaleeikona1"], pan->x);
+    SetPan(m_bars["yscaleeikona1"], pan->y);
+    RewindowLab();
+}
+
+void RelativeMotionScreen::UpdateLabels()
+{
+    const bool runGoing = m_run.n > 0;
+    m_launchNote->setText(runGoing ? tr("* applies from the next launch") : QString());
+    for (const RelativeMotionControl& c : RelativeMotionControls()) {
+        if (const auto label = m_labels.find(c.name); label != m_labels.end()) {
+            label->second->setText(QString::fromStdString(
+                RelativeMotionLabel(c, m_bars[c.name]->value(), m_frameVxChanged, runGoing)));
+        }
+    }
 }
 
 void RelativeMotionScreen::UpdateStepButton()
@@ -244,22 +335,23 @@ void RelativeMotionScreen::Command3_Click()
     RestartRelativeMotion(m_run);
     m_eikona1->refresh();
     m_eikona2->refresh();
+    UpdateLabels();
     UpdateStepButton();
 }
 
 void RelativeMotionScreen::Command4_Click()
 {
     m_run.resting = false;
-    const RelativeMotionInputs in = Inputs();
-    BeginLabView(m_eikona1->surface(), in);
-    BeginMovingView(m_eikona2->surface(), in);
-    m_eikona1->refresh();
-    m_eikona2->refresh();
+    m_eikona1->surface().Cls();
+    m_eikona2->surface().Cls();
+    RewindowLab();
+    RewindowMoving();
 }
 
 void RelativeMotionScreen::overallscale_Change()
 {
-    RedrawViews();
+    RewindowLab();
+    RewindowMoving();
 }
 
 } // namespace ttl

@@ -8,6 +8,10 @@
 #include <map>
 #include <string>
 
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
 class QPushButton;
 class QScrollBar;
 class QTimer;
@@ -40,13 +44,24 @@ private:
     void Timer1_Timer();
     void overallscale_Change();
 
+    QGroupBox* BuildParameters();
+    QGridLayout* BuildCommands();
     void OneStep();
-    // Both views started afresh with the whole trail and the current arrows, the motion as it is.
-    void RedrawViews();
+    // The views through the windows the bars set, showing what they showed.
+    void RewindowLab();
+    void RewindowMoving();
+    // Ax, Ay, mu or the mass moved: the run takes them from now on.
+    void LiveBarChanged();
+    void FollowTheBody();
+    void UpdateLabels();
     void UpdateStepButton();
 
     RelativeMotionRun m_run;
     std::map<std::string, QScrollBar*> m_bars;
+    std::map<std::string, QLabel*> m_labels;
+    QCheckBox* m_follow = nullptr;
+    QLabel* m_launchNote = nullptr; // explains the mark of values waiting for the next launch
+    double m_legendScale = 0.0; // the force scale the moving view's legend shows
     SurfaceView* m_eikona1 = nullptr;
     SurfaceView* m_eikona2 = nullptr;
     QPushButton* m_step = nullptr;
