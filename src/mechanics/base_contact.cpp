@@ -14,8 +14,9 @@ namespace {
 
 // A relative speed this small is rest: far below anything drawn, far above rounding.
 constexpr double StopSpeed = 1e-9;
-// Bounds the sub-steps of one advance, so a pathological case costs time, never a hang.
-constexpr int MaxSubSteps = 100000;
+// At most this turn (radians) of the relative velocity's direction per sub-step, at the rate
+// friction can turn it.
+constexpr double MaxStiffTurn = 0.25;
 
 Vec2 Relative(const ModelParameters& p, const TurntableState& y)
 {
@@ -25,6 +26,13 @@ Vec2 Relative(const ModelParameters& p, const TurntableState& y)
 double RelativeSpeed(const ModelParameters& p, const TurntableState& y)
 {
     return Length(Relative(p, y));
+}
+
+// A located stop is accepted at this relative speed; never below the rest speed, at which the
+// rates already hold the body and the speed would no longer fall.
+double StopSpeedFor(const ModelParameters& p, const TurntableState& y)
+{
+    return std::max(StopSpeed, RestSpeedFor(p, y));
 }
 
 // d/dt of (vx - omega*y, vy + omega*x).
@@ -64,14 +72,23 @@ bool TryToHold(const ModelParameters& p, BaseContact& body)
     return true;
 }
 
-void Carry(TurntableState& y, double omega, double h)
+// Turns the body with the base. The common omega is taken afresh from the conserved momentum
+// at the new radius: rounding in the turn lets r drift by an ulp at a time, always the same
+// way, and an omega kept from the catch would part from the momentum's until the body seemed
+// to slide.
+void Carry(const ModelParameters& p, BaseContact& body, double h)
 {
-    const Vec2 position = TurnedClockwise({y[X], y[Y]}, omega * h);
+    TurntableState& y = body.y;
+    const Vec2 position = TurnedClockwise({y[X], y[Y]}, body.carriedOmega * h);
     y[X] = position.x;
     y[Y] = position.y;
-    y[Vx] = omega * position.y;
-    y[Vy] = -omega * position.x;
-    y[BaseAngle] += omega * h;
+    y[BaseAngle] += body.carriedOmega * h;
+    body.carriedOmega = CarriedOmega(p, y);
+    y[Vx] = body.carriedOmega * position.y;
+    y[Vy] = -body.carriedOmega * position.x;
+    if (p.BaseInfluenced == 1) {
+        y[OmegaByEquations] = body.carriedOmega;
+    }
 }
 
 // Puts the body exactly at rest on the base. The kinetic energy this takes away (the located
@@ -100,6 +117,18 @@ double TimeToStop(const ModelParameters& p, const TurntableState& y)
     const Vec2 a = RelativeAcceleration(p, y);
     const double deceleration = -(a.x * rel.x + a.y * rel.y) / speed;
     return deceleration > 0.0 ? speed / deceleration : std::numeric_limits<double>::infinity();
+}
+
+// The sub-step in which the relative velocity turns by about MaxTurn at its present rate.
+// Friction follows that direction; a sharper turn within one step (where the relative velocity
+// passes close to zero and swings round) costs the integrator its order.
+double TurnLimitedStep(const ModelParameters& p, const TurntableState& y)
+{
+    constexpr double MaxTurn = 0.05;
+    const Vec2 rel = Relative(p, y);
+    const Vec2 a = RelativeAcceleration(p, y);
+    const double turnRate = std::abs(rel.x * a.y - rel.y * a.x) / (rel.x * rel.x + rel.y * rel.y);
+    return turnRate > 0.0 ? MaxTurn / turnRate : std::numeric_limits<double>::infinity();
 }
 
 // How strongly friction turns the relative velocity, per unit of relative speed: mu*g on the body,
@@ -139,16 +168,16 @@ ContactEvents AdvanceOnBase(const ModelParameters& p, BaseContact& body, double 
     ContactEvents events;
     TurntableState& y = body.y;
     double remaining = h;
-    for (int subSteps = 0; remaining > 0.0;) {
+    while (remaining > 0.0) {
         if (body.carried) {
             if (StaticFrictionHolds(p, {y[X], y[Y]}, body.carriedOmega)) {
-                Carry(y, body.carriedOmega, remaining);
+                Carry(p, body, remaining);
                 return events;
             }
             body.carried = false; // no longer held: it slides off from rest
         }
         const double speed = RelativeSpeed(p, y);
-        if (speed <= RestSpeed) {
+        if (speed <= RestSpeedFor(p, y)) {
             if (TryToHold(p, body)) {
                 continue;
             }
@@ -165,24 +194,23 @@ ContactEvents AdvanceOnBase(const ModelParameters& p, BaseContact& body, double 
             return events;
         }
         // Sub-steps end at Newton's estimate of the stop, approached from the sliding side, and
-        // stay short enough for friction's direction to be followed stably.
-        double s = remaining;
-        if (subSteps < MaxSubSteps) {
-            s = std::min(remaining, speed / FrictionStiffness(p, y));
-            if (speed <= 2.0 * s * RelativeAccelerationBound(p, y)) {
-                s = std::min(s, TimeToStop(p, y));
-            }
+        // stay short enough for friction's direction to be followed stably and accurately: a
+        // heavy body on a light base makes that direction stiff, and a blind long step there
+        // would turn the base backwards.
+        const double s0 = std::min(remaining, MaxStiffTurn * speed / FrictionStiffness(p, y));
+        double s = s0;
+        if (speed <= 2.0 * s0 * RelativeAccelerationBound(p, y)) {
+            s = std::min({s, TimeToStop(p, y), TurnLimitedStep(p, y)});
         }
         TurntableState trial = Step(p, y, s);
-        while (RelativeSpeed(p, trial) > StopSpeed && WentThroughRest(p, y, trial) &&
+        while (RelativeSpeed(p, trial) > StopSpeedFor(p, trial) && WentThroughRest(p, y, trial) &&
                s > 1e-12 * h) {
             s /= 2.0;
             trial = Step(p, y, s);
         }
         y = trial;
         remaining = s < remaining ? remaining - s : 0.0;
-        ++subSteps;
-        if (RelativeSpeed(p, y) <= StopSpeed) {
+        if (RelativeSpeed(p, y) <= StopSpeedFor(p, y)) {
             SettleOnBase(p, y);
             if (TryToHold(p, body)) {
                 events.caught = true;

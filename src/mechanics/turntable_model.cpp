@@ -1,5 +1,6 @@
 #include "mechanics/turntable_model.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ttl {
@@ -41,6 +42,16 @@ double BaseOmegaOf(const ModelParameters& p, const TurntableState& y)
 
 namespace {
 
+// The square of the rest speed, omega being the base's in state y. Far below any speed drawn
+// or integrated, far above the rounding of omega * r.
+double SquaredRestSpeed(const TurntableState& y, double omega)
+{
+    constexpr double RestFraction = 1e-9;
+    const double speeds =
+        y[Vx] * y[Vx] + y[Vy] * y[Vy] + omega * omega * (y[X] * y[X] + y[Y] * y[Y]);
+    return std::max(RestSpeed * RestSpeed, RestFraction * RestFraction * speeds);
+}
+
 // The friction a body at rest on the base needs: the base's point accelerates with -omega^2 r
 // (a resting body exerts no torque, so the base has no angular acceleration then), while the
 // pendulum pulls with -K r.
@@ -52,6 +63,11 @@ Vec2 NeededStaticFriction(const ModelParameters& p, Vec2 position, double omega)
 
 } // namespace
 
+double RestSpeedFor(const ModelParameters& p, const TurntableState& y)
+{
+    return std::sqrt(SquaredRestSpeed(y, BaseOmegaOf(p, y)));
+}
+
 bool StaticFrictionHolds(const ModelParameters& p, Vec2 position, double omega)
 {
     const Vec2 needed = NeededStaticFriction(p, position, omega);
@@ -62,9 +78,10 @@ Vec2 FrictionAcceleration(const ModelParameters& p, const TurntableState& y)
 {
     const double omega = BaseOmegaOf(p, y);
     const Vec2 rel = RelativeVelocity(y, omega);
-    const double relSpeed = Length(rel);
+    const double squaredSpeed = rel.x * rel.x + rel.y * rel.y;
     const double mug = p.FrictionDecel;
-    if (relSpeed > RestSpeed) {
+    if (squaredSpeed > SquaredRestSpeed(y, omega)) {
+        const double relSpeed = std::sqrt(squaredSpeed);
         return {-mug * rel.x / relSpeed, -mug * rel.y / relSpeed};
     }
     const Vec2 needed = NeededStaticFriction(p, {y[X], y[Y]}, omega);

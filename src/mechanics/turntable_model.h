@@ -31,6 +31,11 @@ inline constexpr int StateSize = 10;
 // in rounding.
 inline constexpr double RestSpeed = 1e-12;
 
+// The relative speed at or below which the body rests on the base in state y. Rounding in the
+// base's omega (taken from the conserved momentum, a difference of large terms) grows with the
+// speeds in play, so a fixed floor alone would take noise for sliding.
+double RestSpeedFor(const ModelParameters& p, const TurntableState& y);
+
 // Velocity of the body relative to the base, in inertial axes. The base turns clockwise for
 // positive omega, so the point under the body moves with (omega*y, -omega*x).
 Vec2 RelativeVelocity(const TurntableState& y, double omega);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
 #include <vector>
 
 namespace ttl {
@@ -207,6 +208,60 @@ TEST(RotatingFrameForces, CoriolisIsPerpendicularToTheRelativeVelocity)
         // the base decelerates under the body's drag: a force due to its angular acceleration
         EXPECT_GT(std::hypot(f.baseAcceleration.x, f.baseAcceleration.y), 0.0);
     }
+}
+
+// Caught by a free base, the body is drawn with the friction that holds it on its circle,
+// m omega^2 r toward the axis, and the forces seen on the base cancel: never full kinetic
+// friction in a direction that rounding chose. Over a grid of launches, and for the longest
+// run of one of them.
+TEST(RotatingFrameForces, ABodyHeldByAFreeBaseFeelsJustTheFrictionThatHoldsIt)
+{
+    const auto expectHeld = [](const Explorer& e, const std::string& where) {
+        const RotatingFrameForces f = ForcesInRotatingFrame(e.state, e.controls);
+        const double w2 = e.state.ExplorerOmega * e.state.ExplorerOmega;
+        const double holding = e.state.Mass * w2 * Length(f.position);
+        EXPECT_NEAR(f.friction.x, -e.state.Mass * w2 * f.position.x, 1e-6 * holding) << where;
+        EXPECT_NEAR(f.friction.y, -e.state.Mass * w2 * f.position.y, 1e-6 * holding) << where;
+        EXPECT_LE(Length(f.Total()), 1e-6 * holding) << where;
+    };
+    int caught = 0;
+    for (int mass : {2, 10, 20}) {
+        for (int vx = -10; vx <= 10; vx += 4) {
+            for (int vy = -10; vy <= 10; vy += 4) {
+                ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularMomentum);
+                controls.massValue = mass;
+                controls.vxValue = vx;
+                controls.vyValue = vy;
+                Explorer e(controls, 1);
+                while (!e.state.StuckToBase && e.state.StepIndex < 100) {
+                    e.Step();
+                }
+                if (!e.state.StuckToBase) {
+                    continue;
+                }
+                ++caught;
+                for (int n = 0; n < 3; ++n, e.Step()) {
+                    expectHeld(e, "mass " + std::to_string(mass) + " vx " + std::to_string(vx) +
+                                      " vy " + std::to_string(vy) + " step " +
+                                      std::to_string(e.state.StepIndex));
+                }
+            }
+        }
+    }
+    EXPECT_GT(caught, 50);
+
+    ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularMomentum);
+    controls.massValue = 20;
+    controls.vxValue = 10;
+    controls.vyValue = 10;
+    Explorer e(controls, 1);
+    while (e.state.StepIndex < MaxExplorerSteps) {
+        e.Step();
+        if (e.state.StuckToBase) {
+            expectHeld(e, "step " + std::to_string(e.state.StepIndex));
+        }
+    }
+    EXPECT_TRUE(e.state.StuckToBase);
 }
 
 TEST(RotatingFrameForces, ADrivenBaseHasNoAngularAccelerationForce)

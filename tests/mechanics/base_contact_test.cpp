@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <string>
 
 namespace ttl {
 namespace {
@@ -160,6 +162,93 @@ TEST(CoupledRun, TheWorkEnergyBalanceClosesInBothFrames)
             ASSERT_LE(std::abs(inertial), 1e-6 * largest) << "mass " << c.mass << " step " << i;
             ASSERT_LE(std::abs(rotating), 1e-6 * largest) << "mass " << c.mass << " step " << i;
         }
+    }
+}
+
+// A heavy body on a light free base: m/I up to 100, beyond the screen's range. Friction then
+// matches base and body within a short time that shrinks with the relative speed, so the stop
+// takes many sub-steps. The run must stay right throughout: the base never turns backwards,
+// the angular momentum of base and body and the work-energy books hold, and the motion agrees
+// with an independent fine-step integration.
+TEST(CoupledRun, HeavyBodiesOnALightFreeBaseStayRight)
+{
+    struct Reference { // classic RK4 on (vx, vy, x, y), omega from the conserved momentum
+        double m, inertia, mug, l0;
+        std::array<double, 4> Rates(const std::array<double, 4>& s) const
+        {
+            const double omega = (l0 - m * (s[3] * s[0] - s[2] * s[1])) / inertia;
+            const double rx = s[0] - omega * s[3];
+            const double ry = s[1] + omega * s[2];
+            const double speed = std::hypot(rx, ry);
+            return {-mug * rx / speed, -mug * ry / speed, s[0], s[1]};
+        }
+        std::array<double, 4> Advance(std::array<double, 4> s, double t, double h) const
+        {
+            const auto add = [](std::array<double, 4> a, const std::array<double, 4>& b, double k) {
+                for (std::size_t i = 0; i < 4; ++i) {
+                    a[i] += k * b[i];
+                }
+                return a;
+            };
+            for (double done = 0.0; done < t - 0.5 * h; done += h) {
+                const auto k1 = Rates(s);
+                const auto k2 = Rates(add(s, k1, h / 2));
+                const auto k3 = Rates(add(s, k2, h / 2));
+                const auto k4 = Rates(add(s, k3, h));
+                for (std::size_t i = 0; i < 4; ++i) {
+                    s[i] += h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
+                }
+            }
+            return s;
+        }
+    };
+    constexpr double Dt = 0.008;
+    constexpr int ComparedStep = 500;
+    for (double mass : {10.0, 100.0, 300.0, 1000.0}) {
+        ModelParameters p;
+        p.Mass = mass;
+        p.BaseInertia = 10.0;
+        p.FrictionDecel = 0.1;
+        p.BaseInfluenced = 1;
+        p.InitialOmega = p.BaseOmega = 2.0;
+        // Sliding from the start: at (0, 1) at half the speed of the base's point.
+        p.TotalAngularMomentum = p.BaseInertia * 2.0 + mass * 1.0;
+        BaseContact body{{1.0, 0.0, 0.0, 1.0, 0.0, 2.0, 0.0, 0.0, 0.0, 0.0}, false};
+        const double ke0 = 0.5 * mass;
+        const double relKe0 = 0.5 * mass;
+        const Reference reference{mass, p.BaseInertia, p.FrictionDecel, p.TotalAngularMomentum};
+        const auto fine = reference.Advance({1.0, 0.0, 0.0, 1.0}, ComparedStep * Dt, 1e-4);
+        bool caught = false;
+        for (int i = 1; i <= 3200; ++i) {
+            caught = AdvanceOnBase(p, body, Dt).caught || caught;
+            const TurntableState& y = body.y;
+            const std::string where =
+                "m/I " + std::to_string(mass / 10.0) + " step " + std::to_string(i);
+            const double omega = body.carried ? body.carriedOmega : BaseOmegaOf(p, y);
+            ASSERT_GT(omega, 0.0) << where;
+            const double bodyMomentum = mass * (y[Y] * y[Vx] - y[X] * y[Vy]);
+            ASSERT_NEAR(p.BaseInertia * y[OmegaByEquations] + bodyMomentum, p.TotalAngularMomentum,
+                        1e-9 * p.TotalAngularMomentum)
+                << where;
+            const double largest =
+                std::max({std::abs(y[FrictionWork]), std::abs(y[WorkCentrifugal]),
+                          std::abs(y[WorkFrictionRotating]), std::abs(y[WorkBaseAcceleration])});
+            const Vec2 rel = body.carried ? Vec2{} : RelativeVelocity(y, omega);
+            const double ke = 0.5 * mass * (y[Vx] * y[Vx] + y[Vy] * y[Vy]);
+            const double relKe = 0.5 * mass * (rel.x * rel.x + rel.y * rel.y);
+            ASSERT_LE(std::abs(ke - ke0 - y[FrictionWork]), 1e-6 * largest) << where;
+            ASSERT_LE(std::abs(relKe - relKe0 - y[WorkFrictionRotating] - y[WorkCentrifugal] -
+                               y[WorkBaseAcceleration]),
+                      1e-6 * largest)
+                << where;
+            if (i == ComparedStep) {
+                EXPECT_NEAR(y[X], fine[2], 1e-6) << where;
+                EXPECT_NEAR(y[Y], fine[3], 1e-6) << where;
+                EXPECT_NEAR(y[Vx], fine[0], 1e-6) << where;
+                EXPECT_NEAR(y[Vy], fine[1], 1e-6) << where;
+            }
+        }
+        EXPECT_TRUE(caught) << "m/I " << mass / 10.0;
     }
 }
 
