@@ -42,14 +42,14 @@ double BaseOmegaOf(const ModelParameters& p, const TurntableState& y)
 
 namespace {
 
-// The square of the rest speed, omega being the base's in state y. Far below any speed drawn
-// or integrated, far above the rounding of omega * r.
+// The square of the rest speed, omega being the base's in state y: the speeds in play are the
+// body's and that of the base's point under it.
 double SquaredRestSpeed(const TurntableState& y, double omega)
 {
-    constexpr double RestFraction = 1e-9;
     const double speeds =
         y[Vx] * y[Vx] + y[Vy] * y[Vy] + omega * omega * (y[X] * y[X] + y[Y] * y[Y]);
-    return std::max(RestSpeed * RestSpeed, RestFraction * RestFraction * speeds);
+    const double rest = RestSpeedAmong(std::sqrt(speeds));
+    return rest * rest;
 }
 
 // The friction a body at rest on the base needs: the base's point accelerates with -omega^2 r

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mechanics/sliding_contact.h"
 #include "shell/vec2.h"
 #include "mechanics/model_parameters.h"
 
@@ -27,9 +28,6 @@ inline constexpr int WorkBaseAcceleration = 9;
 inline constexpr int StateSize = 10;
 } // namespace state_index
 
-// A relative speed at or below this is rest on the base: the direction of a smaller one is lost
-// in rounding.
-inline constexpr double RestSpeed = 1e-12;
 
 // The relative speed at or below which the body rests on the base in state y. Rounding in the
 // base's omega (taken from the conserved momentum, a difference of large terms) grows with the

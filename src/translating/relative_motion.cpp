@@ -1,6 +1,7 @@
 #include "translating/relative_motion.h"
 
 #include "mechanics/fehlberg_step.h"
+#include "mechanics/sliding_contact.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,43 +10,76 @@ namespace ttl {
 
 namespace {
 
-// A relative speed this small is rest; see RestSpeed for the rotating base.
-constexpr double StopSpeed = 1e-9;
-constexpr int MaxSubSteps = 100000;
-
 Vec2 Relative(const RelativeMotionState& y, const FrameMotion& frame, double t)
 {
     const Vec2 vf = frame.Velocity(t);
     return {y[0] - vf.x, y[1] - vf.y};
 }
 
-RelativeMotionState Step(const RelativeMotionState& y, double t, double h, const FrameMotion& frame,
-                         double mug)
-{
-    RelativeMotionState out = y;
-    FehlbergStep(
-        [&](double time, const RelativeMotionState& w) {
-            return RelativeMotionAcceleration(time, w, frame, mug, false);
-        },
-        t, y, h, out, 4);
-    return out;
-}
-
-// Riding with the platform: exact.
-void Ride(RelativeMotionState& y, double t, double h, const FrameMotion& frame)
+// The body's speed and the platform's are the speeds the relative one is the difference of.
+double PlatformRestSpeed(const RelativeMotionState& y, const FrameMotion& frame, double t)
 {
     const Vec2 vf = frame.Velocity(t);
-    y[2] += vf.x * h + 0.5 * frame.a.x * h * h;
-    y[3] += vf.y * h + 0.5 * frame.a.y * h * h;
-    const Vec2 end = frame.Velocity(t + h);
-    y[0] = end.x;
-    y[1] = end.y;
+    return RestSpeedAmong(std::sqrt(y[0] * y[0] + y[1] * y[1] + Dot(vf, vf)));
 }
 
 bool Held(const FrameMotion& frame, double mug)
 {
     return mug >= Length(frame.a);
 }
+
+// The translating platform as the support the body slides on.
+struct PlatformSupport {
+    const FrameMotion& frame;
+    double mug;
+
+    [[nodiscard]] RelativeMotionState Step(const RelativeMotionState& y, double t, double h) const
+    {
+        RelativeMotionState out = y;
+        FehlbergStep(
+            [this](double time, const RelativeMotionState& w) {
+                return RelativeMotionAcceleration(time, w, frame, mug, false);
+            },
+            t, y, h, out, 4);
+        return out;
+    }
+    [[nodiscard]] Vec2 Relative(const RelativeMotionState& y, double t) const
+    {
+        return ttl::Relative(y, frame, t);
+    }
+    [[nodiscard]] Vec2 RelativeAcceleration(const RelativeMotionState& y, double t) const
+    {
+        const RelativeMotionState rate = RelativeMotionAcceleration(t, y, frame, mug, false);
+        return Vec2{rate[0], rate[1]} - frame.a;
+    }
+    [[nodiscard]] double RestSpeed(const RelativeMotionState& y, double t) const
+    {
+        return PlatformRestSpeed(y, frame, t);
+    }
+    // The platform does not recoil: friction turns the relative velocity at mu*g alone.
+    [[nodiscard]] double Stiffness(const RelativeMotionState&) const { return mug; }
+    [[nodiscard]] double AccelerationBound(const RelativeMotionState&, double) const
+    {
+        return mug + Length(frame.a);
+    }
+    [[nodiscard]] bool Holds(const RelativeMotionState&, double) const { return Held(frame, mug); }
+    // Riding with the platform: exact.
+    void Carry(RelativeMotionState& y, double t, double h) const
+    {
+        const Vec2 vf = frame.Velocity(t);
+        y[2] += vf.x * h + 0.5 * frame.a.x * h * h;
+        y[3] += vf.y * h + 0.5 * frame.a.y * h * h;
+        const Vec2 end = frame.Velocity(t + h);
+        y[0] = end.x;
+        y[1] = end.y;
+    }
+    void Settle(RelativeMotionState& y, double t) const
+    {
+        const Vec2 vf = frame.Velocity(t);
+        y[0] = vf.x;
+        y[1] = vf.y;
+    }
+};
 
 } // namespace
 
@@ -57,7 +91,7 @@ RelativeMotionState RelativeMotionAcceleration(double t, const RelativeMotionSta
     Vec2 a;
     if (resting) {
         a = frame.a;
-    } else if (speed > RestSpeed) {
+    } else if (speed > PlatformRestSpeed(y, frame, t)) {
         a = {-mug * vr.x / speed, -mug * vr.y / speed};
     } else if (Held(frame, mug)) {
         a = frame.a;
@@ -73,52 +107,9 @@ bool RelativeMotionIntegrate(RelativeMotionState& y, double t1, double interval,
 {
     bool cameToRest = false;
     const double h = interval / RelativeMotionSubSteps;
+    const PlatformSupport platform{frame, mug};
     for (int k = 0; k < RelativeMotionSubSteps; ++k) {
-        double t = t1 + k * h;
-        double remaining = h;
-        for (int subSteps = 0; remaining > 0.0; ++subSteps) {
-            if (resting) {
-                if (Held(frame, mug)) {
-                    Ride(y, t, remaining, frame);
-                    break;
-                }
-                resting = false; // friction can no longer hold it
-            }
-            const Vec2 vr = Relative(y, frame, t);
-            const double speed = Length(vr);
-            if (speed <= RestSpeed && Held(frame, mug)) {
-                resting = true;
-                continue;
-            }
-            // As on the turntable: stop at Newton's estimate of the moment vr vanishes, and stay
-            // short enough for friction's direction to be followed stably.
-            double s = remaining;
-            if (subSteps < MaxSubSteps && speed > RestSpeed && mug > 0.0) {
-                const double deceleration = mug + Dot(frame.a, vr) / speed;
-                s = std::min(remaining, speed / mug);
-                if (deceleration > 0.0) {
-                    s = std::min(s, speed / deceleration);
-                }
-            }
-            RelativeMotionState trial = Step(y, t, s, frame, mug);
-            while (speed > RestSpeed && Length(Relative(trial, frame, t + s)) > StopSpeed &&
-                   Dot(Relative(trial, frame, t + s), vr) <= 0.0 && s > 1e-12 * h) {
-                s /= 2.0;
-                trial = Step(y, t, s, frame, mug);
-            }
-            y = trial;
-            t += s;
-            remaining = s < remaining ? remaining - s : 0.0;
-            if (speed > RestSpeed && Length(Relative(y, frame, t)) <= StopSpeed) {
-                const Vec2 vf = frame.Velocity(t);
-                y[0] = vf.x;
-                y[1] = vf.y;
-                if (Held(frame, mug)) {
-                    resting = true;
-                    cameToRest = true;
-                }
-            }
-        }
+        cameToRest = AdvanceSliding(platform, y, resting, t1 + k * h, h).caught || cameToRest;
     }
     return cameToRest;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mechanics/turntable_model.h"
+#include "shell/vec2.h"
 
 #include <array>
 #include <vector>

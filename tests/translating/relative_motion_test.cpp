@@ -290,5 +290,51 @@ TEST(RelativeMotionViews, ReplayMarksAreAFewPixelsAcrossAtEveryScale)
     }
 }
 
+// An independent reference: classical Runge-Kutta, in fine fixed steps, on the relative
+// velocity u alone (du/dt = -af - mu g u/|u|, never at rest in these cases), with the lab
+// position as launch + platform's motion + the integral of u.
+Vec2 ReferencePosition(Vec2 start, Vec2 v, Vec2 vf0, Vec2 af, double mug, double t)
+{
+    auto rate = [&](Vec2 u) { return -1.0 * af - (mug / Length(u)) * u; };
+    constexpr int Steps = 2000000;
+    const double h = t / Steps;
+    Vec2 u = v - vf0;
+    Vec2 travelled{};
+    for (int i = 0; i < Steps; ++i) {
+        const Vec2 k1 = rate(u);
+        const Vec2 k2 = rate(u + (h / 2.0) * k1);
+        const Vec2 k3 = rate(u + (h / 2.0) * k2);
+        const Vec2 k4 = rate(u + h * k3);
+        const Vec2 uNext = u + (h / 6.0) * (k1 + 2.0 * k2 + 2.0 * k3 + k4);
+        // The position's rate is u itself: Simpson's rule over the step with the midpoint's u.
+        const Vec2 mid = u + (h / 8.0) * (k1 - k4) + 0.5 * (uNext - u);
+        travelled = travelled + (h / 6.0) * (u + 4.0 * mid + uNext);
+        u = uNext;
+    }
+    return start + t * vf0 + (0.5 * t * t) * af + travelled;
+}
+
+TEST(RelativeMotion, ASlidingBodyAgreesWithAFineStepReferenceWhereItsVelocitySwingsRound)
+{
+    struct Case {
+        int vfx, vfy, afx, afy, vx, vy, friction;
+    };
+    // The first passes close to rest with af nearly along the relative velocity: its direction
+    // swings round within a fraction of a step.
+    for (const Case c : {Case{3, 4, 4, -4, 10, -4, 50}, Case{-2, 1, 3, 5, 6, 2, 30}}) {
+        RelativeMotionInputs in = Inputs(c.vfx, c.vfy, c.afx, c.afy, c.friction);
+        in.bodyVx = c.vx;
+        in.bodyVy = c.vy;
+        const RelativeMotionRun run = RunSteps(in, 300); // t = 20
+        const Vec2 expected = ReferencePosition(
+            {static_cast<double>(in.bodyX), static_cast<double>(in.bodyY)},
+            {static_cast<double>(c.vx), static_cast<double>(c.vy)},
+            {static_cast<double>(c.vfx), static_cast<double>(c.vfy)},
+            {static_cast<double>(c.afx), static_cast<double>(c.afy)}, in.Mu() * Gravity, run.Time());
+        EXPECT_NEAR(run.labPosition[300].x, expected.x, 1e-6) << "case vf " << c.vfx << "," << c.vfy;
+        EXPECT_NEAR(run.labPosition[300].y, expected.y, 1e-6) << "case vf " << c.vfx << "," << c.vfy;
+    }
+}
+
 } // namespace
 } // namespace ttl
