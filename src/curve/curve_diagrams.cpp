@@ -211,8 +211,8 @@ void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, d
     const bool noBending = Length(C) == 0.0;
     const Vec2 across{-c.sinTheta, c.cosTheta};
     const double crossing = Dot(F, across);
-    const bool rightForShape = noBending ? std::abs(crossing) <= StraightSlant * Length(F)
-                                         : Dot(F, C) > 0.0;
+    const bool rightForShape =
+        noBending ? std::abs(crossing) <= StraightSlant * Length(F) : Dot(F, C) > 0.0;
     if (rightForShape) {
         PrintAt(s, 2, 8, "FORCE: HAS THE CORRECT DIRECTION FOR THE SHAPE OF THE CURVE");
     } else {

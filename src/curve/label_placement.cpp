@@ -16,8 +16,7 @@ bool LabelBox::Contains(Vec2 p) const
 
 bool LabelBox::Contains(const LabelBox& other) const
 {
-    return left <= other.left && other.right <= right && bottom <= other.bottom &&
-           other.top <= top;
+    return left <= other.left && other.right <= right && bottom <= other.bottom && other.top <= top;
 }
 
 LabelBox BoxOf(const WorldWindow& w)

@@ -26,8 +26,8 @@ void StartTimedCurve(TimedCurveRun& run, Surface& eikona, const CurveInputs& inp
 
 // One tick: the body's place along the curve at t = 0.05 n, its velocity and total acceleration
 // (drawn at 1/2) on the transient layer, the newest point of the track and, every 60 ticks while
-// the body is inside the window, a label in the free place nearest it. Returns false, and the run stops, once the body is past x = 30, cannot move (v0 = at =
-// 0) or the tables are full.
+// the body is inside the window, a label in the free place nearest it. Returns false, and the run
+// stops, once the body is past x = 30, cannot move (v0 = at = 0) or the tables are full.
 bool TimedCurveStep(TimedCurveRun& run, Surface& eikona, const CurveInputs& inputs,
                     bool* invalid = nullptr);
 

@@ -98,8 +98,8 @@ TEST(TimedCurve, SpanLabelsStayInsideThePictureAndNeverOverlap)
             inside += run.x[static_cast<std::size_t>(j)] <= 20.0 ? 1 : 0;
         }
         const std::vector<LabelBox> boxes = TextBoxes(s);
-        const std::string what = std::to_string(c.inputs.amplitude) + " " +
-                                 std::to_string(c.pixels);
+        const std::string what =
+            std::to_string(c.inputs.amplitude) + " " + std::to_string(c.pixels);
         const int expected = inside + 1; // and the beta label
         if (c.roomForAll) {
             EXPECT_EQ(static_cast<int>(boxes.size()), expected) << what;

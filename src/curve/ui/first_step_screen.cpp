@@ -73,6 +73,42 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
     }
     m_start = MakeButton(this, "Command1", tr("START"), tr("Start the body along the curve"));
 
+    QWidget* parameters = MakeParameters();
+
+    m_text1 = MakeTextBox(this, "Text1");
+    auto* side = new QVBoxLayout;
+    side->addWidget(options);
+    side->addWidget(m_start);
+    side->addWidget(parameters);
+    side->addWidget(m_text1, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->addWidget(new SquareFrame(m_eikona, this), 3);
+    layout->addLayout(side, 2);
+
+    connect(back, &QAction::triggered, this, &FirstStepScreen::XANAPISO_Click);
+    connect(factors, &QAction::triggered, this, &FirstStepScreen::campyles_Click);
+    connect(m_radius, &QAction::triggered, this, &FirstStepScreen::DYNAMEISDIAFORES_Click);
+    connect(m_guess, &QAction::triggered, this, &FirstStepScreen::GUESSFORCE_Click);
+    connect(m_options[1], &QRadioButton::clicked, this, &FirstStepScreen::Option1_Click);
+    connect(m_options[2], &QRadioButton::clicked, this, &FirstStepScreen::Option2_Click);
+    connect(m_options[3], &QRadioButton::clicked, this, &FirstStepScreen::Option3_Click);
+    connect(m_start, &QPushButton::clicked, this, &FirstStepScreen::Command1_Click);
+    connect(m_timer, &QTimer::timeout, this, &FirstStepScreen::Timer1_Timer);
+    ConnectBars();
+    connect(m_eikona, &SurfaceView::mousePressed, this, &FirstStepScreen::eikona_MouseDown);
+    connect(m_eikona, &SurfaceView::mouseReleased, this, &FirstStepScreen::eikona_MouseUp);
+
+    AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
+                         {"XANAPISO", QKeySequence(Qt::Key_Escape)},
+                         {"PARAKATOEVENT", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                         {"TERMATISMOS", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    ShowFirstExplanation(); // a teacher opening the screen sees the disk explanation
+}
+
+QWidget* FirstStepScreen::MakeParameters()
+{
     m_platosvalue = MakeScrollBar(this, "platosvalue", Qt::Vertical, {1, 35, 20},
                                   tr("Amplitude A of the curve: the value / 10"));
     m_arxikives = MakeScrollBar(this, "arxikives", Qt::Vertical, {0, 5, 3},
@@ -108,28 +144,11 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
                               : i == 3 ? static_cast<QWidget*>(m_epitaxyno)
                                        : static_cast<QWidget*>(m_arxikives));
     }
+    return parameters;
+}
 
-    m_text1 = MakeTextBox(this, "Text1");
-    auto* side = new QVBoxLayout;
-    side->addWidget(options);
-    side->addWidget(m_start);
-    side->addWidget(parameters);
-    side->addWidget(m_text1, 1);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setMenuBar(bar);
-    layout->addWidget(new SquareFrame(m_eikona, this), 3);
-    layout->addLayout(side, 2);
-
-    connect(back, &QAction::triggered, this, &FirstStepScreen::XANAPISO_Click);
-    connect(factors, &QAction::triggered, this, &FirstStepScreen::campyles_Click);
-    connect(m_radius, &QAction::triggered, this, &FirstStepScreen::DYNAMEISDIAFORES_Click);
-    connect(m_guess, &QAction::triggered, this, &FirstStepScreen::GUESSFORCE_Click);
-    connect(m_options[1], &QRadioButton::clicked, this, &FirstStepScreen::Option1_Click);
-    connect(m_options[2], &QRadioButton::clicked, this, &FirstStepScreen::Option2_Click);
-    connect(m_options[3], &QRadioButton::clicked, this, &FirstStepScreen::Option3_Click);
-    connect(m_start, &QPushButton::clicked, this, &FirstStepScreen::Command1_Click);
-    connect(m_timer, &QTimer::timeout, this, &FirstStepScreen::Timer1_Timer);
+void FirstStepScreen::ConnectBars()
+{
     connect(m_arxikives, &QScrollBar::valueChanged, this,
             [this](int v) { BarChanged(m_labels[4], InitialSpeedLabel(v, true)); });
     connect(m_epitaxyno, &QScrollBar::valueChanged, this,
@@ -138,14 +157,6 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
             [this](int v) { BarChanged(m_labels[1], AmplitudeLabel(v, true)); });
     connect(m_syxnotikamp, &QScrollBar::valueChanged, this,
             [this](int v) { BarChanged(m_labels[2], FrequencyLabel(v)); });
-    connect(m_eikona, &SurfaceView::mousePressed, this, &FirstStepScreen::eikona_MouseDown);
-    connect(m_eikona, &SurfaceView::mouseReleased, this, &FirstStepScreen::eikona_MouseUp);
-
-    AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
-                         {"XANAPISO", QKeySequence(Qt::Key_Escape)},
-                         {"PARAKATOEVENT", QKeySequence(Qt::CTRL | Qt::Key_N)},
-                         {"TERMATISMOS", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
-    ShowFirstExplanation(); // a teacher opening the screen sees the disk explanation
 }
 
 void FirstStepScreen::ShowFirstExplanation()
@@ -399,8 +410,8 @@ void FirstStepScreen::eikona_MouseDown(double x, double y, Qt::KeyboardModifiers
     bool invalid = false;
     Surface& s = m_eikona->surface();
     ScaleCurveWindow(s);
-    const std::string text = ShowVectorsAtPoint(s, Inputs(), MouseMode(), m_assumption, x, y,
-                                                &invalid);
+    const std::string text =
+        ShowVectorsAtPoint(s, Inputs(), MouseMode(), m_assumption, x, y, &invalid);
     Report(invalid);
     SetText(text);
     m_eikona->refresh();

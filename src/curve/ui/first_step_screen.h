@@ -57,6 +57,9 @@ private:
     void eikona_MouseDown(double x, double y, Qt::KeyboardModifiers modifiers);
     void eikona_MouseUp(double x, double y, Qt::KeyboardModifiers modifiers);
     void BarChanged(QLabel* label, const std::string& caption);
+    // The four bars with their labels, in a group; and their change handlers.
+    QWidget* MakeParameters();
+    void ConnectBars();
 
     // What the picture shows; each sets its own option, buttons, bars and tooltip.
     enum class Showing { Disk, TimedRun, Curve };
