@@ -464,6 +464,26 @@
 <context>
     <name>ttl::FirstStepScreen</name>
     <message>
+        <source>Why a body sliding on a turning disk falls behind the points of the disk under it</source>
+        <translation>Γιατί ένα σώμα που γλιστρά σε περιστρεφόμενο δίσκο μένει πίσω από τα σημεία του δίσκου κάτω από αυτό</translation>
+    </message>
+    <message>
+        <source>The body moving along the curve: its velocity in red, its acceleration in blue, and every 60 ticks a red point with the distance covered</source>
+        <translation>Το σώμα κινείται κατά μήκος της καμπύλης: η ταχύτητά του με κόκκινο, η επιτάχυνσή του με μπλε και κάθε 60 βήματα μια κόκκινη κουκκίδα με την απόσταση που διανύθηκε</translation>
+    </message>
+    <message>
+        <source>Click on the curve for its vectors and its circle of curvature</source>
+        <translation>Κλικ στην καμπύλη για τα διανύσματά της και τον κύκλο καμπυλότητάς της</translation>
+    </message>
+    <message>
+        <source>Choose RADIUS OF CURVATURE or MAKE AN ASSUMPTION FOR THE FORCE to see the vectors at a point of the curve you click</source>
+        <translation>Επιλέξτε ΑΚΤΙΝΑ ΚΑΜΠΥΛΟΤΗΤΑΣ ή ΚΑΝΤΕ ΜΙΑ ΥΠΟΘΕΣΗ ΓΙΑ ΤΗ ΔΥΝΑΜΗ για να δείτε τα διανύσματα στο σημείο της καμπύλης που πατάτε</translation>
+    </message>
+    <message>
+        <source>The body moves along the curve with the initial speed and the tangential acceleration set for the curve, 0.05 time units a tick. Press START. Its velocity is drawn in red and its acceleration in dark blue. Every 60 ticks a red point marks its place, with the distance Ds covered in those 60 ticks as a multiple of the distance of the first 60, and the time t.</source>
+        <translation>Το σώμα κινείται κατά μήκος της καμπύλης με την αρχική ταχύτητα και την επιτρόχια επιτάχυνση που ορίστηκαν για την καμπύλη, 0,05 μονάδες χρόνου ανά βήμα. Πατήστε ΕΝΑΡΞΗ. Η ταχύτητά του σχεδιάζεται με κόκκινο και η επιτάχυνσή του με σκούρο μπλε. Κάθε 60 βήματα μια κόκκινη κουκκίδα σημειώνει τη θέση του, με την απόσταση Ds που διανύθηκε σε αυτά τα 60 βήματα ως πολλαπλάσιο της απόστασης των πρώτων 60, και τον χρόνο t.</translation>
+    </message>
+    <message>
         <source>Click on the curve for its vectors; SHIFT-drag from the curve to draw a force to be judged</source>
         <translation>Κλικ στην καμπύλη για τα διανύσματά της· SHIFT και σύρσιμο από την καμπύλη για να σχεδιάσετε μια δύναμη προς κρίση</translation>
     </message>

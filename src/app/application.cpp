@@ -273,6 +273,7 @@ void Application::ShowFirstStep()
 {
     FirstStepScreen& screen = firststep();
     PlaceWindow(screen, FullScreen);
+    screen.ShowFirstExplanation();
     screen.show();
     EISAGOGIKI().hide();
 }

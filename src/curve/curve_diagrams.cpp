@@ -22,6 +22,9 @@ constexpr Color ExtraShapeColor{0, 250, 10};
 constexpr Color ExtraTangentialColor{150, 200, 50};
 constexpr double FrictionLength = 3.5;
 constexpr double OnCurveDistance = 0.1;
+// Where the path needs no bending, a force crossing it by less than this share of its size is
+// taken as along it: a drag by hand is never exactly straight.
+constexpr double StraightSlant = 0.05;
 
 void Arrow(Surface& s, double x, double y, Vec2 v, Color c)
 {
@@ -203,12 +206,19 @@ void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, d
     if (Dot(F + f, T) < 0.0 || Dot(F, f) > 0.0) {
         PrintAt(s, 2, 9, "FORCE: INCORRECT FOR THE TANGENTIAL ACCELERATION");
     }
-    if (Dot(F, C) > 0.0) {
+    // Where no bending is needed (at rest, or on a straight stretch) the force must not push
+    // across the path: a small slant is allowed, and whatever crosses it must be cancelled.
+    const bool noBending = Length(C) == 0.0;
+    const Vec2 across{-c.sinTheta, c.cosTheta};
+    const double crossing = Dot(F, across);
+    const bool rightForShape =
+        noBending ? std::abs(crossing) <= StraightSlant * Length(F) : Dot(F, C) > 0.0;
+    if (rightForShape) {
         PrintAt(s, 2, 8, "FORCE: HAS THE CORRECT DIRECTION FOR THE SHAPE OF THE CURVE");
     } else {
         PrintAt(s, 2, 8, "FORCE: HAS WRONG DIRECTION FOR THE SHAPE OF THE CURVE");
         s.SetDrawWidth(3);
-        if (Length(C) != 0.0) {
+        if (!noBending) {
             Arrow(s, state.xd, state.yd, C, ExtraCentripetalColor);
             PrintAt(s, 2, 7, "DIRECTION OF EXTRA FORCE FOR CENTRIPETAL");
             Arrow(s, 0.2, 6.8, {1.0, 0.0}, ExtraCentripetalLegendColor);
@@ -216,14 +226,15 @@ void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, d
         s.SetDrawWidth(1);
     }
     // The normal force the bending needs, |kappa| |V|^2 towards the centre of curvature, less
-    // what F already gives; a straight stretch (aN = 0) needs none.
-    if (c.normal != 0.0) {
+    // what F already gives.
+    Vec2 extraN = -crossing * across;
+    if (!noBending) {
         const Vec2 n = (1.0 / std::abs(p.A * c.normal / 4.0)) * C;
-        const double needed = std::abs(c.curvature) * speed * speed;
-        s.SetDrawWidth(2);
-        Arrow(s, state.xd, state.yd, (needed - Dot(F, n)) * n, ExtraShapeColor);
-        s.SetDrawWidth(1);
+        extraN = (std::abs(c.curvature) * speed * speed - Dot(F, n)) * n;
     }
+    s.SetDrawWidth(2);
+    Arrow(s, state.xd, state.yd, extraN, ExtraShapeColor);
+    s.SetDrawWidth(1);
     // What the tangential acceleration still needs beyond F's share along it and friction.
     Vec2 extraT;
     if (Length(T) != 0.0) {

@@ -257,6 +257,12 @@ QRectF Reach(const Primitive& p, const WorldToPixels& map)
 
 } // namespace
 
+TextExtent MeasureText(const std::string& text, const Font& font)
+{
+    const QFontMetricsF metrics(ToQFont(font));
+    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+}
+
 std::optional<ClippedSegment> ClipSegment(QPointF a, QPointF b, const QRectF& rect)
 {
     // Liang-Barsky: the parameter range of a + t (b - a) inside each of the four edges.

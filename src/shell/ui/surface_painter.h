@@ -8,6 +8,7 @@
 #include <QSizeF>
 
 #include <optional>
+#include <string>
 
 #include <cstddef>
 #include <vector>
@@ -43,6 +44,10 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
 // none of them shows.
 QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, QSizeF size,
                         std::size_t last = static_cast<std::size_t>(-1));
+
+// A text's size as the painter draws it, on the screen; views install it as their surface's
+// text measure.
+TextExtent MeasureText(const std::string& text, const Font& font);
 
 // An image of `size` logical pixels filled with the surface's background colour.
 QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio);

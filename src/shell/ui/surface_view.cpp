@@ -31,6 +31,7 @@ SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(40, 40);
     m_surface.SetPixelSize(width(), height());
+    m_surface.SetTextMeasure(MeasureText);
 }
 
 Surface& SurfaceView::surface()
