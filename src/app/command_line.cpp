@@ -247,8 +247,8 @@ int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::o
     }
     ModelParameters params;
     const SimulationResult run = RunSimulation(params, line.inputs);
-    const WriteResult written = WriteFileOrStandardOutput(
-        line.csvPath, QByteArray::fromStdString(RunCsv(run)), out);
+    const WriteResult written =
+        WriteFileOrStandardOutput(line.csvPath, QByteArray::fromStdString(RunCsv(run)), out);
     if (!written) {
         Print(err, written.reason);
         return 1;

@@ -59,9 +59,9 @@ TEST(Snapshot, ADashWritesThePngToStandardOutput)
 {
     Application app;
     std::ostringstream out;
-    ASSERT_EQ(TakeSnapshot(app, {QStringLiteral("rotating"), QStringLiteral("-"), QSize(800, 500)},
-                           out),
-              0);
+    ASSERT_EQ(
+        TakeSnapshot(app, {QStringLiteral("rotating"), QStringLiteral("-"), QSize(800, 500)}, out),
+        0);
     const QImage image = QImage::fromData(QByteArray::fromStdString(out.str()), "PNG");
     EXPECT_EQ(image.size(), QSize(800, 500));
     EXPECT_FALSE(QFile::exists(QStringLiteral("-")));

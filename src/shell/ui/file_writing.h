@@ -23,8 +23,7 @@ struct WriteResult {
 [[nodiscard]] WriteResult WriteWholeFile(const QString& path, const QByteArray& content);
 
 // The same, except that "-" is `standardOutput`.
-[[nodiscard]] WriteResult WriteFileOrStandardOutput(const QString& path,
-                                                    const QByteArray& content,
+[[nodiscard]] WriteResult WriteFileOrStandardOutput(const QString& path, const QByteArray& content,
                                                     std::ostream& standardOutput);
 
 } // namespace ttl

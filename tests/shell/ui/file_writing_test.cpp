@@ -1,4 +1,6 @@
+#include "app/application.h"
 #include "shell/ui/file_writing.h"
+#include "turntable/ui/simulation_activity.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,96 +39,116 @@ QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The routine itself, in a child process: exit 0 when it says written, 1 when it gives a reason.
-int WriteInLimitedChild(const QString& path, const QByteArray& content)
+// How a save ended: 0 written, 1 refused; and what it said.
+struct Outcome {
+    int status = -1;
+    QByteArray said;
+};
+using Saver = std::function<Outcome(const QString& path, bool limited)>;
+
+// A save made in this process's code, under the limit in a child process so that the limit
+// stays there; the child hands its reason back through a pipe.
+Saver InProcess(std::function<WriteResult(const QString&)> save)
 {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        LimitFileSize();
-        const WriteResult written = WriteWholeFile(path, content);
-        ::_exit(written ? 0 : (written.reason.contains(path) ? 1 : 3));
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return [save](const QString& path, bool limited) -> Outcome {
+        if (!limited) {
+            const WriteResult written = save(path);
+            return {written ? 0 : 1, written.reason.toUtf8()};
+        }
+        int pipeEnds[2];
+        if (::pipe(pipeEnds) != 0) {
+            return {};
+        }
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(pipeEnds[0]);
+            LimitFileSize();
+            const WriteResult written = save(path);
+            const QByteArray reason = written.reason.toUtf8();
+            const bool told =
+                ::write(pipeEnds[1], reason.constData(), reason.size()) == reason.size();
+            ::_exit(!told ? 3 : written ? 0 : 1);
+        }
+        ::close(pipeEnds[1]);
+        Outcome outcome;
+        char buffer[512];
+        for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+            outcome.said.append(buffer, n);
+        }
+        ::close(pipeEnds[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return outcome;
+    };
 }
 
-struct ProgramRun {
-    int exitCode = -1;
-    QByteArray standardError;
-};
-
-ProgramRun RunProgram(const QStringList& arguments, const QString& folder, bool limited)
+// The program itself, as a user's shell runs it; the file is the last argument.
+Saver Program(const QStringList& arguments)
 {
-    QProcess process;
-    process.setProgram(QStringLiteral(TURNTABLE_LAB_PROGRAM));
-    process.setArguments(arguments);
-    process.setWorkingDirectory(folder);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
-    process.setProcessEnvironment(environment);
-    if (limited) {
-        process.setChildProcessModifier(LimitFileSize);
-    }
-    process.start();
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardError()};
+    return [arguments](const QString& path, bool limited) -> Outcome {
+        const QString folder = QFileInfo(path).path();
+        QProcess process;
+        process.setProgram(QStringLiteral(TURNTABLE_LAB_PROGRAM));
+        process.setArguments(arguments + QStringList{path});
+        process.setWorkingDirectory(folder);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
+        process.setProcessEnvironment(environment);
+        if (limited) {
+            process.setChildProcessModifier(LimitFileSize);
+        }
+        process.start();
+        process.waitForFinished(120000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                process.readAllStandardError()};
+    };
 }
 
 // Each writer, made to fail part-way by a file-size limit over an existing file: it says so
-// (status 1 and a reason naming the file on the command line), the old file keeps every byte and
-// no half-written temporary file is left beside it. Without the limit the same writer produces
-// more than the limit, so the limit really cuts it.
+// (status 1 and a reason naming the file), the old file keeps every byte and no half-written
+// temporary file is left beside it. Without the limit the same writer produces more than the
+// limit, so the limit really cuts it.
 TEST(FileWriting, AWriteCutShortLeavesTheOldFileAndSaysWhy)
 {
-    struct Case {
+    Application app;
+    app.Simulation().SetBeep([] {});
+    app.Simulation().RunSimulation();
+    const QByteArray large(3 * FileSizeLimit, 'x');
+    const QString csv = QStringLiteral("--export-csv");
+    const QString snapshot = QStringLiteral("--snapshot");
+    const struct {
         const char* what;
         const char* file;
-        std::function<QStringList(const QString&)> arguments; // empty: the routine in a child
-    };
-    const Case cases[] = {
-        {"the routine", "data.bin", nullptr},
-        {"SVG snapshot", "s.svg",
-         [](const QString& f) {
-             return QStringList{QStringLiteral("--snapshot"), QStringLiteral("derivation"), f};
-         }},
-        {"PNG snapshot", "s.png",
-         [](const QString& f) {
-             return QStringList{QStringLiteral("--snapshot"), QStringLiteral("rotating"), f};
-         }},
-        {"CSV export", "run.csv",
-         [](const QString& f) { return QStringList{QStringLiteral("--export-csv"), f}; }},
+        Saver save;
+    } cases[] = {
+        {"the routine", "data.bin",
+         InProcess([&large](const QString& path) { return WriteWholeFile(path, large); })},
+        {"Save run as CSV", "run.csv",
+         InProcess([&app](const QString& path) { return app.Simulation().SaveLastRun(path); })},
+        {"SVG snapshot", "s.svg", Program({snapshot, QStringLiteral("derivation")})},
+        {"PNG snapshot", "s.png", Program({snapshot, QStringLiteral("rotating")})},
+        {"CSV export", "run.csv", Program({csv})},
     };
     const QByteArray old = QByteArrayLiteral("the old file, which must survive\n");
-    const QByteArray large(3 * FileSizeLimit, 'x');
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
         const QString complete = dir.filePath(QStringLiteral("complete-") + c.file);
-        const QString path = dir.filePath(QString::fromLatin1(c.file));
-        if (c.arguments) {
-            ASSERT_EQ(RunProgram(c.arguments(complete), dir.path(), false).exitCode, 0);
-        } else {
-            ASSERT_TRUE(WriteWholeFile(complete, large));
-        }
+        ASSERT_EQ(c.save(complete, false).status, 0);
         ASSERT_GT(QFileInfo(complete).size(), static_cast<qint64>(FileSizeLimit));
         QFile::remove(complete);
 
+        const QString path = dir.filePath(QString::fromLatin1(c.file));
         QFile existing(path);
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
         existing.write(old);
         existing.close();
-        if (c.arguments) {
-            const ProgramRun run = RunProgram(c.arguments(path), dir.path(), true);
-            EXPECT_EQ(run.exitCode, 1);
-            EXPECT_TRUE(run.standardError.contains(QFile::encodeName(path)))
-                << run.standardError.constData();
-        } else {
-            EXPECT_EQ(WriteInLimitedChild(path, large), 1);
-        }
-        EXPECT_EQ(ReadAll(path), old);
+        const Outcome cut = c.save(path, true);
+        EXPECT_EQ(cut.status, 1);
+        EXPECT_TRUE(cut.said.contains(QFile::encodeName(path))) << cut.said.constData();
+        EXPECT_TRUE(ReadAll(path) == old) << "the old file was replaced";
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                   QStringList{QString::fromLatin1(c.file)});
     }
