@@ -35,10 +35,6 @@
         <source>CSV table (*.csv)</source>
         <translation>Πίνακας CSV (*.csv)</translation>
     </message>
-    <message>
-        <source>The run could not be written to %1.</source>
-        <translation>Η εκτέλεση δεν ήταν δυνατό να γραφτεί στο %1.</translation>
-    </message>
 </context>
 <context>
     <name>curve</name>
@@ -88,6 +84,29 @@
     <message>
         <source>V%1 =%2X ωΧR</source>
         <translation>V%1 =%2X ωΧR</translation>
+    </message>
+</context>
+<context>
+    <name>files</name>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>Δεν ήταν δυνατό να γραφτεί το %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>είναι φάκελος</translation>
+    </message>
+    <message>
+        <source>it is neither a file nor a device that can be written to</source>
+        <translation>δεν είναι ούτε αρχείο ούτε συσκευή στην οποία μπορεί να γραφτεί</translation>
+    </message>
+    <message>
+        <source>Could not write to standard output.</source>
+        <translation>Δεν ήταν δυνατή η εγγραφή στην τυπική έξοδο.</translation>
+    </message>
+    <message>
+        <source>Could not draw the picture for %1.</source>
+        <translation>Δεν ήταν δυνατό να σχεδιαστεί η εικόνα για το %1.</translation>
     </message>
 </context>
 <context>
@@ -858,10 +877,6 @@
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg)</source>
         <translation>Εικόνα PNG (*.png);;Σχέδιο SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>The picture could not be written to %1.</source>
-        <translation>Η εικόνα δεν ήταν δυνατό να γραφτεί στο %1.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/surface.h"
+#include "shell/ui/file_writing.h"
 
 #include <QLineF>
 #include <QPointF>
@@ -63,8 +64,7 @@ inline constexpr double MaxExportPixels = 4096.0;
 // Qt's PNG quality: 0 is the smallest file, 100 no compression.
 inline constexpr int PngQuality = 80;
 
-// Writes the surface as PNG or SVG, chosen by the file name's suffix. Returns false when the file
-// cannot be written.
-bool SaveSurface(const Surface& surface, QSize size, const QString& path);
+// Writes the surface as PNG or SVG, chosen by the file name's suffix.
+WriteResult SaveSurface(const Surface& surface, QSize size, const QString& path);
 
 } // namespace ttl

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ui/file_writing.h"
 #include "turntable/model_parameters.h"
 #include "turntable/simulation_run.h"
 #include "turntable/work_energy_graph.h"
@@ -59,7 +60,7 @@ public:
     void ToggleWorkRange();
     // "Save run as CSV…": asks for a file and writes the last run; says so when it cannot.
     void SaveRunInteractively();
-    bool SaveLastRun(const QString& path) const;
+    WriteResult SaveLastRun(const QString& path) const;
 
     // BACK and REPEAT stop a running animation.
     void StopAnimations();
