@@ -106,11 +106,10 @@ void MarkAllAsConstruction(Page& page, std::size_t firstOwnSegment)
     }
 }
 
-Page InertialPage(const ExplorerState& state, const DerivationVectors& d, int number)
+// The inertial derivation's common picture: the orbits, the two moments' circles and radii.
+Page InertialCommonPicture(const ExplorerState& state, const DerivationVectors& d, Vec2 left)
 {
     Page page;
-    const double s = VelocityScale(state, d);
-    const Vec2 left = LeftOffset(state);
     for (int k = 0; k <= state.StepIndex; ++k) {
         const auto i = static_cast<std::size_t>(k);
         page.marks.push_back({{state.PathX[i], state.PathY[i]}, Red});
@@ -126,6 +125,14 @@ Page InertialPage(const ExplorerState& state, const DerivationVectors& d, int nu
     page.segments.push_back({{0, 0}, d.x22, Blue});
     page.segments.push_back({d.x11, d.x22, Red});
     page.points = {d.x11, d.x22, d.x21, d.x12};
+    return page;
+}
+
+Page InertialPage(const ExplorerState& state, const DerivationVectors& d, int number)
+{
+    const double s = VelocityScale(state, d);
+    const Vec2 left = LeftOffset(state);
+    Page page = InertialCommonPicture(state, d, left);
     page.pointWidth = number <= 1 ? 5 : 2;
     const Vec2 r1 = left + d.r1;
     const Vec2 r2 = left + d.r2;

@@ -64,9 +64,8 @@ ExplorerScreen::ExplorerScreen(ModelParameters& shared, std::function<ChoiceWind
     Option2_Click();
 }
 
-void ExplorerScreen::BuildControls()
+QMenuBar* ExplorerScreen::BuildMenus()
 {
-    namespace c = explorer_controls;
     auto* bar = new QMenuBar(this);
     m_repeat = AddMenuCommand(bar, "EPANELAVE", tr("REPEAT"));
     m_back = AddMenuCommand(bar, "piso", tr("BACK"));
@@ -77,17 +76,13 @@ void ExplorerScreen::BuildControls()
     m_foucaultV0 = AddMenuEntry(foucault, "FOUCAULTV0", tr("FOUCAULT with initial speed"), true);
     m_derivation = AddMenuCommand(bar, "CORIOLISEXP", tr("CORIOLIS & CENTRIFUGAL"));
     AddViewMenu(bar);
+    return bar;
+}
 
-    m_timer = MakeTimer(this, "Timer1", StepTickMs);
-
-    m_picture1 = new SurfaceView;
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture2 = new SurfaceView(this);
-    m_picture2->setObjectName(QStringLiteral("Picture2"));
-    m_picture2->setToolTip(tr("The Coriolis, base-acceleration and total forces drawn again "
-                              "from a common origin, so that they can be compared"));
-    m_picture2->setFixedSize(200, 200);
-
+// The picture with the derivation's shift bars beside it and its Δt bar under it.
+QGridLayout* ExplorerScreen::BuildDiagram()
+{
+    namespace c = explorer_controls;
     // Shown only while the derivation moves the diagram.
     m_xscale = MakeScrollBar(this, "XSCALEFIGURE", Qt::Horizontal, c::ShiftX,
                              tr("Move the diagram sideways"));
@@ -112,16 +107,11 @@ void ExplorerScreen::BuildControls()
     diagram->addWidget(m_yscale, 0, 1);
     diagram->addWidget(m_xscale, 1, 0);
     diagram->addLayout(interval, 2, 0);
+    return diagram;
+}
 
-    auto* frames = new QGroupBox(tr("Frame"), this);
-    auto* frameLayout = new QVBoxLayout(frames);
-    m_option1 = MakeOption(frames, "Option1", tr("ROTAGING FRAME"), false,
-                           tr("Watch the motion as an observer turning with the base"));
-    m_option2 = MakeOption(frames, "Option2", tr("INERTIAL FRAME"), true,
-                           tr("Watch the motion as an observer at rest beside the base"));
-    frameLayout->addWidget(m_option1);
-    frameLayout->addWidget(m_option2);
-
+QGroupBox* ExplorerScreen::BuildShownChecks()
+{
     const struct {
         const char* name;
         const char* caption;
@@ -149,6 +139,34 @@ void ExplorerScreen::BuildControls()
         m_checks[i] = MakeCheckBox(shown, check.name, tr(check.caption), tr(check.tip));
         shownLayout->addWidget(m_checks[i]);
     }
+    return shown;
+}
+
+void ExplorerScreen::BuildControls()
+{
+    namespace c = explorer_controls;
+    QMenuBar* bar = BuildMenus();
+
+    m_timer = MakeTimer(this, "Timer1", StepTickMs);
+
+    m_picture1 = new SurfaceView;
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture2 = new SurfaceView(this);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    m_picture2->setToolTip(tr("The Coriolis, base-acceleration and total forces drawn again "
+                              "from a common origin, so that they can be compared"));
+    m_picture2->setFixedSize(200, 200);
+    QGridLayout* diagram = BuildDiagram();
+
+    auto* frames = new QGroupBox(tr("Frame"), this);
+    auto* frameLayout = new QVBoxLayout(frames);
+    m_option1 = MakeOption(frames, "Option1", tr("ROTAGING FRAME"), false,
+                           tr("Watch the motion as an observer turning with the base"));
+    m_option2 = MakeOption(frames, "Option2", tr("INERTIAL FRAME"), true,
+                           tr("Watch the motion as an observer at rest beside the base"));
+    frameLayout->addWidget(m_option1);
+    frameLayout->addWidget(m_option2);
+    QGroupBox* shown = BuildShownChecks();
 
     auto* setup = new QGroupBox(tr("Body"), this);
     auto* setupLayout = new QVBoxLayout(setup);

@@ -9,7 +9,10 @@
 
 class QAction;
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
+class QMenuBar;
 class QRadioButton;
 class QScrollBar;
 class QTextEdit;
@@ -50,6 +53,9 @@ public:
 
 private:
     void BuildControls();
+    QMenuBar* BuildMenus();
+    QGridLayout* BuildDiagram();
+    QGroupBox* BuildShownChecks();
     void ConnectHandlers();
 
     void Command1_Click();
