@@ -68,6 +68,17 @@
     </message>
 </context>
 <context>
+    <name>derivation</name>
+    <message>
+        <source>sum = %1 × 2|ω||Vre|, %2° from 2VreXω</source>
+        <translation>άθροισμα = %1 × 2|ω||Vre|, %2° από το 2VreXω</translation>
+    </message>
+    <message>
+        <source>Δt = %1 s</source>
+        <translation>Δt = %1 s</translation>
+    </message>
+</context>
+<context>
     <name>explorer</name>
     <message>
         <source>Scale = 1.2*RADIUS</source>

@@ -9,7 +9,10 @@
 
 class QAction;
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
+class QMenuBar;
 class QRadioButton;
 class QScrollBar;
 class QTextEdit;
@@ -50,6 +53,9 @@ public:
 
 private:
     void BuildControls();
+    QMenuBar* BuildMenus();
+    QGridLayout* BuildDiagram();
+    QGroupBox* BuildShownChecks();
     void ConnectHandlers();
 
     void Command1_Click();
@@ -69,7 +75,10 @@ private:
 
     // The derivation from step 0: the model advanced its steps, then the current page.
     void RestartDerivation();
+    // A control the motion depends on changed: the derivation's motion again, from page 0.
+    void RerunDerivation();
     void DrawDerivation();
+    void ShowDerivationControls(bool shown);
 
     void OneStep();
     void RedrawForSize();
@@ -96,6 +105,7 @@ private:
     QScrollBar* m_mazalazo = nullptr;
     QScrollBar* m_zoumerno = nullptr;
     QScrollBar* m_protosimiox = nullptr;
+    QLabel* m_intervalLabel = nullptr;
     QScrollBar* m_xscale = nullptr;
     QScrollBar* m_yscale = nullptr;
     QLabel* m_labels[5] = {};
