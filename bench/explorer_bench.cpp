@@ -12,7 +12,6 @@ namespace {
 struct Setup {
     ttl::ExplorerControls controls;
     ttl::ExplorerState state;
-    ttl::ModelParameters shared;
     ttl::Surface picture1;
     ttl::Surface picture2;
 
@@ -26,7 +25,6 @@ struct Setup {
         // A driven base never catches the body, so every step integrates all 250 sub-steps.
         controls.vxValue = 3;
         controls.baseChoice = ttl::BaseChoice::ConstantAngularVelocity;
-        shared.BaseInfluenced = 0;
         ttl::ResetExplorer(state, controls);
         ttl::ScaleExplorerDiagram(picture1, state, controls.zoomValue);
     }
@@ -34,9 +32,9 @@ struct Setup {
     void Step()
     {
         if (controls.rotatingFrame) {
-            ttl::StepRotatingView(picture1, picture2, state, shared, controls);
+            ttl::StepRotatingView(picture1, picture2, state, controls);
         } else {
-            ttl::StepInertialView(picture1, state, shared, controls);
+            ttl::StepInertialView(picture1, state, controls);
         }
     }
 };
@@ -99,7 +97,7 @@ void BM_FoucaultTickLate(benchmark::State& bench)
             s.state.StepIndex = 1400;
             bench.ResumeTiming();
         }
-        ttl::StepRotatingView(view.surface(), s.picture2, s.state, s.shared, s.controls);
+        ttl::StepRotatingView(view.surface(), s.picture2, s.state, s.controls);
         view.render(&screen);
     }
 }
@@ -118,7 +116,6 @@ void BM_ExplorerFarCoriolisStep(benchmark::State& bench)
     controls.massValue = 20;
     controls.zoomValue = 50;
     ttl::ExplorerState state;
-    ttl::ModelParameters shared;
     ttl::ResetExplorer(state, controls);
     ttl::SurfaceView view;
     view.resize(800, 800);
@@ -126,7 +123,7 @@ void BM_ExplorerFarCoriolisStep(benchmark::State& bench)
     ttl::ScaleExplorerDiagram(view.surface(), state, controls.zoomValue);
     const auto at = static_cast<int>(bench.range(0));
     for (int n = 0; n < at; ++n) {
-        ttl::AdvanceExplorer(state, shared, controls);
+        ttl::AdvanceExplorer(state, controls);
     }
     QImage screen(800, 800, QImage::Format_ARGB32_Premultiplied);
     ttl::RedrawRotatingView(view.surface(), picture2, state, controls);
@@ -135,7 +132,7 @@ void BM_ExplorerFarCoriolisStep(benchmark::State& bench)
         bench.PauseTiming();
         state.StepIndex = at; // the same step again: its cost, not that of a growing run
         bench.ResumeTiming();
-        ttl::StepRotatingView(view.surface(), picture2, state, shared, controls);
+        ttl::StepRotatingView(view.surface(), picture2, state, controls);
         view.render(&screen);
     }
 }
@@ -152,10 +149,9 @@ void BM_DerivationPage(benchmark::State& bench)
     ttl::ExplorerControls controls;
     controls.vxValue = 3;
     ttl::ExplorerState state;
-    ttl::ModelParameters shared;
     ttl::ResetExplorer(state, controls);
     for (int k = 0; k < ttl::DerivationSteps; ++k) {
-        ttl::AdvanceExplorer(state, shared, controls);
+        ttl::AdvanceExplorer(state, controls);
     }
     ttl::SurfaceView view;
     view.resize(700, 700);

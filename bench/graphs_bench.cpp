@@ -19,12 +19,11 @@ namespace {
 const ttl::SimulationResult& LongRun()
 {
     static const ttl::SimulationResult run = [] {
-        ttl::ModelParameters params;
         ttl::SimulationInputs inputs;
         inputs.periodCount = 40;
         inputs.intervalValue = 1; // capped at 5000 steps
         inputs.baseInfluenced = true;
-        return ttl::RunSimulation(params, inputs);
+        return ttl::RunSimulation(inputs);
     }();
     return run;
 }

@@ -24,8 +24,7 @@ void BM_RunSimulation(benchmark::State& state)
 {
     const ttl::SimulationInputs inputs = InputsFor(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        ttl::ModelParameters params;
-        benchmark::DoNotOptimize(ttl::RunSimulation(params, inputs));
+        benchmark::DoNotOptimize(ttl::RunSimulation(inputs));
     }
 }
 BENCHMARK(BM_RunSimulation)->Arg(786)->Arg(5000)->Unit(benchmark::kMillisecond);
@@ -33,8 +32,7 @@ BENCHMARK(BM_RunSimulation)->Arg(786)->Arg(5000)->Unit(benchmark::kMillisecond);
 // Drawing and painting the whole orbit window at the largest step count, as after a resize.
 void BM_PaintOrbitWindow(benchmark::State& state)
 {
-    ttl::ModelParameters params;
-    const ttl::SimulationResult run = ttl::RunSimulation(params, InputsFor(5000));
+    const ttl::SimulationResult run = ttl::RunSimulation(InputsFor(5000));
     ttl::Surface surface;
     surface.SetPixelSize(1280, 720);
     QImage image(1280, 720, QImage::Format_ARGB32_Premultiplied);

@@ -35,10 +35,6 @@
         <source>CSV table (*.csv)</source>
         <translation>Πίνακας CSV (*.csv)</translation>
     </message>
-    <message>
-        <source>The run could not be written to %1.</source>
-        <translation>Η εκτέλεση δεν ήταν δυνατό να γραφτεί στο %1.</translation>
-    </message>
 </context>
 <context>
     <name>curve</name>
@@ -72,6 +68,17 @@
     </message>
 </context>
 <context>
+    <name>derivation</name>
+    <message>
+        <source>sum = %1 × 2|ω||Vre|, %2° from 2VreXω</source>
+        <translation>άθροισμα = %1 × 2|ω||Vre|, %2° από το 2VreXω</translation>
+    </message>
+    <message>
+        <source>Δt = %1 s</source>
+        <translation>Δt = %1 s</translation>
+    </message>
+</context>
+<context>
     <name>explorer</name>
     <message>
         <source>Scale = 1.2*RADIUS</source>
@@ -88,6 +95,29 @@
     <message>
         <source>V%1 =%2X ωΧR</source>
         <translation>V%1 =%2X ωΧR</translation>
+    </message>
+</context>
+<context>
+    <name>files</name>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>Δεν ήταν δυνατό να γραφτεί το %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>είναι φάκελος</translation>
+    </message>
+    <message>
+        <source>it is neither a file nor a device that can be written to</source>
+        <translation>δεν είναι ούτε αρχείο ούτε συσκευή στην οποία μπορεί να γραφτεί</translation>
+    </message>
+    <message>
+        <source>Could not write to standard output.</source>
+        <translation>Δεν ήταν δυνατή η εγγραφή στην τυπική έξοδο.</translation>
+    </message>
+    <message>
+        <source>Could not draw the picture for %1.</source>
+        <translation>Δεν ήταν δυνατό να σχεδιαστεί η εικόνα για το %1.</translation>
     </message>
 </context>
 <context>
@@ -460,6 +490,26 @@
 <context>
     <name>ttl::FirstStepScreen</name>
     <message>
+        <source>Why a body sliding on a turning disk falls behind the points of the disk under it</source>
+        <translation>Γιατί ένα σώμα που γλιστρά σε περιστρεφόμενο δίσκο μένει πίσω από τα σημεία του δίσκου κάτω από αυτό</translation>
+    </message>
+    <message>
+        <source>The body moving along the curve: its velocity in red, its acceleration in blue, and every 60 ticks a red point with the distance covered</source>
+        <translation>Το σώμα κινείται κατά μήκος της καμπύλης: η ταχύτητά του με κόκκινο, η επιτάχυνσή του με μπλε και κάθε 60 βήματα μια κόκκινη κουκκίδα με την απόσταση που διανύθηκε</translation>
+    </message>
+    <message>
+        <source>Click on the curve for its vectors and its circle of curvature</source>
+        <translation>Κλικ στην καμπύλη για τα διανύσματά της και τον κύκλο καμπυλότητάς της</translation>
+    </message>
+    <message>
+        <source>Choose RADIUS OF CURVATURE or MAKE AN ASSUMPTION FOR THE FORCE to see the vectors at a point of the curve you click</source>
+        <translation>Επιλέξτε ΑΚΤΙΝΑ ΚΑΜΠΥΛΟΤΗΤΑΣ ή ΚΑΝΤΕ ΜΙΑ ΥΠΟΘΕΣΗ ΓΙΑ ΤΗ ΔΥΝΑΜΗ για να δείτε τα διανύσματα στο σημείο της καμπύλης που πατάτε</translation>
+    </message>
+    <message>
+        <source>The body moves along the curve with the initial speed and the tangential acceleration set for the curve, 0.05 time units a tick. Press START. Its velocity is drawn in red and its acceleration in dark blue. Every 60 ticks a red point marks its place, with the distance Ds covered in those 60 ticks as a multiple of the distance of the first 60, and the time t.</source>
+        <translation>Το σώμα κινείται κατά μήκος της καμπύλης με την αρχική ταχύτητα και την επιτρόχια επιτάχυνση που ορίστηκαν για την καμπύλη, 0,05 μονάδες χρόνου ανά βήμα. Πατήστε ΕΝΑΡΞΗ. Η ταχύτητά του σχεδιάζεται με κόκκινο και η επιτάχυνσή του με σκούρο μπλε. Κάθε 60 βήματα μια κόκκινη κουκκίδα σημειώνει τη θέση του, με την απόσταση Ds που διανύθηκε σε αυτά τα 60 βήματα ως πολλαπλάσιο της απόστασης των πρώτων 60, και τον χρόνο t.</translation>
+    </message>
+    <message>
         <source>Click on the curve for its vectors; SHIFT-drag from the curve to draw a force to be judged</source>
         <translation>Κλικ στην καμπύλη για τα διανύσματά της· SHIFT και σύρσιμο από την καμπύλη για να σχεδιάσετε μια δύναμη προς κρίση</translation>
     </message>
@@ -502,10 +552,6 @@
     <message>
         <source>Curve and motion</source>
         <translation>Καμπύλη και κίνηση</translation>
-    </message>
-    <message>
-        <source>invalid arguments in rf</source>
-        <translation>μη έγκυρα ορίσματα στην rf</translation>
     </message>
     <message>
         <source>FIRST EXPLANATION</source>
@@ -834,10 +880,6 @@
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg)</source>
         <translation>Εικόνα PNG (*.png);;Σχέδιο SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>The picture could not be written to %1.</source>
-        <translation>Η εικόνα δεν ήταν δυνατό να γραφτεί στο %1.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "app/derivation_link.h"
+
 #include "curve/ui/first_step_screen.h"
 #include "explorer/ui/choice_window.h"
 #include "explorer/ui/explorer_screen.h"
@@ -117,7 +119,8 @@ ExplorerScreen& Application::exigisi2()
 {
     if (!m_exigisi2) {
         m_exigisi2 = std::make_unique<ExplorerScreen>(
-            m_parameters, [this]() -> ChoiceWindow& { return DIALEGO(); });
+            m_baseFree, [this]() -> ChoiceWindow& { return DIALEGO(); },
+            DrawDerivationForExplorer);
         PlaceWindow(*m_exigisi2, {0.0, 0.0, ExplorerWidth, 1.0});
         OnClick(*m_exigisi2, "TELOS", EndProgram);
     }
@@ -127,7 +130,7 @@ ExplorerScreen& Application::exigisi2()
 ChoiceWindow& Application::DIALEGO()
 {
     return Lazy(m_DIALEGO, [this](ChoiceWindow& s) {
-        s.ShowChoice(m_parameters.BaseInfluenced == 1);
+        s.ShowChoice(m_baseFree);
         QObject::connect(&s, &ChoiceWindow::baseChoiceMade, &s,
                          [this](bool baseFree) { SetBaseInfluenced(baseFree); });
     });
@@ -163,7 +166,7 @@ RotatingScreen& Application::rotating()
         OnClick(s, "base_centrafugalwork", [this] { Simulation().ShowWorkEnergyGraph(); });
         OnClick(s, "saveCsv", [this] { Simulation().SaveRunInteractively(); });
         OnClick(s, "dialogi", [this] { SetBaseInfluenced(rotating().inputs().baseInfluenced); });
-        s.ShowBaseInfluenced(m_parameters.BaseInfluenced == 1);
+        s.ShowBaseInfluenced(m_baseFree);
     });
 }
 
@@ -217,7 +220,6 @@ SimulationActivity& Application::Simulation()
 {
     if (!m_simulation) {
         m_simulation = std::make_unique<SimulationActivity>(
-            m_parameters,
             SimulationWindows{[this]() -> RotatingScreen& { return rotating(); },
                               [this]() -> SurfaceView& { return x_ygraph(); },
                               [this]() -> SurfaceView& { return goniaxronos(); },
@@ -239,7 +241,7 @@ void Application::PresetSimulation(const SimulationInputs& inputs)
 void Application::SetBaseInfluenced(bool baseFree)
 {
     // One flag, shown by both the simulation screen's check box and the choice window.
-    m_parameters.BaseInfluenced = baseFree ? 1 : 0;
+    m_baseFree = baseFree;
     if (m_rotating) {
         m_rotating->ShowBaseInfluenced(baseFree);
     }
@@ -247,7 +249,7 @@ void Application::SetBaseInfluenced(bool baseFree)
         m_DIALEGO->ShowChoice(baseFree);
     }
     if (m_exigisi2) {
-        m_exigisi2->BaseChoiceChanged();
+        m_exigisi2->BaseChoiceChanged(baseFree);
     }
 }
 
@@ -265,6 +267,7 @@ void Application::ShowFirstStep()
 {
     FirstStepScreen& screen = firststep();
     PlaceWindow(screen, FullScreen);
+    screen.ShowFirstExplanation();
     screen.show();
     EISAGOGIKI().hide();
 }

@@ -2,7 +2,6 @@
 
 #include "turntable/simulation_run.h"
 
-#include "mechanics/model_parameters.h"
 
 #include <memory>
 
@@ -20,7 +19,7 @@ class SimulationActivity;
 class SurfaceView;
 class WorkEnergyWindow;
 
-// Owns the shared model parameters and every screen. A screen is created the first time any
+// Owns every screen and the one setting they share, whether the base is free. A screen is created the first time any
 // code asks for it and lives until the program ends; navigation only shows and hides screens.
 // The getters are named after the screens.
 class Application {
@@ -37,7 +36,9 @@ public:
     // command line).
     void PresetSimulation(const SimulationInputs& inputs);
 
-    ModelParameters& Parameters() { return m_parameters; }
+    // Whether the base turns freely (the total angular momentum conserved) or is driven: the one
+    // setting the screens share.
+    [[nodiscard]] bool BaseFree() const { return m_baseFree; }
 
     IntroductionScreen& EISAGOGIKI();
     FirstStepScreen& firststep();
@@ -65,7 +66,7 @@ private:
     // Makes the base free or driven for every activity and every control that shows it.
     void SetBaseInfluenced(bool baseFree);
 
-    ModelParameters m_parameters;
+    bool m_baseFree = false;
     std::unique_ptr<IntroductionScreen> m_EISAGOGIKI;
     std::unique_ptr<FirstStepScreen> m_firststep;
     std::unique_ptr<RelativeMotionScreen> m_exigisirelative;

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/language.h"
+#include "shell/ui/file_writing.h"
 #include "turntable/run_csv.h"
 
 #include <QCommandLineParser>
@@ -105,8 +106,9 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     parser.addOption(influenced);
     const QCommandLineOption snapshot(
         QStringLiteral("snapshot"),
-        QStringLiteral("Write a picture of SCREEN to FILE (PNG, or SVG by its extension) without "
-                       "a display, and exit. The screens: %1.")
+        QStringLiteral("Write a picture of SCREEN to FILE (PNG, or SVG by its extension; \"-\" "
+                       "for PNG on standard output) without a display, and exit. The screens: "
+                       "%1.")
             .arg(SnapshotScreens().join(QStringLiteral(", "))),
         QStringLiteral("SCREEN"));
     const QCommandLineOption size(QStringLiteral("size"),
@@ -243,23 +245,18 @@ int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::o
     case CommandLine::Action::ExportCsv:
         break;
     }
-    ModelParameters params;
-    const SimulationResult run = RunSimulation(params, line.inputs);
-    if (line.csvPath == QStringLiteral("-")) {
-        WriteRunCsv(run, out);
-        out.flush();
-        if (!out) {
-            Print(err, QStringLiteral("Could not write the CSV to standard output."));
-            return 1;
-        }
-        Print(err, QStringLiteral("Wrote %1 steps to standard output.").arg(run.StepCount));
-        return 0;
-    }
-    if (!SaveRunCsv(run, line.csvPath.toStdString())) {
-        Print(err, QStringLiteral("Could not write \"%1\".").arg(line.csvPath));
+    const SimulationResult run = RunSimulation(line.inputs);
+    const WriteResult written =
+        WriteFileOrStandardOutput(line.csvPath, QByteArray::fromStdString(RunCsv(run)), out);
+    if (!written) {
+        Print(err, written.reason);
         return 1;
     }
-    Print(out, QStringLiteral("Wrote %1 steps to %2.").arg(run.StepCount).arg(line.csvPath));
+    if (line.csvPath == QStringLiteral("-")) {
+        Print(err, QStringLiteral("Wrote %1 steps to standard output.").arg(run.StepCount));
+    } else {
+        Print(out, QStringLiteral("Wrote %1 steps to %2.").arg(run.StepCount).arg(line.csvPath));
+    }
     return 0;
 }
 

@@ -3,7 +3,9 @@
 #include "app/application.h"
 #include "curve/ui/first_step_screen.h"
 #include "explorer/ui/explorer_screen.h"
+#include "shell/ui/file_writing.h"
 #include "shell/ui/introduction_screen.h"
+#include "shell/ui/picture_encoding.h"
 #include "shell/ui/surface_view.h"
 #include "translating/ui/relative_motion_screen.h"
 #include "turntable/ui/rotating_screen.h"
@@ -13,11 +15,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScrollBar>
-#include <QSvgGenerator>
 
 #include <cstdio>
 #include <functional>
@@ -142,39 +141,13 @@ std::map<QString, std::function<QWidget&(Application&, const SnapshotRequest&)>>
     };
 }
 
-bool WritePng(QWidget& widget, const QString& path)
+QByteArray Encode(QWidget& widget, bool svg)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+    if (!svg) {
+        return EncodePng(widget.grab().toImage());
     }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(widget.grab().toImage())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-bool WriteSvg(QWidget& widget, const QString& path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    QSvgGenerator generator;
-    generator.setOutputDevice(&file);
-    generator.setSize(widget.size());
-    generator.setViewBox(QRect(QPoint(0, 0), widget.size()));
-    generator.setTitle(widget.windowTitle());
-    QPainter painter;
-    if (!painter.begin(&generator)) {
-        file.cancelWriting();
-        return false;
-    }
-    widget.render(&painter);
-    painter.end();
-    return file.commit();
+    return EncodeSvg(widget.size(), widget.windowTitle(),
+                     [&widget](QPainter& painter) { widget.render(&painter); });
 }
 
 } // namespace
@@ -188,7 +161,7 @@ QStringList SnapshotScreens()
     return names;
 }
 
-int TakeSnapshot(Application& app, const SnapshotRequest& request)
+int TakeSnapshot(Application& app, const SnapshotRequest& request, std::ostream& out)
 {
     const auto screens = Screens();
     const auto found = screens.find(request.screen);
@@ -207,8 +180,12 @@ int TakeSnapshot(Application& app, const SnapshotRequest& request)
     QWidget& widget = found->second(app, request);
     QApplication::processEvents(); // the last drawings are painted
     const bool svg = request.file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    if (!(svg ? WriteSvg(widget, request.file) : WritePng(widget, request.file))) {
-        Complain(QStringLiteral("Could not write \"%1\".").arg(request.file));
+    const QByteArray bytes = Encode(widget, svg);
+    const WriteResult written =
+        bytes.isEmpty() ? WriteResult::Failed(QStringLiteral("Could not draw the picture."))
+                        : WriteFileOrStandardOutput(request.file, bytes, out);
+    if (!written) {
+        Complain(written.reason);
         return 1;
     }
     return 0;

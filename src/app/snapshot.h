@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <iostream>
+
 namespace ttl {
 
 class Application;
@@ -12,7 +14,7 @@ class Application;
 // has gone first.
 struct SnapshotRequest {
     QString screen;
-    QString file; // .png, or .svg
+    QString file; // .png, or .svg; "-" is PNG on standard output
     QSize size{1366, 768};
     int steps = 0;              // explorer and translating frame: STEP pressed this many times
     bool rotatingFrame = false; // explorer and derivation: the rotating observer
@@ -25,7 +27,7 @@ QStringList SnapshotScreens();
 
 // Renders the screen offscreen and writes the file. Returns the exit status: 0 written, 2 for an
 // unknown screen or a size out of range, 1 when the file cannot be written; nothing is left
-// behind on failure. Messages go to standard error.
-int TakeSnapshot(Application& app, const SnapshotRequest& request);
+// behind on failure. Messages go to standard error; a picture for "-" goes to `out`.
+int TakeSnapshot(Application& app, const SnapshotRequest& request, std::ostream& out = std::cout);
 
 } // namespace ttl

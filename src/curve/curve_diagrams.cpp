@@ -23,6 +23,9 @@ constexpr Color ExtraShapeColor{0, 250, 10};
 constexpr Color ExtraTangentialColor{150, 200, 50};
 constexpr double FrictionLength = 3.5;
 constexpr double OnCurveDistance = 0.1;
+// Where the path needs no bending, a force crossing it by less than this share of its size is
+// taken as along it: a drag by hand is never exactly straight.
+constexpr double StraightSlant = 0.05;
 
 void Arrow(Surface& s, double x, double y, Vec2 v, Color c)
 {
@@ -85,14 +88,14 @@ void ScaleCurveWindow(Surface& eikona)
     eikona.Scale(0.0, 10.0, CurveLength, -10.0);
 }
 
-std::string DrawAccelerationFactors(Surface& s, const CurveInputs& inputs, bool* invalid)
+std::string DrawAccelerationFactors(Surface& s, const CurveInputs& inputs)
 {
     const CurveParameters p = ParametersOf(inputs);
     for (int i = 0; i <= 400; ++i) {
         const double x = 0.05 * i;
         s.PSet(x, p.A * std::sin(p.beta * x));
         if (i % 28 == 0) { // x = 0, 1.4, ... 19.6
-            const CurvePoint c = CurveAt(p, x, invalid);
+            const CurvePoint c = CurveAt(p, x);
             const PointVectors v = VectorsAt(p, c);
             Arrow(s, x, c.y, v.velocity, VelocityColor);
             Arrow(s, x, c.y, v.centripetal, CentripetalColor);
@@ -112,14 +115,14 @@ std::string DrawAccelerationFactors(Surface& s, const CurveInputs& inputs, bool*
            "CENTRIPETAL acceleration changes.";
 }
 
-std::string DrawCurvatureCircles(Surface& s, const CurveInputs& inputs, bool* invalid)
+std::string DrawCurvatureCircles(Surface& s, const CurveInputs& inputs)
 {
     constexpr double pi = std::numbers::pi;
     const CurveParameters p = ParametersOf(inputs);
     DrawCurve(s, p);
     for (const double phi : {pi / 2.0, 3.0 * pi / 2.0}) {
         const double x = phi / p.beta; // the first crest, then the first trough
-        const CurvePoint c = CurveAt(p, x, invalid);
+        const CurvePoint c = CurveAt(p, x);
         DottedCircle(s, x, c.y + c.radius, c.radius); // the tangent is level here
         s.PSet(x, c.y);
         const PointVectors v = VectorsAt(p, c);
@@ -136,7 +139,7 @@ std::string DrawCurvatureCircles(Surface& s, const CurveInputs& inputs, bool* in
 }
 
 std::string ShowVectorsAtPoint(Surface& s, const CurveInputs& inputs, CurveMouseMode mode,
-                               ForceAssumption& state, double xc, double yc, bool* invalid)
+                               ForceAssumption& state, double xc, double yc)
 {
     const CurveParameters p = ParametersOf(inputs);
     s.Cls();
@@ -145,10 +148,10 @@ std::string ShowVectorsAtPoint(Surface& s, const CurveInputs& inputs, CurveMouse
     const double y = p.A * std::sin(p.beta * x);
     if (std::abs(y - yc) >= OnCurveDistance) {
         state.onCurve = false;
-        return DrawCurvatureCircles(s, inputs, invalid);
+        return DrawCurvatureCircles(s, inputs);
     }
     state.onCurve = true;
-    const CurvePoint c = CurveAt(p, x, invalid);
+    const CurvePoint c = CurveAt(p, x);
     if (c.curvature != 0.0) {
         DottedCircle(s, x - c.radius * c.sinTheta, y + c.radius * c.cosTheta, c.radius);
     }
@@ -185,12 +188,11 @@ std::string ShowVectorsAtPoint(Surface& s, const CurveInputs& inputs, CurveMouse
     return text;
 }
 
-void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, double xu, double yu,
-                bool* invalid)
+void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, double xu, double yu)
 {
     const CurveParameters p = ParametersOf(inputs);
     const double xd = ClampToCurve(state.xd);
-    const CurvePoint c = CurveAt(p, xd, invalid);
+    const CurvePoint c = CurveAt(p, xd);
     const PointVectors v = VectorsAt(p, c);
     state.V = v.velocity;
     state.C = v.centripetal;
@@ -204,12 +206,19 @@ void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, d
     if (Dot(F + f, T) < 0.0 || Dot(F, f) > 0.0) {
         PrintAt(s, 2, 9, "FORCE: INCORRECT FOR THE TANGENTIAL ACCELERATION");
     }
-    if (Dot(F, C) > 0.0) {
+    // Where no bending is needed (at rest, or on a straight stretch) the force must not push
+    // across the path: a small slant is allowed, and whatever crosses it must be cancelled.
+    const bool noBending = Length(C) == 0.0;
+    const Vec2 across{-c.sinTheta, c.cosTheta};
+    const double crossing = Dot(F, across);
+    const bool rightForShape =
+        noBending ? std::abs(crossing) <= StraightSlant * Length(F) : Dot(F, C) > 0.0;
+    if (rightForShape) {
         PrintAt(s, 2, 8, "FORCE: HAS THE CORRECT DIRECTION FOR THE SHAPE OF THE CURVE");
     } else {
         PrintAt(s, 2, 8, "FORCE: HAS WRONG DIRECTION FOR THE SHAPE OF THE CURVE");
         s.SetDrawWidth(3);
-        if (Length(C) != 0.0) {
+        if (!noBending) {
             Arrow(s, state.xd, state.yd, C, ExtraCentripetalColor);
             PrintAt(s, 2, 7, "DIRECTION OF EXTRA FORCE FOR CENTRIPETAL");
             Arrow(s, 0.2, 6.8, {1.0, 0.0}, ExtraCentripetalLegendColor);
@@ -217,14 +226,15 @@ void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, d
         s.SetDrawWidth(1);
     }
     // The normal force the bending needs, |kappa| |V|^2 towards the centre of curvature, less
-    // what F already gives; a straight stretch (aN = 0) needs none.
-    if (c.normal != 0.0) {
+    // what F already gives.
+    Vec2 extraN = -crossing * across;
+    if (!noBending) {
         const Vec2 n = (1.0 / std::abs(p.A * c.normal / 4.0)) * C;
-        const double needed = std::abs(c.curvature) * speed * speed;
-        s.SetDrawWidth(2);
-        Arrow(s, state.xd, state.yd, (needed - Dot(F, n)) * n, ExtraShapeColor);
-        s.SetDrawWidth(1);
+        extraN = (std::abs(c.curvature) * speed * speed - Dot(F, n)) * n;
     }
+    s.SetDrawWidth(2);
+    Arrow(s, state.xd, state.yd, extraN, ExtraShapeColor);
+    s.SetDrawWidth(1);
     // What the tangential acceleration still needs beyond F's share along it and friction.
     Vec2 extraT;
     if (Length(T) != 0.0) {

@@ -25,24 +25,20 @@ void ScaleCurveWindow(Surface& eikona);
 
 // The acceleration-factors diagram: the curve and, at x = 0, 1.4, ... 19.6, the velocity, the
 // centripetal and the total acceleration, with the legend. Returns the explanation for Text1.
-// Every routine here sets *invalid when the elliptic integrals were given invalid arguments.
-std::string DrawAccelerationFactors(Surface& eikona, const CurveInputs& inputs,
-                                    bool* invalid = nullptr);
+std::string DrawAccelerationFactors(Surface& eikona, const CurveInputs& inputs);
 
 // The radius-of-curvature diagram: the circles of curvature at the first crest and trough.
-std::string DrawCurvatureCircles(Surface& eikona, const CurveInputs& inputs,
-                                 bool* invalid = nullptr);
+std::string DrawCurvatureCircles(Surface& eikona, const CurveInputs& inputs);
 
 // The vectors at the curve point under (xc, yc) (x held to the curve's ends), or the
 // radius-of-curvature diagram when the point is 0.1 or more off the curve. Returns Text1.
 std::string ShowVectorsAtPoint(Surface& eikona, const CurveInputs& inputs, CurveMouseMode mode,
-                               ForceAssumption& state, double xc, double yc,
-                               bool* invalid = nullptr);
+                               ForceAssumption& state, double xc, double yc);
 
 // Judges the force dragged from the press to (xu, yu): is it right for the tangential
 // acceleration and for the bending of the path, and which extra forces are still needed.
 void JudgeForce(Surface& eikona, const CurveInputs& inputs, ForceAssumption& state, double xu,
-                double yu, bool* invalid = nullptr);
+                double yu);
 
 // The fixed diagram of why a body sliding on a turning disk falls behind it; returns Text1.
 std::string DrawFirstExplanation(Surface& eikona);

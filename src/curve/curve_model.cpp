@@ -45,7 +45,7 @@ double XAtArcLength(const CurveParameters& p, double s)
     return std::max(0.0, phi / p.beta);
 }
 
-CurvePoint CurveAt(const CurveParameters& p, double x, bool* /*invalid*/)
+CurvePoint CurveAt(const CurveParameters& p, double x)
 {
     CurvePoint c;
     c.x = x;

@@ -36,7 +36,7 @@ struct CurvePoint {
     double speed = 0.0;  // v
     double normal = 0.0; // centripetal acceleration kappa v^2, positive where the curve bends up
 };
-CurvePoint CurveAt(const CurveParameters& p, double x, bool* invalid = nullptr);
+CurvePoint CurveAt(const CurveParameters& p, double x);
 
 // Arc length from x = 0, and the x at which the arc length from 0 is s.
 double ArcLength(const CurveParameters& p, double x);

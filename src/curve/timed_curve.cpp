@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ttl {
 
@@ -32,6 +33,33 @@ std::string SpanLabel(const TimedCurveRun& run, int j)
            " t = " + FormatNumber(run.t[at], "0.00");
 }
 
+// A span's red point and its label, placed clear of the labels already printed, with a dotted
+// leader when the label had to move away from its point. Points outside the picture get none.
+void MarkSpan(TimedCurveRun& run, Surface& eikona, Vec2 point, const std::string& label)
+{
+    if (!BoxOf(eikona.Window()).Contains(point)) {
+        return;
+    }
+    eikona.SetDrawWidth(3);
+    eikona.PSet(point.x, point.y, LabelColor);
+    eikona.SetDrawWidth(1);
+    const TextExtent size = eikona.TextWorldSize(label);
+    const std::optional<LabelBox> box = PlaceLabel(eikona.Window(), point, size, run.labels);
+    if (!box) {
+        return;
+    }
+    const Vec2 near = box->Nearest(point);
+    if (Length(near - point) > size.height) {
+        eikona.SetDrawStyle(DrawStyle::Dot);
+        eikona.Line(point.x, point.y, near.x, near.y, LabelColor);
+        eikona.SetDrawStyle(DrawStyle::Solid);
+    }
+    eikona.SetCurrentX(box->left);
+    eikona.SetCurrentY(box->top);
+    eikona.Print(label);
+    run.labels.push_back(*box);
+}
+
 } // namespace
 
 void StartTimedCurve(TimedCurveRun& run, Surface& eikona, const CurveInputs& inputs)
@@ -39,12 +67,15 @@ void StartTimedCurve(TimedCurveRun& run, Surface& eikona, const CurveInputs& inp
     run.n = 2;
     run.running = true;
     const CurveParameters p = ParametersOf(inputs);
+    const std::string label = "\u03B2 = " + FormatNumber(p.beta, "0.00");
+    const TextExtent size = eikona.TextWorldSize(label);
+    run.labels = {LabelBox{2.0, 2.0 + size.width, 8.0 - size.height, 8.0}};
     eikona.SetCurrentX(2);
     eikona.SetCurrentY(8);
-    eikona.Print("\u03B2 = " + FormatNumber(p.beta, "0.00"));
+    eikona.Print(label);
 }
 
-bool TimedCurveStep(TimedCurveRun& run, Surface& eikona, const CurveInputs& inputs, bool* invalid)
+bool TimedCurveStep(TimedCurveRun& run, Surface& eikona, const CurveInputs& inputs)
 {
     const CurveParameters p = ParametersOf(inputs);
     if (!run.running || run.n >= TimedCurveTableSize || (p.v0 == 0.0 && p.at == 0.0)) {
@@ -57,7 +88,7 @@ bool TimedCurveStep(TimedCurveRun& run, Surface& eikona, const CurveInputs& inpu
     const double v = p.v0 + p.at * t;
     const double s = p.v0 * t + 0.5 * p.at * t * t;
     const double x = XAtArcLength(p, s);
-    const CurvePoint c = CurveAt(p, x, invalid);
+    const CurvePoint c = CurveAt(p, x);
     run.t[i] = t;
     run.s[i] = s;
     run.x[i] = x;
@@ -65,18 +96,7 @@ bool TimedCurveStep(TimedCurveRun& run, Surface& eikona, const CurveInputs& inpu
 
     eikona.PSet(x, c.y);
     if (n >= TimedCurveLabelEvery && n % TimedCurveLabelEvery == 0) {
-        eikona.SetDrawWidth(3);
-        eikona.PSet(x, c.y, LabelColor);
-        eikona.SetDrawWidth(1);
-        // Kept inside the window's right edge, from an estimate of the text's width.
-        const std::string label = SpanLabel(run, n);
-        const double perCharacter = eikona.PixelWidth() > 0
-                                        ? 7.5 * std::abs(eikona.ScaleWidth()) / eikona.PixelWidth()
-                                        : 0.2;
-        const double right = eikona.ScaleLeft() + eikona.ScaleWidth();
-        eikona.SetCurrentX(std::min(x, right - perCharacter * static_cast<double>(label.size())));
-        eikona.SetCurrentY(c.y);
-        eikona.Print(label);
+        MarkSpan(run, eikona, {x, c.y}, SpanLabel(run, n));
     }
 
     // The moving arrows: the velocity and the total acceleration, tangential plus centripetal,

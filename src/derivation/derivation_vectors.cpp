@@ -21,13 +21,13 @@ Vec2 OmegaCross(double omega, Vec2 v)
     return {omega * v.y, -omega * v.x};
 }
 
-Vec2 RelativeOrbitAt(const ExplorerState& state, int k, double theta)
+Vec2 RelativeOrbitAt(const RecordedMotion& state, int k, double theta)
 {
     const auto i = static_cast<std::size_t>(k);
     return FromRotatingAxes({state.PathXR[i], state.PathYR[i]}, theta);
 }
 
-DerivationVectors ComputeDerivationVectors(const ExplorerState& state, int t1)
+DerivationVectors ComputeDerivationVectors(const RecordedMotion& state, int t1)
 {
     DerivationVectors d;
     d.t2 = std::min(DerivationSecondStep, state.StepIndex);

@@ -1,20 +1,15 @@
 #pragma once
 
-#include "explorer/explorer_state.h"
+#include "mechanics/recorded_motion.h"
 #include "shell/vec2.h"
 
 namespace ttl {
-
-// The second moment of the derivation is always this step; the first is the protosimiox bar.
-inline constexpr int DerivationSecondStep = 65;
-// The derivation advances the step model this many steps before drawing (steps 1..66).
-inline constexpr int DerivationSteps = 66;
 
 // omega x v for a base turning clockwise at omega: (omega v_y, -omega v_x). The velocity of the
 // base's point at R is omega x R.
 Vec2 OmegaCross(double omega, Vec2 v);
 
-// Every vector of the derivation's pages, from the step model's histories at t1 and t2.
+// Every vector of the derivation's pages, from the recorded motion at t1 and t2.
 // Inertial observer (inertial axes): x11, x22 the body's positions at t1 and t2; x21 the point of
 // t2 on the relative orbit as it lay at t1 (the t2 point carried back by the base's turn), x12
 // the point of t1 on the relative orbit as it lies at t2. Vre, Vb, Va: relative, base and
@@ -41,8 +36,8 @@ struct DerivationVectors {
 
 // The body's position at step k as the inertial observer sees the relative orbit laid at the
 // base's angle `theta`.
-Vec2 RelativeOrbitAt(const ExplorerState& state, int k, double theta);
+Vec2 RelativeOrbitAt(const RecordedMotion& state, int k, double theta);
 
-DerivationVectors ComputeDerivationVectors(const ExplorerState& state, int t1);
+DerivationVectors ComputeDerivationVectors(const RecordedMotion& state, int t1);
 
 } // namespace ttl

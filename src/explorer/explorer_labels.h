@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mechanics/recorded_motion.h"
 #include "shell/scroll_range.h"
 
 #include <string>
@@ -11,7 +12,7 @@ inline constexpr ScrollRange Vx{-10, 10, 1};           // vxtax: initial vx in u
 inline constexpr ScrollRange Vy{-10, 10, 0};           // vytax
 inline constexpr ScrollRange Mass{1, 20, 2};           // mazalazo: m = value / 2
 inline constexpr ScrollRange Zoom{50, 400, 120};       // zoumerno: per cent of the base radius
-inline constexpr ScrollRange FirstPoint{1, 64, 45};    // protosimiox: first point of the derivation
+inline constexpr ScrollRange FirstPoint{1, DerivationSecondStep - 1, DerivationFirstStep};    // protosimiox: first point of the derivation
 inline constexpr ScrollRange ShiftX{-10, 20, 0};       // XSCALEFIGURE
 inline constexpr ScrollRange ShiftY{-10, 30, 0, true}; // YSCALEFIGURE: 30 at the top
 } // namespace explorer_controls

@@ -80,7 +80,7 @@ ModelParameters ExplorerModel(const ExplorerState& state, const ExplorerControls
     model.InitialRadius = state.StartRadius;
     model.TotalAngularMomentum = state.TotalAngularMomentum;
     model.BaseOmega = state.ExplorerOmega;
-    model.BaseInfluenced = controls.baseChoice == BaseChoice::ConstantAngularMomentum ? 1 : 0;
+    model.BaseFree = controls.baseChoice == BaseChoice::ConstantAngularMomentum;
     model.PendulumStiffness = controls.foucault == FoucaultMode::Off ? 0.0 : FoucaultStiffness;
     return model;
 }
@@ -118,8 +118,7 @@ double BaseAngularAcceleration(const ExplorerState& state, const ExplorerControl
                           ExplorerBodyState(state))[OmegaByEquations];
 }
 
-StepOutcome AdvanceExplorer(ExplorerState& state, ModelParameters& shared,
-                            const ExplorerControls& controls)
+StepOutcome AdvanceExplorer(ExplorerState& state, const ExplorerControls& controls)
 {
     StepOutcome outcome;
     if (state.StepIndex >= MaxExplorerSteps) {
@@ -143,10 +142,6 @@ StepOutcome AdvanceExplorer(ExplorerState& state, ModelParameters& shared,
     state.Mass = controls.massValue / 2.0;
     state.FrictionDecel = controls.Friction() ? 1.0 : 0.0;
     state.PendulumStiffness = pendulum ? FoucaultStiffness : 0.0;
-    shared.Mass = state.Mass;
-    shared.BaseInertia = state.BaseInertia;
-    shared.FrictionDecel = state.FrictionDecel;
-    shared.PendulumStiffness = state.PendulumStiffness;
 
     const auto previous = static_cast<std::size_t>(n - 1);
     double x = state.PathX[previous];

@@ -62,7 +62,6 @@ struct StepOutcome {
     bool advanced = false;
     bool beep = false;
 };
-StepOutcome AdvanceExplorer(ExplorerState& state, ModelParameters& shared,
-                            const ExplorerControls& controls);
+StepOutcome AdvanceExplorer(ExplorerState& state, const ExplorerControls& controls);
 
 } // namespace ttl

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mechanics/recorded_motion.h"
 #include "mechanics/turntable_model.h"
 
 #include <array>
@@ -7,7 +8,7 @@
 namespace ttl {
 
 // The histories hold the start and this many steps.
-inline constexpr int MaxExplorerSteps = 1500;
+inline constexpr int MaxExplorerSteps = MaxRecordedSteps;
 
 enum class FoucaultMode { Off, Textbook, InitialSpeed };
 
@@ -28,27 +29,16 @@ struct ExplorerControls {
     [[nodiscard]] bool Friction() const { return check[3]; }
 };
 
-// The step explorer's state: the body, the base and the histories of the body's positions.
-struct ExplorerState {
-    int StepIndex = 0;
-    double StepInterval = 0.1;
+// The step explorer's state: the motion recorded so far, the body and the base now.
+struct ExplorerState : RecordedMotion {
     double ElapsedTime = 0.0;
-    std::array<double, MaxExplorerSteps + 1> PathX{}, PathY{};   // inertial positions
-    std::array<double, MaxExplorerSteps + 1> PathXR{}, PathYR{}; // rotating-frame positions
-    // After each step: the body's inertial velocity, the base's angle and angular velocity.
-    std::array<Vec2, MaxExplorerSteps + 1> VelocityHistory{};
-    std::array<double, MaxExplorerSteps + 1> AngleHistory{}, OmegaHistory{};
     Vec2 BodyVelocity;
     Vec2 Launch; // the velocity the body was (or will be) launched with
     double ExplorerOmega = 0.5;
     double StartOmega = 0.5;
-    double BaseAngle = 0.0;
     double Mass = 1.0;
     double BaseInertia = 10.0;
-    double BaseRadius = 2.0;
-    double HubRadius = 0.1;
     double StartRadius = 1.0;
-    double ForceScale = 0.3;
     double FrictionDecel = 1.0;
     bool StuckToBase = false; // static friction carries the body with the base
     double StuckOmega = 0.0;  // the common angular velocity meanwhile

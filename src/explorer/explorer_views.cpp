@@ -388,10 +388,10 @@ void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
     FinishDrawing(forces);
 }
 
-StepOutcome StepInertialView(Surface& picture1, ExplorerState& state, ModelParameters& shared,
+StepOutcome StepInertialView(Surface& picture1, ExplorerState& state,
                              const ExplorerControls& controls)
 {
-    const StepOutcome outcome = AdvanceExplorer(state, shared, controls);
+    const StepOutcome outcome = AdvanceExplorer(state, controls);
     if (outcome.advanced) {
         RedrawInertialView(picture1, state, controls);
     }
@@ -399,9 +399,9 @@ StepOutcome StepInertialView(Surface& picture1, ExplorerState& state, ModelParam
 }
 
 StepOutcome StepRotatingView(Surface& picture1, Surface& picture2, ExplorerState& state,
-                             ModelParameters& shared, const ExplorerControls& controls)
+                             const ExplorerControls& controls)
 {
-    const StepOutcome outcome = AdvanceExplorer(state, shared, controls);
+    const StepOutcome outcome = AdvanceExplorer(state, controls);
     if (outcome.advanced) {
         RedrawRotatingView(picture1, picture2, state, controls);
     }

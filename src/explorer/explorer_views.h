@@ -50,9 +50,9 @@ void RedrawRotatingView(Surface& picture1, Surface& picture2, const ExplorerStat
                         const ExplorerControls& controls);
 
 // One step, then its picture. Nothing happens once the histories are full.
-StepOutcome StepInertialView(Surface& picture1, ExplorerState& state, ModelParameters& shared,
+StepOutcome StepInertialView(Surface& picture1, ExplorerState& state,
                              const ExplorerControls& controls);
 StepOutcome StepRotatingView(Surface& picture1, Surface& picture2, ExplorerState& state,
-                             ModelParameters& shared, const ExplorerControls& controls);
+                             const ExplorerControls& controls);
 
 } // namespace ttl

@@ -32,7 +32,7 @@ void Carry(const ModelParameters& p, TurntableState& y, double h)
     const double after = CarriedOmega(p, y);
     y[Vx] = after * position.y;
     y[Vy] = -after * position.x;
-    if (p.BaseInfluenced == 1) {
+    if (p.BaseFree) {
         y[OmegaByEquations] = after;
     }
 }
@@ -49,7 +49,7 @@ void SettleOnBase(const ModelParameters& p, TurntableState& y)
     y[Vy] = -omega * y[X];
     y[FrictionWork] += 0.5 * m * (y[Vx] * y[Vx] + y[Vy] * y[Vy]) - inertialBefore;
     y[WorkFrictionRotating] -= 0.5 * m * (rel.x * rel.x + rel.y * rel.y);
-    if (p.BaseInfluenced == 1) {
+    if (p.BaseFree) {
         y[OmegaByEquations] = omega;
     }
 }
@@ -82,7 +82,7 @@ struct BaseSupport {
     [[nodiscard]] double Stiffness(const TurntableState& y) const
     {
         double factor = 1.0;
-        if (p.BaseInfluenced == 1 && p.BaseInertia > 0.0) {
+        if (p.BaseFree && p.BaseInertia > 0.0) {
             factor += p.Mass * (y[X] * y[X] + y[Y] * y[Y]) / p.BaseInertia;
         }
         return p.FrictionDecel * factor;
@@ -107,7 +107,7 @@ struct BaseSupport {
 
 double CarriedOmega(const ModelParameters& p, const TurntableState& y)
 {
-    if (p.BaseInfluenced != 1) {
+    if (!p.BaseFree) {
         return p.BaseOmega;
     }
     const double inertia = p.BaseInertia + p.Mass * (y[X] * y[X] + y[Y] * y[Y]);

@@ -28,7 +28,7 @@ Vec2 IntoRotatingAxes(Vec2 v, double theta)
 
 double BaseOmegaByMomentum(const ModelParameters& p, const TurntableState& y)
 {
-    if (p.BaseInfluenced == 0 || p.BaseInertia == 0.0) {
+    if (!p.BaseFree || p.BaseInertia == 0.0) {
         return p.InitialOmega;
     }
     const double bodyMomentum = p.Mass * (y[Y] * y[Vx] - y[X] * y[Vy]);
@@ -37,7 +37,7 @@ double BaseOmegaByMomentum(const ModelParameters& p, const TurntableState& y)
 
 double BaseOmegaOf(const ModelParameters& p, const TurntableState& y)
 {
-    return p.BaseInfluenced == 1 ? BaseOmegaByMomentum(p, y) : p.BaseOmega;
+    return p.BaseFree ? BaseOmegaByMomentum(p, y) : p.BaseOmega;
 }
 
 namespace {
@@ -101,7 +101,7 @@ TurntableState TurntableRates(const ModelParameters& p, const TurntableState& y)
     const Vec2 f = FrictionAcceleration(p, y);
 
     // The body pushes the base with -m*f; its clockwise torque over I turns a free base.
-    const double alpha = p.BaseInfluenced == 1 && p.BaseInertia != 0.0
+    const double alpha = p.BaseFree && p.BaseInertia != 0.0
                              ? m * (y[X] * f.y - y[Y] * f.x) / p.BaseInertia
                              : 0.0;
 

@@ -60,7 +60,7 @@ constexpr std::array Table{
     PaletteEntry{{250, 0, 150}, oi::ReddishPurple, "circle of curvature"},
     PaletteEntry{{55, 0, 155}, oi::ReddishPurple, "what the students see"},
     PaletteEntry{{250, 50, 255}, oi::ReddishPurple, "path at the first moment"},
-    PaletteEntry{{150, 50, 255}, Wine, "path at the second moment"},
+    PaletteEntry{{255, 105, 180}, Wine, "path at the second moment"},
 
     PaletteEntry{{100, 155, 150}, oi::Orange, "Coriolis force"},
     PaletteEntry{{5, 250, 255}, oi::Orange, "Coriolis term"},

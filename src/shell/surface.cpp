@@ -14,6 +14,15 @@ bool Finite(std::initializer_list<double> values)
 // Logical pixels per point on the 96-dpi reference display; line spacing is 1.2 em.
 constexpr double PixelsPerPoint = 96.0 / 72.0;
 constexpr double LineSpacing = 1.2;
+constexpr double EstimatedEmPerCharacter = 0.6;
+constexpr int ReferencePixels = 600;
+
+std::size_t CodePoints(const std::string& text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; // not a continuation byte
+    }));
+}
 } // namespace
 
 bool WorldWindow::IsDrawable() const
@@ -175,6 +184,24 @@ double Surface::TextLineHeight() const
         return height / 40.0;
     }
     return TextLinePixels() * height / m_pixelHeight;
+}
+
+TextExtent Surface::TextPixels(const std::string& text) const
+{
+    if (m_measure) {
+        return m_measure(text, m_font);
+    }
+    const double em = m_font.size * PixelsPerPoint;
+    return {EstimatedEmPerCharacter * em * static_cast<double>(CodePoints(text)), LineSpacing * em};
+}
+
+TextExtent Surface::TextWorldSize(const std::string& text) const
+{
+    const TextExtent pixels = TextPixels(text);
+    const int across = m_pixelWidth > 0 ? m_pixelWidth : ReferencePixels;
+    const int down = m_pixelHeight > 0 ? m_pixelHeight : ReferencePixels;
+    return {pixels.width * std::abs(m_window.width) / across,
+            pixels.height * std::abs(m_window.height) / down};
 }
 
 void Surface::SetDrawWidth(int width)

@@ -3,6 +3,7 @@
 #include "shell/color.h"
 
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -30,6 +31,18 @@ struct Font {
 
     friend bool operator==(const Font&, const Font&) = default;
 };
+
+// A text's width and height in logical pixels.
+struct TextExtent {
+    double width = 0.0;
+    double height = 0.0;
+};
+
+// Measures a text in a font as the view showing the surface will draw it. A view installs its
+// own through Surface::SetTextMeasure; without one (in the core's tests, or before any view
+// exists) Surface falls back to an estimate of 0.6 em a character and 1.2 em a line, a little
+// wider than the fonts in use, so that what is placed with it does not collide when drawn.
+using TextMeasure = std::function<TextExtent(const std::string& text, const Font& font)>;
 
 enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3 };
 enum class FillStyle { Solid = 0, Transparent = 1 };
@@ -103,11 +116,8 @@ public:
     [[nodiscard]] ttl::FillStyle FillStyle() const { return m_fillStyle; }
     void SetFillStyle(ttl::FillStyle style) { m_fillStyle = style; }
 
-    [[nodiscard]] bool FontBold() const { return m_font.bold; }
     void SetFontBold(bool bold) { m_font.bold = bold; }
-    [[nodiscard]] const std::string& FontName() const { return m_font.name; }
     void SetFontName(std::string name) { m_font.name = std::move(name); }
-    [[nodiscard]] double FontSize() const { return m_font.size; }
     void SetFontSize(double points);
 
     // A line of text in the current font with its leading, in world units (a fortieth of the
@@ -115,6 +125,13 @@ public:
     [[nodiscard]] double TextLineHeight() const;
     // The same line in logical pixels.
     [[nodiscard]] double TextLinePixels() const;
+
+    void SetTextMeasure(TextMeasure measure) { m_measure = std::move(measure); }
+    // The text in the current font, in logical pixels.
+    [[nodiscard]] TextExtent TextPixels(const std::string& text) const;
+    // The same in world units of the current window, both positive (a picture 600 pixels square
+    // before a view has given the surface its size).
+    [[nodiscard]] TextExtent TextWorldSize(const std::string& text) const;
 
     // The size in logical pixels of whatever shows the surface; a view keeps it current.
     [[nodiscard]] int PixelWidth() const { return m_pixelWidth; }
@@ -151,6 +168,7 @@ private:
     ttl::DrawStyle m_drawStyle = ttl::DrawStyle::Solid;
     ttl::FillStyle m_fillStyle = ttl::FillStyle::Transparent;
     Font m_font;
+    TextMeasure m_measure;
     int m_pixelWidth = 0;
     int m_pixelHeight = 0;
     std::vector<Primitive> m_primitives;

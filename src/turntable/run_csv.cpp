@@ -1,7 +1,8 @@
 #include "turntable/run_csv.h"
 
 #include <cstdio>
-#include <fstream>
+#include <sstream>
+#include <utility>
 
 namespace ttl {
 
@@ -43,15 +44,11 @@ void WriteRunCsv(const SimulationResult& run, std::ostream& out)
     }
 }
 
-bool SaveRunCsv(const SimulationResult& run, const std::string& path)
+std::string RunCsv(const SimulationResult& run)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return false;
-    }
-    WriteRunCsv(run, file);
-    file.flush();
-    return static_cast<bool>(file);
+    std::ostringstream out;
+    WriteRunCsv(run, out);
+    return std::move(out).str();
 }
 
 } // namespace ttl

@@ -91,9 +91,10 @@ RunTiming TimingFor(int intervalValue, int periodCount)
     return timing;
 }
 
-SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& inputs)
+ModelParameters SimulationModel(const SimulationInputs& inputs)
 {
     namespace c = simulation_controls;
+    ModelParameters params;
     params.InitialRadius = 1.0;
     params.Mass = Clamp(inputs.massValue, c::Mass) / 2.0;
     params.InitialOmega = 2.0;
@@ -102,14 +103,22 @@ SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& 
     params.TotalAngularMomentum =
         (params.BaseInertia + params.Mass * params.InitialRadius * params.InitialRadius) *
         params.InitialOmega;
-    params.BaseInfluenced = inputs.baseInfluenced ? 1 : 0;
+    params.BaseFree = inputs.baseInfluenced;
     params.FrictionDecel = Clamp(inputs.frictionValue, c::Friction) / 10.0;
+    // The pendulum pull belongs to the step explorer's Foucault mode, never to this run.
+    params.PendulumStiffness = 0.0;
+    return params;
+}
 
+SimulationResult RunSimulation(const SimulationInputs& inputs)
+{
+    namespace c = simulation_controls;
+    const ModelParameters model = SimulationModel(inputs);
     SimulationResult result;
     result.PeriodCount = Clamp(inputs.periodCount, c::PeriodCount);
-    result.Mass = params.Mass;
-    result.FrictionDecel = params.FrictionDecel;
-    result.InitialOmega = params.InitialOmega;
+    result.Mass = model.Mass;
+    result.FrictionDecel = model.FrictionDecel;
+    result.InitialOmega = model.InitialOmega;
     result.BaseInfluenced = inputs.baseInfluenced;
     result.intervalValue = Clamp(inputs.intervalValue, c::Interval);
     const RunTiming timing = TimingFor(result.intervalValue, result.PeriodCount);
@@ -118,11 +127,7 @@ SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& 
     result.StepCount = timing.stepCount;
     result.intervalCapped = timing.capped;
 
-    // The pendulum pull belongs to the step explorer's Foucault mode, never to this run.
-    ModelParameters model = params;
-    model.PendulumStiffness = 0.0;
-
-    const double r0 = params.InitialRadius;
+    const double r0 = model.InitialRadius;
     result.StartRadius = r0;
     // At rest on the base at (0, R0): moving with the base's point, (omega*R0, 0).
     BaseContact body;
@@ -140,8 +145,6 @@ SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& 
         }
         Store(s, i, model, body);
     }
-    model.BaseOmega = BaseOmegaOf(model, body.y);
-    params.BaseOmega = model.BaseOmega;
     return result;
 }
 

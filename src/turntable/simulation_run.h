@@ -73,8 +73,11 @@ RunTiming TimingFor(int intervalValue, int periodCount);
 
 // Integrates the body on the turntable from rest on the base at distance R0 = 1 from the axis,
 // accumulating the work of every force in both frames as it goes.
-// Sets the shared parameters a run owns (mass, friction, inertia, omega0, L0, omega, free base).
-SimulationResult RunSimulation(ModelParameters& params, const SimulationInputs& inputs);
+SimulationResult RunSimulation(const SimulationInputs& inputs);
+
+// The model a run integrates: the scroll bars' mass and friction, I = 10, omega0 = 2 at R0 = 1,
+// L0 from them, and the base free or driven.
+ModelParameters SimulationModel(const SimulationInputs& inputs);
 
 // Kinetic energy of the body at step i, in the inertial and in the rotating frame.
 double KineticEnergyInertial(const SimulationResult& run, std::size_t i);

@@ -54,6 +54,19 @@ TEST(ProgramIcon, IsTheMenuEntrysIconAtEverySize)
     }
 }
 
+// "-" puts the picture on standard output, for a pipe, and makes no file of that name.
+TEST(Snapshot, ADashWritesThePngToStandardOutput)
+{
+    Application app;
+    std::ostringstream out;
+    ASSERT_EQ(
+        TakeSnapshot(app, {QStringLiteral("rotating"), QStringLiteral("-"), QSize(800, 500)}, out),
+        0);
+    const QImage image = QImage::fromData(QByteArray::fromStdString(out.str()), "PNG");
+    EXPECT_EQ(image.size(), QSize(800, 500));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("-")));
+}
+
 TEST(Snapshot, AFailureSaysWhyWithItsStatusAndLeavesNoFile)
 {
     QTemporaryDir dir;

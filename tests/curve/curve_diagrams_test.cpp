@@ -184,6 +184,44 @@ TEST_F(ForceJudgement, AForceThatBendsThePathEnoughNeedsNoExtraForceForTheShape)
     EXPECT_NEAR(Length(*extra), 0.5 * needed, 1e-6);
 }
 
+// Where the path needs no bending (at rest, or at an inflection) a force is right for the shape
+// when it barely crosses the path, and whatever crosses it must be cancelled.
+TEST(ForceJudgementWithoutBending, OnlyTheComponentAcrossThePathCounts)
+{
+    struct Case {
+        const char* what;
+        CurveInputs inputs;
+        double x;
+        double along, across; // the force's components
+        bool right;
+    };
+    const double inflection = 12.0; // beta x = pi at 15 degrees a unit
+    for (const Case& c : {Case{"at rest, along", {20, 15, 0, 0}, 6.0, 3.0, 0.0, true},
+                          Case{"at rest, across", {20, 15, 0, 0}, 6.0, 0.0, -2.0, false},
+                          Case{"at rest, slanted", {20, 15, 0, 0}, 6.0, 2.0, 1.0, false},
+                          Case{"inflection, along", {}, inflection, 2.0, 0.0, true},
+                          Case{"inflection, 2.5 %", {}, inflection, 2.0, 0.05, true},
+                          Case{"inflection, 24 %", {}, inflection, 2.0, 0.5, false},
+                          Case{"inflection, backwards", {}, inflection, -2.0, 0.0, true}}) {
+        const CurveParameters p = ParametersOf(c.inputs);
+        const Expected e = ExpectedAt(p, c.x);
+        Surface s;
+        ScaleCurveWindow(s);
+        ForceAssumption state;
+        ShowVectorsAtPoint(s, c.inputs, CurveMouseMode::AssumeForce, state, c.x, e.y);
+        ASSERT_TRUE(state.onCurve) << c.what;
+        state.xd = c.x;
+        state.yd = e.y;
+        const Vec2 F = c.along * e.along + c.across * e.across;
+        JudgeForce(s, c.inputs, state, c.x + F.x, e.y + F.y);
+        EXPECT_EQ(HasText(s, "FORCE: HAS THE CORRECT DIRECTION FOR THE SHAPE OF THE CURVE"),
+                  c.right)
+            << c.what;
+        EXPECT_FALSE(HasText(s, "DIRECTION OF EXTRA FORCE FOR CENTRIPETAL")) << c.what;
+        ExpectNear(ArrowFrom(s, {c.x, e.y}, Color{0, 250, 10}), -c.across * e.across, c.what);
+    }
+}
+
 TEST(FirstExplanation, DependsOnNothingButItself)
 {
     Surface a, b;

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "curve/curve_model.h"
+#include "curve/label_placement.h"
 #include "shell/surface.h"
 #include "shell/vec2.h"
 
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ttl::curve_testing {
 
@@ -51,6 +53,31 @@ inline bool HasText(const Surface& s, const std::string& text)
         }
     }
     return false;
+}
+
+// The boxes of the texts printed on the surface, measured as the surface measures them.
+inline std::vector<LabelBox> TextBoxes(const Surface& s)
+{
+    std::vector<LabelBox> boxes;
+    for (const Primitive& p : s.Primitives()) {
+        if (p.kind == PrimitiveKind::Text) {
+            const TextExtent size = s.TextWorldSize(p.text);
+            boxes.push_back({p.x1, p.x1 + size.width, p.y1 - size.height, p.y1});
+        }
+    }
+    return boxes;
+}
+
+// How many pairs of the boxes overlap.
+inline int Overlaps(const std::vector<LabelBox>& boxes)
+{
+    int count = 0;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            count += boxes[i].Overlaps(boxes[j]) ? 1 : 0;
+        }
+    }
+    return count;
 }
 
 } // namespace ttl::curve_testing

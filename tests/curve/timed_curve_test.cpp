@@ -69,9 +69,48 @@ TEST(TimedCurve, TheDisplayListGrowsByATickNotByTheWholeTrack)
         }
     }
     const std::size_t at300 = s.Primitives().size();
-    // one point a tick, plus a marked point and a label every 60 ticks
-    EXPECT_LE(at300 - at100, 200U + 2U * 4U);
+    // one point a tick, plus a marked point, a label and its leader every 60 ticks
+    EXPECT_LE(at300 - at100, 200U + 3U * 4U);
     EXPECT_LE(s.TransientPrimitives().size(), 6U); // only this tick's two arrows
+}
+
+// Every span inside the picture gets its label (in a small picture, as many as there is room
+// for), wholly inside the picture and clear of every other text; spans past its edge get none.
+TEST(TimedCurve, SpanLabelsStayInsideThePictureAndNeverOverlap)
+{
+    struct Case {
+        CurveInputs inputs;
+        int pixels; // the picture's side at 1366x768 and 1024x768, and a small window
+        bool roomForAll;
+    };
+    for (const Case& c : {Case{{35, 60, 1, 0}, 700, true}, Case{{35, 60, 1, 0}, 560, true},
+                          Case{{35, 60, 1, 0}, 300, false}, Case{{20, 15, 1, 0}, 560, true},
+                          Case{{10, 60, 0, 1}, 560, true}}) {
+        Surface s;
+        s.SetPixelSize(c.pixels, c.pixels);
+        s.Scale(0, 10, 20, -10);
+        TimedCurveRun run;
+        StartTimedCurve(run, s, c.inputs);
+        while (TimedCurveStep(run, s, c.inputs)) {
+        }
+        int inside = 0;
+        for (int j = TimedCurveLabelEvery; j <= run.n; j += TimedCurveLabelEvery) {
+            inside += run.x[static_cast<std::size_t>(j)] <= 20.0 ? 1 : 0;
+        }
+        const std::vector<LabelBox> boxes = TextBoxes(s);
+        const std::string what =
+            std::to_string(c.inputs.amplitude) + " " + std::to_string(c.pixels);
+        const int expected = inside + 1; // and the beta label
+        if (c.roomForAll) {
+            EXPECT_EQ(static_cast<int>(boxes.size()), expected) << what;
+        } else {
+            EXPECT_LE(static_cast<int>(boxes.size()), expected) << what;
+        }
+        EXPECT_EQ(Overlaps(boxes), 0) << what;
+        for (const LabelBox& b : boxes) {
+            EXPECT_TRUE(BoxOf(s.Window()).Contains(b)) << what;
+        }
+    }
 }
 
 TEST(TimedCurve, ABodyThatCannotMoveStopsAtOnce)

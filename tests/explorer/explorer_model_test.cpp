@@ -14,16 +14,11 @@ namespace {
 constexpr double Pi = std::numbers::pi;
 
 struct Explorer {
-    explicit Explorer(ExplorerControls c, int baseInfluenced = 0) : controls(c)
-    {
-        shared.BaseInfluenced = baseInfluenced;
-        ResetExplorer(state, controls);
-    }
-    StepOutcome Step() { return AdvanceExplorer(state, shared, controls); }
+    explicit Explorer(ExplorerControls c) : controls(c) { ResetExplorer(state, controls); }
+    StepOutcome Step() { return AdvanceExplorer(state, controls); }
 
     ExplorerControls controls;
     ExplorerState state;
-    ModelParameters shared;
 };
 
 ExplorerControls WithFriction(BaseChoice choice)
@@ -61,7 +56,7 @@ TEST(ExplorerStep, AFreeBaseConservesTheAngularMomentumAndCatchesTheBodyOnce)
 {
     ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularMomentum);
     controls.vxValue = 4;
-    Explorer e(controls, 1);
+    Explorer e(controls);
     const double l0 = ExplorerAngularMomentum(e.state);
     int beeps = 0;
     int stuckAt = 0;
@@ -87,7 +82,7 @@ TEST(ExplorerStep, AFreeBaseConservesTheAngularMomentumAndCatchesTheBodyOnce)
 
 TEST(ExplorerStep, ADrivenBaseNeverCatchesTheBody)
 {
-    Explorer e(WithFriction(BaseChoice::ConstantAngularVelocity), 0);
+    Explorer e(WithFriction(BaseChoice::ConstantAngularVelocity));
     for (int n = 1; n <= 100; ++n) {
         EXPECT_FALSE(e.Step().beep);
     }
@@ -196,7 +191,7 @@ TEST(RotatingFrameForces, CoriolisIsPerpendicularToTheRelativeVelocity)
     ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularMomentum);
     controls.vxValue = -3;
     controls.vyValue = 2;
-    Explorer e(controls, 1);
+    Explorer e(controls);
     for (int n = 1; n <= 12; ++n) {
         e.Step();
         const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
@@ -232,7 +227,7 @@ TEST(RotatingFrameForces, ABodyHeldByAFreeBaseFeelsJustTheFrictionThatHoldsIt)
                 controls.massValue = mass;
                 controls.vxValue = vx;
                 controls.vyValue = vy;
-                Explorer e(controls, 1);
+                Explorer e(controls);
                 while (!e.state.StuckToBase && e.state.StepIndex < 100) {
                     e.Step();
                 }
@@ -254,7 +249,7 @@ TEST(RotatingFrameForces, ABodyHeldByAFreeBaseFeelsJustTheFrictionThatHoldsIt)
     controls.massValue = 20;
     controls.vxValue = 10;
     controls.vyValue = 10;
-    Explorer e(controls, 1);
+    Explorer e(controls);
     while (e.state.StepIndex < MaxExplorerSteps) {
         e.Step();
         if (e.state.StuckToBase) {
@@ -269,7 +264,7 @@ TEST(RotatingFrameForces, ADrivenBaseHasNoAngularAccelerationForce)
     ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularVelocity);
     controls.vxValue = -3;
     controls.check[6] = true;
-    Explorer e(controls, 0);
+    Explorer e(controls);
     for (int n = 1; n <= 5; ++n) {
         e.Step();
         const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
@@ -282,7 +277,7 @@ TEST(RotatingFrameForces, OnceCaughtTheBodyIsHeldByFrictionTowardTheAxis)
 {
     ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularMomentum);
     controls.vxValue = 4;
-    Explorer e(controls, 1);
+    Explorer e(controls);
     while (!e.state.StuckToBase && e.state.StepIndex < 300) {
         e.Step();
     }
@@ -312,7 +307,7 @@ TEST(ExplorerCoupling, MakingTheBaseFreeMidRunKeepsTheAngularMomentumItHasThen)
 {
     ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularVelocity);
     controls.vxValue = -3;
-    Explorer e(controls, 0);
+    Explorer e(controls);
     const double atLaunch = (e.Step(), ExplorerAngularMomentum(e.state));
     for (int n = 2; n <= 10; ++n) {
         e.Step();
@@ -335,7 +330,7 @@ TEST(ExplorerCoupling, ABodyAtRestOnADrivenBaseIsHeldByJustTheFrictionItNeeds)
     ExplorerControls controls = WithFriction(BaseChoice::ConstantAngularVelocity);
     controls.rotatingFrame = true;
     controls.check[2] = true;
-    Explorer e(controls, 0); // Vx = 1X: launched at the speed of the base under it
+    Explorer e(controls); // Vx = 1X: launched at the speed of the base under it
     int beeps = 0;
     for (int n = 1; n <= MaxExplorerSteps; ++n) {
         beeps += e.Step().beep ? 1 : 0;
@@ -371,7 +366,7 @@ TEST(ExplorerCoupling, FrictionWeakerThanTheNeededPullLetsARestingBodySlideOut)
     model.BaseInertia = 10.0;
     model.BaseOmega = 0.5;
     model.InitialOmega = 0.5;
-    model.BaseInfluenced = 0;
+    model.BaseFree = false;
     model.FrictionDecel = 0.2; // below omega^2 r = 0.25
     const AdvanceResult r =
         AdvanceBodyOnBase(model, {0.5, 0.0, 0.0, 1.0, 0.5}, false, 0.0, 1.0, ExplorerSubSteps);
@@ -415,7 +410,7 @@ TEST(ExplorerArrows, StayInsideThePictureForAClassroomRun)
         for (int i : {1, 2, 4, 5, 6, 7}) {
             controls.check[static_cast<std::size_t>(i)] = true;
         }
-        Explorer e(controls, c.base == BaseChoice::ConstantAngularMomentum ? 1 : 0);
+        Explorer e(controls);
         Surface picture1, picture2;
         picture1.SetPixelSize(600, 600);
         ScaleExplorerDiagram(picture1, e.state, controls.zoomValue);
@@ -423,9 +418,9 @@ TEST(ExplorerArrows, StayInsideThePictureForAClassroomRun)
         // while the body is on the inner part of the base (the bob swings there for ever)
         for (int n = 1; n <= 200 && Radius(e.state) <= 1.5; ++n) {
             if (c.rotating) {
-                StepRotatingView(picture1, picture2, e.state, e.shared, controls);
+                StepRotatingView(picture1, picture2, e.state, controls);
             } else {
-                StepInertialView(picture1, e.state, e.shared, controls);
+                StepInertialView(picture1, e.state, controls);
             }
             for (const Primitive& p : picture1.Primitives()) {
                 if (p.kind != PrimitiveKind::Line) {

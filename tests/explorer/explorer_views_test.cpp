@@ -39,13 +39,11 @@ protected:
         controls.check[3] = true;
         controls.baseChoice = BaseChoice::ConstantAngularMomentum;
         controls.rotatingFrame = true;
-        shared.BaseInfluenced = 1;
         ResetExplorer(state, controls);
         ScaleExplorerDiagram(picture1, state, controls.zoomValue);
     }
     ExplorerControls controls;
     ExplorerState state;
-    ModelParameters shared;
     Surface picture1;
     Surface picture2;
 };
@@ -57,7 +55,7 @@ TEST_F(ExplorerViewTest, TheInertialViewPrintsTheSameAngularMomentumAtEveryStep)
     ResetExplorer(state, controls);
     std::string first;
     for (int n = 1; n <= 40; ++n) {
-        StepInertialView(picture1, state, shared, controls);
+        StepInertialView(picture1, state, controls);
         const std::string printed = TextStartingWith(picture1, "L=");
         ASSERT_FALSE(printed.empty());
         if (first.empty()) {
@@ -76,7 +74,7 @@ TEST_F(ExplorerViewTest, ARedrawDrawsTheSamePictureAsTheStep)
     }
     ResetExplorer(state, controls);
     for (int n = 1; n <= 3; ++n) {
-        StepRotatingView(picture1, picture2, state, shared, controls);
+        StepRotatingView(picture1, picture2, state, controls);
     }
     const auto stepped = LinesOf(picture1, Color{100, 155, 150});
     const auto steppedSmall = LinesOf(picture2, Color{100, 155, 150});
@@ -104,9 +102,9 @@ TEST_F(ExplorerViewTest, ACaughtBodyShowsNoRelativeVelocityAndFrictionTowardTheA
     controls.check[2] = true;
     ResetExplorer(state, controls);
     while (!state.StuckToBase) {
-        StepRotatingView(picture1, picture2, state, shared, controls);
+        StepRotatingView(picture1, picture2, state, controls);
     }
-    StepRotatingView(picture1, picture2, state, shared, controls);
+    StepRotatingView(picture1, picture2, state, controls);
     EXPECT_TRUE(LinesOf(picture1, Color{255, 0, 255}).empty());
     EXPECT_FALSE(HasText(picture1, "Velocity in Rotating Frame"));
     const RotatingFrameForces f = ForcesInRotatingFrame(state, controls);
@@ -139,7 +137,7 @@ TEST_F(ExplorerViewTest, BeforeTheFirstStepTheRedArrowFollowsTheScrollBars)
 TEST_F(ExplorerViewTest, TheRotatingViewBuildsThePathStepByStep)
 {
     for (int n = 1; n <= 7; ++n) {
-        StepRotatingView(picture1, picture2, state, shared, controls);
+        StepRotatingView(picture1, picture2, state, controls);
     }
     const auto circles =
         std::count_if(picture1.Primitives().begin(), picture1.Primitives().end(),

@@ -15,17 +15,13 @@ using namespace state_index;
 
 SimulationResult RunWith(int mass, int friction, int interval, int periods, bool influenced)
 {
-    ModelParameters params;
-    return RunSimulation(params, SimulationInputs{mass, friction, interval, periods, influenced});
+    return RunSimulation(SimulationInputs{mass, friction, interval, periods, influenced});
 }
 
-// The shared parameters a run sets, for integrating from a state of our choosing.
+// The parameters a run integrates with, for integrating from a state of our choosing.
 ModelParameters RunModel(int mass, int friction, bool influenced)
 {
-    ModelParameters params;
-    RunSimulation(params, SimulationInputs{mass, friction, 5, 1, influenced});
-    params.BaseOmega = params.InitialOmega;
-    return params;
+    return SimulationModel(SimulationInputs{mass, friction, 5, 1, influenced});
 }
 
 BaseContact AtRestOnTheBase(const ModelParameters& p)
@@ -209,7 +205,7 @@ TEST(CoupledRun, HeavyBodiesOnALightFreeBaseStayRight)
         p.Mass = mass;
         p.BaseInertia = 10.0;
         p.FrictionDecel = 0.1;
-        p.BaseInfluenced = 1;
+        p.BaseFree = true;
         p.InitialOmega = p.BaseOmega = 2.0;
         // Sliding from the start: at (0, 1) at half the speed of the base's point.
         p.TotalAngularMomentum = p.BaseInertia * 2.0 + mass * 1.0;

@@ -9,7 +9,7 @@ namespace {
 
 using namespace state_index;
 
-ModelParameters Params(double omega, double mug, int influenced = 0)
+ModelParameters Params(double omega, double mug, bool free = false)
 {
     ModelParameters p;
     p.Mass = 0.5;
@@ -17,7 +17,7 @@ ModelParameters Params(double omega, double mug, int influenced = 0)
     p.BaseInertia = 10.0;
     p.InitialOmega = omega;
     p.BaseOmega = omega;
-    p.BaseInfluenced = influenced;
+    p.BaseFree = free;
     p.TotalAngularMomentum = (p.BaseInertia + p.Mass) * omega;
     return p;
 }
@@ -41,7 +41,7 @@ TEST(TurntableRates, AtRestOnTheBaseFrictionIsWhatHoldsTheBodyButNoMoreThanMuG)
         {"on the axis nothing is needed", 0.0, 1.0, 0.0, 0.0},
     };
     for (const Case& c : cases) {
-        ModelParameters p = Params(2.0, c.mug, 1);
+        ModelParameters p = Params(2.0, c.mug, true);
         p.PendulumStiffness = c.stiffness;
         p.TotalAngularMomentum = (p.BaseInertia + p.Mass * c.y * c.y) * 2.0;
         // moving with the base's point: (omega*y, 0) at (0, y)
@@ -79,7 +79,7 @@ TEST(TurntableRates, WithoutFrictionASlidingBodyHasNoAcceleration)
 TEST(TurntableRates, ADrivenBaseKeepsItsAngularVelocity)
 {
     const TurntableState y{3.0, 1.0, 0.0, 1.5, 0.0, 2.0, 0.0};
-    const TurntableState rate = TurntableRates(Params(2.0, 1.0, 0), y);
+    const TurntableState rate = TurntableRates(Params(2.0, 1.0, false), y);
     EXPECT_DOUBLE_EQ(rate[OmegaByEquations], 0.0);
     EXPECT_DOUBLE_EQ(rate[BaseAngle], 2.0);
 }
@@ -88,7 +88,7 @@ TEST(TurntableRates, AFreeBaseSlowsWhileTheBodySlidesOutward)
 {
     // Moving outward along +y at (0, 1.5) while the base's point there moves with (3, 0).
     const TurntableState y{2.0, 1.0, 0.0, 1.5, 0.0, 2.0, 0.0};
-    const TurntableState rate = TurntableRates(Params(2.0, 1.0, 1), y);
+    const TurntableState rate = TurntableRates(Params(2.0, 1.0, true), y);
     EXPECT_LT(rate[OmegaByEquations], 0.0);
     // Friction pulls the body forward, so it gains energy from the base.
     EXPECT_GT(rate[FrictionWork], 0.0);
@@ -106,13 +106,13 @@ TEST(TurntableRates, ThePendulumPullActsTowardTheCentre)
 
 TEST(BaseOmegaByMomentum, ConservesTheTotalAngularMomentumOfAFreeBase)
 {
-    const ModelParameters p = Params(2.0, 1.0, 1);
+    const ModelParameters p = Params(2.0, 1.0, true);
     // at the start: omega0
     EXPECT_DOUBLE_EQ(BaseOmegaByMomentum(p, {2.0, 0.0, 0.0, 1.0, 0, 0, 0}), 2.0);
     // the body's clockwise momentum m*(y*vx - x*vy) = 0.5*2*3 = 3 leaves (10.5*2 - 3)/10
     EXPECT_DOUBLE_EQ(BaseOmegaByMomentum(p, {3.0, 0.0, 0.0, 2.0, 0, 0, 0}), 1.8);
     // a driven base keeps omega0 whatever the body does
-    EXPECT_DOUBLE_EQ(BaseOmegaByMomentum(Params(2.0, 1.0, 0), {3.0, 0.0, 0.0, 2.0, 0, 0, 0}), 2.0);
+    EXPECT_DOUBLE_EQ(BaseOmegaByMomentum(Params(2.0, 1.0, false), {3.0, 0.0, 0.0, 2.0, 0, 0, 0}), 2.0);
 }
 
 } // namespace

@@ -30,8 +30,7 @@ const Primitive* FindText(const Surface& s, const std::string& text)
 
 SimulationResult DefaultRun()
 {
-    ModelParameters params;
-    return RunSimulation(params, SimulationInputs{});
+    return RunSimulation(SimulationInputs{});
 }
 
 TEST(DrawOrbitGraph, DrawsBothOrbitsTheStartCircleAndTheLegend)
@@ -60,9 +59,8 @@ TEST(DrawOrbitGraph, DrawsBothOrbitsTheStartCircleAndTheLegend)
 // The whole orbit is in the window and fills most of it, at any shape, with the legend above it.
 TEST(DrawOrbitGraph, TheWholeOrbitFillsTheWindowBelowTheLegend)
 {
-    ModelParameters params;
-    const SimulationResult runs[] = {RunSimulation(params, SimulationInputs{}),
-                                     RunSimulation(params, SimulationInputs{20, 1, 5, 40, true})};
+    const SimulationResult runs[] = {RunSimulation(SimulationInputs{}),
+                                     RunSimulation(SimulationInputs{20, 1, 5, 40, true})};
     for (const SimulationResult& run : runs) {
         for (const auto& [w, h] :
              {std::pair{683, 384}, std::pair{400, 700}, std::pair{1280, 640}}) {

@@ -27,14 +27,14 @@ bool AllFinite(const SimulationSeries& s)
 
 TEST(RunSimulation, TheScreenDefaultsTurnTheBaseOnceInAboutPi)
 {
-    ModelParameters params;
-    params.PendulumStiffness = 40.0; // left over from a pendulum: must not pull this run
-    const SimulationResult run = RunSimulation(params, SimulationInputs{});
+    const SimulationResult run = RunSimulation(SimulationInputs{});
+    const ModelParameters params = SimulationModel(SimulationInputs{});
+    EXPECT_DOUBLE_EQ(params.PendulumStiffness, 0.0);
     EXPECT_DOUBLE_EQ(params.Mass, 0.5);
     EXPECT_DOUBLE_EQ(params.FrictionDecel, 1.0);
     EXPECT_DOUBLE_EQ(params.BaseInertia, 10.0);
     EXPECT_DOUBLE_EQ(params.TotalAngularMomentum, 21.0);
-    EXPECT_EQ(params.BaseInfluenced, 0);
+    EXPECT_FALSE(params.BaseFree);
     EXPECT_DOUBLE_EQ(run.TimeStep, 0.004);
     EXPECT_DOUBLE_EQ(run.TotalTime, Pi);
     EXPECT_EQ(run.StepCount, 786);
@@ -50,8 +50,7 @@ TEST(RunSimulation, TheScreenDefaultsTurnTheBaseOnceInAboutPi)
 
 TEST(RunSimulation, IndexZeroIsTheBodyAtRestOnTheBase)
 {
-    ModelParameters params;
-    const SimulationResult run = RunSimulation(params, SimulationInputs{});
+    const SimulationResult run = RunSimulation(SimulationInputs{});
     const SimulationSeries& s = run.series;
     EXPECT_DOUBLE_EQ(s.PositionInertialX[0], 0.0);
     EXPECT_DOUBLE_EQ(s.PositionInertialY[0], 1.0);
@@ -63,11 +62,10 @@ TEST(RunSimulation, IndexZeroIsTheBodyAtRestOnTheBase)
 
 TEST(RunSimulation, ALongRunWithAShortIntervalIsCappedAtFiveThousandSteps)
 {
-    ModelParameters params;
     SimulationInputs inputs;
     inputs.periodCount = 40;
     inputs.intervalValue = 1;
-    const SimulationResult run = RunSimulation(params, inputs);
+    const SimulationResult run = RunSimulation(inputs);
     EXPECT_EQ(run.StepCount, 5000);
     EXPECT_TRUE(run.intervalCapped);
     EXPECT_EQ(run.intervalValue, 1); // the bar stays where it was set; dt is widened
@@ -78,20 +76,18 @@ TEST(RunSimulation, ALongRunWithAShortIntervalIsCappedAtFiveThousandSteps)
 
 TEST(RunSimulation, OutOfRangeInputsAreHeldToTheScrollBarRanges)
 {
-    ModelParameters params;
-    const SimulationResult run = RunSimulation(params, SimulationInputs{-5, 99, 0, 1000, false});
-    EXPECT_DOUBLE_EQ(params.Mass, 0.5);
-    EXPECT_DOUBLE_EQ(params.FrictionDecel, 1.0);
+    const SimulationResult run = RunSimulation(SimulationInputs{-5, 99, 0, 1000, false});
+    EXPECT_DOUBLE_EQ(run.Mass, 0.5);
+    EXPECT_DOUBLE_EQ(run.FrictionDecel, 1.0);
     EXPECT_DOUBLE_EQ(run.TotalTime, 10.0 * Pi);
     EXPECT_TRUE(AllFinite(run.series));
 }
 
 TEST(RunSimulation, TheTwoAngularVelocitiesOfAFreeBaseAgree)
 {
-    ModelParameters params;
     SimulationInputs inputs;
     inputs.baseInfluenced = true;
-    const SimulationResult run = RunSimulation(params, inputs);
+    const SimulationResult run = RunSimulation(inputs);
     const SimulationSeries& s = run.series;
     double largest = 0.0;
     for (std::size_t i = 0; i < s.BaseOmegaByMomentum.size(); ++i) {
@@ -108,10 +104,9 @@ TEST(RunSimulation, TheTwoAngularVelocitiesOfAFreeBaseAgree)
 
 TEST(RunSimulation, WithoutFrictionTheInertialOrbitIsTheTangentAtTheStart)
 {
-    ModelParameters params;
     SimulationInputs inputs;
     inputs.frictionValue = 0;
-    const SimulationResult run = RunSimulation(params, inputs);
+    const SimulationResult run = RunSimulation(inputs);
     const SimulationSeries& s = run.series;
     // Nothing acts on the body: it keeps the velocity of the base's point at the start.
     const double vx = s.VelocityInertialX[1];
@@ -132,11 +127,10 @@ TEST(RunSimulation, WithoutFrictionTheInertialOrbitIsTheTangentAtTheStart)
 
 TEST(RunSimulation, ABodyCaughtByAFreeBaseIsReportedOnce)
 {
-    ModelParameters params;
     SimulationInputs inputs;
     inputs.baseInfluenced = true;
     inputs.periodCount = 40;
-    const SimulationResult run = RunSimulation(params, inputs);
+    const SimulationResult run = RunSimulation(inputs);
     ASSERT_TRUE(run.restStep.has_value());
     EXPECT_GT(*run.restStep, 20);
     const auto i = static_cast<std::size_t>(*run.restStep);
@@ -148,10 +142,9 @@ TEST(RunSimulation, ABodyCaughtByAFreeBaseIsReportedOnce)
 
 TEST(RunSimulation, ADrivenBaseNeverReportsRest)
 {
-    ModelParameters params;
     SimulationInputs inputs;
     inputs.periodCount = 40;
-    EXPECT_FALSE(RunSimulation(params, inputs).restStep.has_value());
+    EXPECT_FALSE(RunSimulation(inputs).restStep.has_value());
 }
 
 } // namespace

@@ -13,11 +13,10 @@ namespace {
 
 SimulationResult RunWith(bool influenced, int periods = 4)
 {
-    ModelParameters params;
     SimulationInputs inputs;
     inputs.baseInfluenced = influenced;
     inputs.periodCount = periods;
-    return RunSimulation(params, inputs);
+    return RunSimulation(inputs);
 }
 
 std::vector<Primitive> Matching(const Surface& s, PrimitiveKind kind, Color color, int width = 0)

@@ -10,13 +10,12 @@ namespace {
 
 SimulationResult RunWith(int interval, bool influenced, int periods = 4, int mass = 1)
 {
-    ModelParameters params;
     SimulationInputs inputs;
     inputs.intervalValue = interval;
     inputs.baseInfluenced = influenced;
     inputs.periodCount = periods;
     inputs.massValue = mass;
-    return RunSimulation(params, inputs);
+    return RunSimulation(inputs);
 }
 
 double LargestWork(const SimulationSeries& s)

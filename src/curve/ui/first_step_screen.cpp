@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -25,8 +24,8 @@ namespace ttl {
 
 namespace {
 
-// The Part's 1 ms timer ticked about every 16 ms on its platform; each tick is 0.05 time units,
-// so the body crosses the window in a few seconds.
+// A tick every 16 ms, one frame of a 60 Hz display; each tick is 0.05 time units, so the body
+// crosses the window in a few seconds.
 constexpr int TickMs = 16;
 
 QString Text(const std::string& text)
@@ -37,9 +36,7 @@ QString Text(const std::string& text)
 } // namespace
 
 FirstStepScreen::FirstStepScreen(QWidget* parent)
-    : QWidget(parent), m_showInvalid([this] {
-          QMessageBox::warning(this, windowTitle(), tr("invalid arguments in rf"));
-      })
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("firststep"));
     setWindowTitle(tr("FIRST EXPLANATION"));
@@ -57,8 +54,6 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
 
     m_eikona = new SurfaceView;
     m_eikona->setObjectName(QStringLiteral("eikona"));
-    m_eikona->setToolTip(tr("Click on the curve for its vectors; SHIFT-drag from the curve to "
-                            "draw a force to be judged"));
     m_timer = MakeTimer(this, "Timer1", TickMs);
 
     auto* options = new QGroupBox(tr("Show"), this);
@@ -75,6 +70,42 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
     }
     m_start = MakeButton(this, "Command1", tr("START"), tr("Start the body along the curve"));
 
+    QWidget* parameters = MakeParameters();
+
+    m_text1 = MakeTextBox(this, "Text1");
+    auto* side = new QVBoxLayout;
+    side->addWidget(options);
+    side->addWidget(m_start);
+    side->addWidget(parameters);
+    side->addWidget(m_text1, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->addWidget(new SquareFrame(m_eikona, this), 3);
+    layout->addLayout(side, 2);
+
+    connect(back, &QAction::triggered, this, &FirstStepScreen::XANAPISO_Click);
+    connect(factors, &QAction::triggered, this, &FirstStepScreen::campyles_Click);
+    connect(m_radius, &QAction::triggered, this, &FirstStepScreen::DYNAMEISDIAFORES_Click);
+    connect(m_guess, &QAction::triggered, this, &FirstStepScreen::GUESSFORCE_Click);
+    connect(m_options[1], &QRadioButton::clicked, this, &FirstStepScreen::Option1_Click);
+    connect(m_options[2], &QRadioButton::clicked, this, &FirstStepScreen::Option2_Click);
+    connect(m_options[3], &QRadioButton::clicked, this, &FirstStepScreen::Option3_Click);
+    connect(m_start, &QPushButton::clicked, this, &FirstStepScreen::Command1_Click);
+    connect(m_timer, &QTimer::timeout, this, &FirstStepScreen::Timer1_Timer);
+    ConnectBars();
+    connect(m_eikona, &SurfaceView::mousePressed, this, &FirstStepScreen::eikona_MouseDown);
+    connect(m_eikona, &SurfaceView::mouseReleased, this, &FirstStepScreen::eikona_MouseUp);
+
+    AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
+                         {"XANAPISO", QKeySequence(Qt::Key_Escape)},
+                         {"PARAKATOEVENT", QKeySequence(Qt::CTRL | Qt::Key_N)},
+                         {"TERMATISMOS", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    ShowFirstExplanation(); // a teacher opening the screen sees the disk explanation
+}
+
+QWidget* FirstStepScreen::MakeParameters()
+{
     m_platosvalue = MakeScrollBar(this, "platosvalue", Qt::Vertical, {1, 35, 20},
                                   tr("Amplitude A of the curve: the value / 10"));
     m_arxikives = MakeScrollBar(this, "arxikives", Qt::Vertical, {0, 5, 3},
@@ -110,28 +141,11 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
                               : i == 3 ? static_cast<QWidget*>(m_epitaxyno)
                                        : static_cast<QWidget*>(m_arxikives));
     }
+    return parameters;
+}
 
-    m_text1 = MakeTextBox(this, "Text1");
-    auto* side = new QVBoxLayout;
-    side->addWidget(options);
-    side->addWidget(m_start);
-    side->addWidget(parameters);
-    side->addWidget(m_text1, 1);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setMenuBar(bar);
-    layout->addWidget(new SquareFrame(m_eikona, this), 3);
-    layout->addLayout(side, 2);
-
-    connect(back, &QAction::triggered, this, &FirstStepScreen::XANAPISO_Click);
-    connect(factors, &QAction::triggered, this, &FirstStepScreen::campyles_Click);
-    connect(m_radius, &QAction::triggered, this, &FirstStepScreen::DYNAMEISDIAFORES_Click);
-    connect(m_guess, &QAction::triggered, this, &FirstStepScreen::GUESSFORCE_Click);
-    connect(m_options[1], &QRadioButton::clicked, this, &FirstStepScreen::Option1_Click);
-    connect(m_options[2], &QRadioButton::clicked, this, &FirstStepScreen::Option2_Click);
-    connect(m_options[3], &QRadioButton::clicked, this, &FirstStepScreen::Option3_Click);
-    connect(m_start, &QPushButton::clicked, this, &FirstStepScreen::Command1_Click);
-    connect(m_timer, &QTimer::timeout, this, &FirstStepScreen::Timer1_Timer);
+void FirstStepScreen::ConnectBars()
+{
     connect(m_arxikives, &QScrollBar::valueChanged, this,
             [this](int v) { BarChanged(m_labels[4], InitialSpeedLabel(v, true)); });
     connect(m_epitaxyno, &QScrollBar::valueChanged, this,
@@ -140,15 +154,15 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
             [this](int v) { BarChanged(m_labels[1], AmplitudeLabel(v, true)); });
     connect(m_syxnotikamp, &QScrollBar::valueChanged, this,
             [this](int v) { BarChanged(m_labels[2], FrequencyLabel(v)); });
-    connect(m_eikona, &SurfaceView::mousePressed, this, &FirstStepScreen::eikona_MouseDown);
-    connect(m_eikona, &SurfaceView::mouseReleased, this, &FirstStepScreen::eikona_MouseUp);
+}
 
-    m_start->hide();
-    AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
-                         {"XANAPISO", QKeySequence(Qt::Key_Escape)},
-                         {"PARAKATOEVENT", QKeySequence(Qt::CTRL | Qt::Key_N)},
-                         {"TERMATISMOS", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
-    Option1_Click(); // a teacher opening the screen sees the disk explanation
+void FirstStepScreen::ShowFirstExplanation()
+{
+    m_run = TimedCurveRun{};
+    for (int i = 1; i <= 3; ++i) {
+        m_options[i]->show();
+    }
+    Option1_Click();
 }
 
 CurveInputs FirstStepScreen::Inputs() const
@@ -161,14 +175,6 @@ void FirstStepScreen::hideEvent(QHideEvent* event)
 {
     m_timer->stop();
     QWidget::hideEvent(event);
-}
-
-void FirstStepScreen::Report(bool invalid)
-{
-    if (invalid && !m_invalidShown) {
-        m_invalidShown = true;
-        m_showInvalid();
-    }
 }
 
 void FirstStepScreen::SetText(const std::string& text, bool explanationFont)
@@ -203,33 +209,87 @@ void FirstStepScreen::ShowCurveControls(bool shown)
     m_parameters->setVisible(shown); // not an empty frame
 }
 
+void FirstStepScreen::CheckOption(int index)
+{
+    for (int i = 1; i <= 3; ++i) {
+        // An auto-exclusive button cannot be unchecked directly.
+        m_options[i]->setAutoExclusive(false);
+        m_options[i]->setChecked(i == index);
+        m_options[i]->setAutoExclusive(true);
+    }
+}
+
+void FirstStepScreen::Show(Showing showing)
+{
+    m_showing = showing;
+    if (showing != Showing::Curve) { // the mouse works only on the curve
+        m_radius->setChecked(false);
+        m_guess->setChecked(false);
+    }
+    CheckOption(showing == Showing::Disk ? 1 : showing == Showing::TimedRun ? 2 : 3);
+    m_start->setVisible(showing == Showing::TimedRun);
+    if (showing == Showing::Curve) {
+        SetBarCaptions();
+    }
+    ShowCurveControls(showing == Showing::Curve);
+    UpdateToolTip();
+}
+
+void FirstStepScreen::UpdateToolTip()
+{
+    QString tip;
+    if (m_showing == Showing::Disk) {
+        tip = tr("Why a body sliding on a turning disk falls behind the points of the disk "
+                 "under it");
+    } else if (m_showing == Showing::TimedRun) {
+        tip = tr("The body moving along the curve: its velocity in red, its acceleration in "
+                 "blue, and every 60 ticks a red point with the distance covered");
+    } else if (MouseMode() == CurveMouseMode::AssumeForce) {
+        tip = tr("Click on the curve for its vectors; SHIFT-drag from the curve to draw a force "
+                 "to be judged");
+    } else if (MouseMode() == CurveMouseMode::RadiusOfCurvature) {
+        tip = tr("Click on the curve for its vectors and its circle of curvature");
+    } else {
+        tip = tr("Choose RADIUS OF CURVATURE or MAKE AN ASSUMPTION FOR THE FORCE to see the "
+                 "vectors at a point of the curve you click");
+    }
+    m_eikona->setToolTip(tip);
+}
+
 void FirstStepScreen::Option1_Click()
 {
     m_timer->stop(); // its ticks would draw over the explanation
-    ShowCurveControls(false);
+    Show(Showing::Disk);
     SetText(DrawFirstExplanation(m_eikona->surface()), true);
     m_eikona->refresh();
 }
 
 void FirstStepScreen::Option2_Click()
 {
-    m_radius->setChecked(false);
-    m_guess->setChecked(false);
     m_timer->stop();
     m_run = TimedCurveRun{};
-    ShowCurveControls(false);
-    m_options[1]->setChecked(false);
-    m_options[2]->setChecked(true);
+    Show(Showing::TimedRun);
     ScaleCurveWindow(m_eikona->surface());
     m_eikona->surface().Cls();
-    m_start->show();
+    SetText(tr("The body moves along the curve with the initial speed and the tangential "
+               "acceleration set for the curve, 0.05 time units a tick. Press START. Its velocity "
+               "is drawn in red and its acceleration in dark blue. Every 60 ticks a red point "
+               "marks its place, with the distance Ds covered in those 60 ticks as a multiple "
+               "of the distance of the first 60, and the time t.")
+                .toStdString());
     m_eikona->refresh();
+}
+
+void FirstStepScreen::SetBarCaptions()
+{
+    m_labels[2]->setText(Text(FrequencyLabel(m_syxnotikamp->value())));
+    m_labels[3]->setText(Text(TangentialLabel(m_epitaxyno->value(), false)));
+    m_labels[1]->setText(Text(AmplitudeLabel(m_platosvalue->value(), false)));
+    m_labels[4]->setText(Text(InitialSpeedLabel(m_arxikives->value(), false)));
 }
 
 void FirstStepScreen::SetUpFactors(bool clearFirst)
 {
-    m_radius->setChecked(false);
-    m_guess->setChecked(false);
     Surface& s = m_eikona->surface();
     if (clearFirst) {
         s.Cls();
@@ -237,13 +297,9 @@ void FirstStepScreen::SetUpFactors(bool clearFirst)
     ScaleCurveWindow(s);
     m_timer->stop();
     m_run = TimedCurveRun{};
-    ShowCurveControls(true);
-    m_labels[2]->setText(Text(FrequencyLabel(m_syxnotikamp->value())));
-    m_labels[3]->setText(Text(TangentialLabel(m_epitaxyno->value(), false)));
-    m_labels[1]->setText(Text(AmplitudeLabel(m_platosvalue->value(), false)));
-    m_labels[4]->setText(Text(InitialSpeedLabel(m_arxikives->value(), false)));
-    m_options[3]->setChecked(true);
-    m_start->hide();
+    m_radius->setChecked(false);
+    m_guess->setChecked(false);
+    Show(Showing::Curve);
     SetText(DrawFresh(DrawAccelerationFactors));
 }
 
@@ -265,6 +321,7 @@ void FirstStepScreen::DYNAMEISDIAFORES_Click()
     m_timer->stop();
     m_radius->setChecked(true);
     m_guess->setChecked(false);
+    Show(Showing::Curve);
     SetText(DrawFresh(DrawCurvatureCircles));
 }
 
@@ -273,6 +330,7 @@ void FirstStepScreen::GUESSFORCE_Click()
     m_timer->stop();
     m_radius->setChecked(false);
     m_guess->setChecked(true);
+    Show(Showing::Curve);
     DrawFresh(DrawAccelerationFactors);
     // The instructions stay: they say what to do with the mouse.
     SetText("If you click on the diagramm the vectors of FRICTION, VELOCITY,& "
@@ -292,9 +350,7 @@ std::string FirstStepScreen::DrawFresh(CurveDrawing draw)
     Surface& s = m_eikona->surface();
     s.Cls();
     ScaleCurveWindow(s);
-    bool invalid = false;
-    std::string text = draw(s, Inputs(), &invalid);
-    Report(invalid);
+    std::string text = draw(s, Inputs());
     m_eikona->refresh();
     return text;
 }
@@ -309,11 +365,9 @@ void FirstStepScreen::Command1_Click()
 
 void FirstStepScreen::Timer1_Timer()
 {
-    bool invalid = false;
-    if (!TimedCurveStep(m_run, m_eikona->surface(), Inputs(), &invalid)) {
+    if (!TimedCurveStep(m_run, m_eikona->surface(), Inputs())) {
         m_timer->stop();
     }
-    Report(invalid);
     m_eikona->refresh();
 }
 
@@ -321,13 +375,15 @@ void FirstStepScreen::XANAPISO_Click()
 {
     m_timer->stop();
     m_start->hide();
-    m_options[2]->setChecked(false);
-    m_options[3]->setChecked(false);
+    CheckOption(m_options[1]->isChecked() ? 1 : 0);
     ShowCurveControls(false);
 }
 
 void FirstStepScreen::eikona_MouseDown(double x, double y, Qt::KeyboardModifiers)
 {
+    if (m_showing != Showing::Curve) {
+        return;
+    }
     if (!m_guess->isChecked()) {
         SetText("The centripetal acceleration has a direction towards the convex of the curve. "
                 "If the speed changes there is a component tangent to the curve, the circles are "
@@ -336,25 +392,25 @@ void FirstStepScreen::eikona_MouseDown(double x, double y, Qt::KeyboardModifiers
     }
     m_assumption.xd = x;
     m_assumption.yd = y;
-    bool invalid = false;
-    const std::string text = ShowVectorsAtPoint(m_eikona->surface(), Inputs(), MouseMode(),
-                                                m_assumption, x, y, &invalid);
-    Report(invalid);
+    Surface& s = m_eikona->surface();
+    ScaleCurveWindow(s);
+    const std::string text = ShowVectorsAtPoint(s, Inputs(), MouseMode(), m_assumption, x, y);
     SetText(text);
     m_eikona->refresh();
 }
 
 void FirstStepScreen::eikona_MouseUp(double x, double y, Qt::KeyboardModifiers modifiers)
 {
-    bool invalid = false;
+    if (m_showing != Showing::Curve) {
+        return;
+    }
     if (m_radius->isChecked()) {
         Surface& s = m_eikona->surface();
         ScaleCurveWindow(s);
-        SetText(ShowVectorsAtPoint(s, Inputs(), MouseMode(), m_assumption, x, y, &invalid));
+        SetText(ShowVectorsAtPoint(s, Inputs(), MouseMode(), m_assumption, x, y));
     } else if (m_guess->isChecked() && modifiers == Qt::ShiftModifier && m_assumption.onCurve) {
-        JudgeForce(m_eikona->surface(), Inputs(), m_assumption, x, y, &invalid);
+        JudgeForce(m_eikona->surface(), Inputs(), m_assumption, x, y);
     }
-    Report(invalid);
     m_eikona->refresh();
 }
 

@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <string>
 
 class QAction;
@@ -34,8 +33,11 @@ public:
     [[nodiscard]] const TimedCurveRun& TimedRun() const { return m_run; }
     [[nodiscard]] const ForceAssumption& Assumption() const { return m_assumption; }
 
+    // Every entry from the introduction: the first explanation drawn afresh, with the options,
+    // bars, texts and buttons as it needs them, whatever was left on the screen before.
+    void ShowFirstExplanation();
+
     // The message box by default; tests count it instead.
-    void SetInvalidArgumentsMessage(std::function<void()> show) { m_showInvalid = std::move(show); }
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -53,17 +55,26 @@ private:
     void eikona_MouseDown(double x, double y, Qt::KeyboardModifiers modifiers);
     void eikona_MouseUp(double x, double y, Qt::KeyboardModifiers modifiers);
     void BarChanged(QLabel* label, const std::string& caption);
+    // The four bars with their labels, in a group; and their change handlers.
+    QWidget* MakeParameters();
+    void ConnectBars();
+
+    // What the picture shows; each sets its own option, buttons, bars and tooltip.
+    enum class Showing { Disk, TimedRun, Curve };
+    void Show(Showing showing);
+    // Checks option `index` (1 to 3) and unchecks the others.
+    void CheckOption(int index);
+    void UpdateToolTip();
 
     // The curve lab's controls and picture, as the factors entry and option set them up.
     void SetUpFactors(bool clearFirst);
+    void SetBarCaptions();
     void ShowCurveControls(bool shown);
     void SetText(const std::string& text, bool explanationFont = false);
     CurveMouseMode MouseMode() const;
     // Clears the picture and draws on the curve's window; returns the drawing's explanation.
-    using CurveDrawing = std::string (*)(Surface&, const CurveInputs&, bool* invalid);
+    using CurveDrawing = std::string (*)(Surface&, const CurveInputs&);
     std::string DrawFresh(CurveDrawing draw);
-    // Shows "invalid arguments in rf" when the elliptic integrals reported it, once a session.
-    void Report(bool invalid);
 
     SurfaceView* m_eikona = nullptr;
     QTextEdit* m_text1 = nullptr;
@@ -78,10 +89,9 @@ private:
     QWidget* m_parameters = nullptr;
     QAction* m_radius = nullptr;
     QAction* m_guess = nullptr;
+    Showing m_showing = Showing::Disk;
     TimedCurveRun m_run;
     ForceAssumption m_assumption;
-    std::function<void()> m_showInvalid;
-    bool m_invalidShown = false;
 };
 
 } // namespace ttl

@@ -1,6 +1,5 @@
 #include "explorer/ui/explorer_screen.h"
 
-#include "derivation/derivation_pages.h"
 #include "explorer/explorer_guidance.h"
 #include "explorer/explorer_labels.h"
 #include "explorer/explorer_model.h"
@@ -38,10 +37,10 @@ constexpr int FoucaultTickMs = 25;
 constexpr int ZoomAfterRepeat = 100;
 } // namespace
 
-ExplorerScreen::ExplorerScreen(ModelParameters& shared, std::function<ChoiceWindow&()> choiceWindow,
-                               QWidget* parent)
-    : QWidget(parent), m_shared(shared), m_choiceWindow(std::move(choiceWindow)),
-      m_beep([] { QApplication::beep(); })
+ExplorerScreen::ExplorerScreen(bool baseFree, std::function<ChoiceWindow&()> choiceWindow,
+                               DerivationDrawer drawDerivation, QWidget* parent)
+    : QWidget(parent), m_baseFree(baseFree), m_choiceWindow(std::move(choiceWindow)),
+      m_beep([] { QApplication::beep(); }), m_drawDerivation(std::move(drawDerivation))
 {
     setObjectName(QStringLiteral("exigisi2"));
     setWindowTitle(tr("FOLLOW THE MOVEMENT STEP BY STEP"));
@@ -54,19 +53,16 @@ ExplorerScreen::ExplorerScreen(ModelParameters& shared, std::function<ChoiceWind
                          {"TELOS", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
 
     // Loading: the pendulum is off, the base starts at omega0 = 0.5, the body at rest on it.
-    m_shared.PendulumStiffness = 0.0;
     m_state.HubRadius = m_state.BaseRadius / 20.0;
     m_state.StartOmega = m_state.StartRadius / 2.0;
-    m_shared.InitialOmega = m_state.StartOmega;
     ScaleExplorerDiagram(m_picture1->surface(), m_state, m_zoumerno->value());
     // The legend band's height follows the font's, so a new size needs a new scale.
     m_picture1->setRedraw([this](Surface&) { RedrawForSize(); });
     Option2_Click();
 }
 
-void ExplorerScreen::BuildControls()
+QMenuBar* ExplorerScreen::BuildMenus()
 {
-    namespace c = explorer_controls;
     auto* bar = new QMenuBar(this);
     m_repeat = AddMenuCommand(bar, "EPANELAVE", tr("REPEAT"));
     m_back = AddMenuCommand(bar, "piso", tr("BACK"));
@@ -77,17 +73,13 @@ void ExplorerScreen::BuildControls()
     m_foucaultV0 = AddMenuEntry(foucault, "FOUCAULTV0", tr("FOUCAULT with initial speed"), true);
     m_derivation = AddMenuCommand(bar, "CORIOLISEXP", tr("CORIOLIS & CENTRIFUGAL"));
     AddViewMenu(bar);
+    return bar;
+}
 
-    m_timer = MakeTimer(this, "Timer1", StepTickMs);
-
-    m_picture1 = new SurfaceView;
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture2 = new SurfaceView(this);
-    m_picture2->setObjectName(QStringLiteral("Picture2"));
-    m_picture2->setToolTip(tr("The Coriolis, base-acceleration and total forces drawn again "
-                              "from a common origin, so that they can be compared"));
-    m_picture2->setFixedSize(200, 200);
-
+// The picture with the derivation's shift bars beside it and its Δt bar under it.
+QGridLayout* ExplorerScreen::BuildDiagram()
+{
+    namespace c = explorer_controls;
     // Shown only while the derivation moves the diagram.
     m_xscale = MakeScrollBar(this, "XSCALEFIGURE", Qt::Horizontal, c::ShiftX,
                              tr("Move the diagram sideways"));
@@ -96,20 +88,27 @@ void ExplorerScreen::BuildControls()
     m_xscale->hide();
     m_yscale->hide();
 
+    // The derivation's first moment stays under the picture, in view on any screen.
+    m_protosimiox = MakeScrollBar(this, "protosimiox", Qt::Horizontal, c::FirstPoint,
+                                  tr("First point of the derivation"));
+    m_intervalLabel = MakeLabel(this, "protosimioxLabel");
+    m_intervalLabel->setBuddy(m_protosimiox);
+    auto* interval = new QHBoxLayout;
+    interval->addWidget(m_intervalLabel);
+    interval->addWidget(m_protosimiox, 1);
+    m_protosimiox->hide();
+    m_intervalLabel->hide();
+
     auto* diagram = new QGridLayout;
     diagram->addWidget(new SquareFrame(m_picture1, this), 0, 0);
     diagram->addWidget(m_yscale, 0, 1);
     diagram->addWidget(m_xscale, 1, 0);
+    diagram->addLayout(interval, 2, 0);
+    return diagram;
+}
 
-    auto* frames = new QGroupBox(tr("Frame"), this);
-    auto* frameLayout = new QVBoxLayout(frames);
-    m_option1 = MakeOption(frames, "Option1", tr("ROTAGING FRAME"), false,
-                           tr("Watch the motion as an observer turning with the base"));
-    m_option2 = MakeOption(frames, "Option2", tr("INERTIAL FRAME"), true,
-                           tr("Watch the motion as an observer at rest beside the base"));
-    frameLayout->addWidget(m_option1);
-    frameLayout->addWidget(m_option2);
-
+QGroupBox* ExplorerScreen::BuildShownChecks()
+{
     const struct {
         const char* name;
         const char* caption;
@@ -137,6 +136,34 @@ void ExplorerScreen::BuildControls()
         m_checks[i] = MakeCheckBox(shown, check.name, tr(check.caption), tr(check.tip));
         shownLayout->addWidget(m_checks[i]);
     }
+    return shown;
+}
+
+void ExplorerScreen::BuildControls()
+{
+    namespace c = explorer_controls;
+    QMenuBar* bar = BuildMenus();
+
+    m_timer = MakeTimer(this, "Timer1", StepTickMs);
+
+    m_picture1 = new SurfaceView;
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture2 = new SurfaceView(this);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    m_picture2->setToolTip(tr("The Coriolis, base-acceleration and total forces drawn again "
+                              "from a common origin, so that they can be compared"));
+    m_picture2->setFixedSize(200, 200);
+    QGridLayout* diagram = BuildDiagram();
+
+    auto* frames = new QGroupBox(tr("Frame"), this);
+    auto* frameLayout = new QVBoxLayout(frames);
+    m_option1 = MakeOption(frames, "Option1", tr("ROTAGING FRAME"), false,
+                           tr("Watch the motion as an observer turning with the base"));
+    m_option2 = MakeOption(frames, "Option2", tr("INERTIAL FRAME"), true,
+                           tr("Watch the motion as an observer at rest beside the base"));
+    frameLayout->addWidget(m_option1);
+    frameLayout->addWidget(m_option2);
+    QGroupBox* shown = BuildShownChecks();
 
     auto* setup = new QGroupBox(tr("Body"), this);
     auto* setupLayout = new QVBoxLayout(setup);
@@ -162,10 +189,6 @@ void ExplorerScreen::BuildControls()
                         tr("Mass of the body: the value / 2"));
     m_zoumerno = addBar(1, ToQString(ExplorerScaleLabel(c::Zoom.initial, true)), "zoumerno",
                         c::Zoom, tr("Zoom of the diagram, in per cent of the base radius"));
-    m_protosimiox = MakeScrollBar(setup, "protosimiox", Qt::Horizontal, c::FirstPoint,
-                                  tr("First point of the derivation"));
-    m_protosimiox->hide();
-    setupLayout->addWidget(m_protosimiox);
 
     auto* step = MakeButton(this, "Command1", tr("STEP"),
                             tr("Advance the motion by one step (stops a continuous run)"));
@@ -242,9 +265,10 @@ ExplorerControls ExplorerScreen::Controls() const
     c.foucault = m_foucaultTextbook->isChecked() ? FoucaultMode::Textbook
                  : m_foucaultV0->isChecked()     ? FoucaultMode::InitialSpeed
                                                  : FoucaultMode::Off;
-    // The shared flag is the one source: the choice window and the simulation screen show it.
-    c.baseChoice = m_shared.BaseInfluenced == 1 ? BaseChoice::ConstantAngularMomentum
-                                                : BaseChoice::ConstantAngularVelocity;
+    // The application's flag is the one source: the choice window and the simulation screen
+    // show it too.
+    c.baseChoice = m_baseFree ? BaseChoice::ConstantAngularMomentum
+                              : BaseChoice::ConstantAngularVelocity;
     return c;
 }
 
@@ -257,16 +281,17 @@ void ExplorerScreen::UpdateBaseAccelerationChoice()
 {
     // "BASE ACC" is offered only in the rotating frame, and only while the base is free.
     m_checks[6]->setVisible(RotatingFrameSelected() && m_choiceWindow().isVisible() &&
-                            m_shared.BaseInfluenced == 1);
+                            m_baseFree);
 }
 
-void ExplorerScreen::BaseChoiceChanged()
+void ExplorerScreen::BaseChoiceChanged(bool baseFree)
 {
+    m_baseFree = baseFree;
     m_timer->stop();
     ChangeBaseChoice(m_state);
-    m_choiceWindow().ShowChoice(m_shared.BaseInfluenced == 1);
+    m_choiceWindow().ShowChoice(m_baseFree);
     UpdateBaseAccelerationChoice();
-    Redraw();
+    m_state.DerivationActive ? RerunDerivation() : Redraw();
 }
 
 void ExplorerScreen::PlaceChoiceWindow()
@@ -296,9 +321,9 @@ void ExplorerScreen::OneStep()
     const ExplorerControls controls = Controls();
     const StepOutcome outcome =
         controls.rotatingFrame
-            ? StepRotatingView(m_picture1->surface(), m_picture2->surface(), m_state, m_shared,
+            ? StepRotatingView(m_picture1->surface(), m_picture2->surface(), m_state,
                                controls)
-            : StepInertialView(m_picture1->surface(), m_state, m_shared, controls);
+            : StepInertialView(m_picture1->surface(), m_state, controls);
     if (!outcome.advanced) {
         m_timer->stop(); // the histories are full
     }
@@ -356,7 +381,7 @@ void ExplorerScreen::ShowChoiceWindowAfterFriction(bool activate)
         choice.hide();
         return;
     }
-    choice.ShowChoice(m_shared.BaseInfluenced == 1);
+    choice.ShowChoice(m_baseFree);
     choice.show();
     if (activate) {
         choice.raise();
@@ -366,12 +391,12 @@ void ExplorerScreen::ShowChoiceWindowAfterFriction(bool activate)
 void ExplorerScreen::LeaveDerivation()
 {
     m_state.DerivationActive = false;
+    ShowDerivationControls(false);
     m_xscale->hide();
     m_yscale->hide();
     m_xscale->setValue(0);
     m_yscale->setValue(0);
     m_derivationPage = 0;
-    m_state.DerivationActive = false;
     // The explorer's own world window again, for what it draws next.
     ScaleExplorerDiagram(m_picture1->surface(), m_state, m_zoumerno->value());
 }
@@ -380,7 +405,6 @@ void ExplorerScreen::Command1_Click()
 {
     // A step of the motion ends the derivation: the picture is the step's again.
     LeaveDerivation();
-    m_protosimiox->hide();
     m_timer->stop();
     ShowChoiceWindowAfterFriction(false);
     OneStep();
@@ -406,7 +430,6 @@ void ExplorerScreen::EPANELAVE_Click()
     LeaveDerivation();
     m_timer->stop();
     m_zoumerno->setValue(ZoomAfterRepeat);
-    m_protosimiox->hide();
     m_foucaultTextbook->setChecked(false);
     m_foucaultV0->setChecked(false);
     Reset();
@@ -416,7 +439,6 @@ void ExplorerScreen::EPANELAVE_Click()
 void ExplorerScreen::piso_Click()
 {
     LeaveDerivation();
-    m_protosimiox->hide();
     m_foucaultTextbook->setChecked(false);
     m_foucaultV0->setChecked(false);
     m_timer->stop();
@@ -432,12 +454,13 @@ void ExplorerScreen::Check3_Click()
     UpdateGuidance();
     m_derivationPage = 0;
     ShowChoiceWindowAfterFriction(false);
+    RerunDerivation();
 }
 
 void ExplorerScreen::Option1_Click()
 {
     m_timer->stop(); // a new run: a continuous one does not carry on into it
-    m_picture2->show();
+    m_picture2->setVisible(!m_state.DerivationActive);
     for (int i : {4, 5, 7}) {
         m_checks[i]->show();
     }
@@ -461,8 +484,24 @@ void ExplorerScreen::CORIOLISEXP_Click()
     m_state.DerivationActive = true;
     m_xscale->show();
     m_yscale->show();
-    m_protosimiox->show();
+    ShowDerivationControls(true);
     RestartDerivation();
+}
+
+void ExplorerScreen::ShowDerivationControls(bool shown)
+{
+    m_protosimiox->setVisible(shown);
+    m_intervalLabel->setVisible(shown);
+    // The force diagram has nothing to show while the derivation owns the picture.
+    m_picture2->setVisible(!shown && RotatingFrameSelected());
+}
+
+void ExplorerScreen::RerunDerivation()
+{
+    if (m_state.DerivationActive) {
+        m_derivationPage = 0;
+        RestartDerivation();
+    }
 }
 
 void ExplorerScreen::RestartDerivation()
@@ -471,18 +510,20 @@ void ExplorerScreen::RestartDerivation()
     ResetExplorer(m_state, controls);
     m_state.DerivationActive = true;
     for (int k = 0; k < DerivationSteps; ++k) {
-        AdvanceExplorer(m_state, m_shared, controls);
+        AdvanceExplorer(m_state, controls);
     }
     DrawDerivation();
 }
 
-void ExplorerScreen::DrawDerivation()
+void ExplorerScreen::DrawDerivation(int turn)
 {
-    const bool rotating = RotatingFrameSelected();
-    m_derivationPage = WrapDerivationPage(m_derivationPage, rotating);
-    const DerivationView view{m_protosimiox->value(), m_zoumerno->value(), m_xscale->value(),
-                              m_yscale->value()};
-    DrawDerivationPage(m_picture1->surface(), m_state, view, rotating, m_derivationPage);
+    const DerivationPageRequest request{m_derivationPage,       turn,
+                                        RotatingFrameSelected(), m_protosimiox->value(),
+                                        m_zoumerno->value(),     m_xscale->value(),
+                                        m_yscale->value()};
+    const DerivationPageShown shown = m_drawDerivation(m_picture1->surface(), m_state, request);
+    m_derivationPage = shown.page;
+    m_intervalLabel->setText(ToQString(shown.intervalLabel));
     UpdateGuidance();
     m_picture1->refresh();
 }
@@ -492,9 +533,7 @@ void ExplorerScreen::Picture1_MouseUp(double, double, Qt::KeyboardModifiers modi
     if (!m_state.DerivationActive) {
         return;
     }
-    m_derivationPage = NextDerivationPage(m_derivationPage, modifiers == Qt::ShiftModifier,
-                                          RotatingFrameSelected());
-    DrawDerivation();
+    DrawDerivation(modifiers == Qt::ShiftModifier ? -1 : 1);
 }
 
 void ExplorerScreen::mazalazo_Change()
@@ -504,13 +543,14 @@ void ExplorerScreen::mazalazo_Change()
     m_labels[2]->setText(ToQString(ExplorerMassLabel(m_mazalazo->value())));
     m_state.TotalAngularMomentum = ExplorerAngularMomentum(m_state);
     ShowChoiceWindowAfterFriction(false);
+    RerunDerivation();
 }
 
 void ExplorerScreen::vtax_Change()
 {
     m_labels[3]->setText(ToQString(ExplorerVelocityLabel('x', m_vxtax->value())));
     m_labels[4]->setText(ToQString(ExplorerVelocityLabel('y', m_vytax->value())));
-    Redraw();
+    m_state.DerivationActive ? RerunDerivation() : Redraw();
 }
 
 void ExplorerScreen::zoumerno_Change()
@@ -526,7 +566,6 @@ void ExplorerScreen::Foucault_Click(QAction* chosen, QAction* other)
 {
     m_timer->stop();
     LeaveDerivation();
-    m_protosimiox->hide();
     chosen->setChecked(true);
     other->setChecked(false);
     UpdateGuidance();

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "explorer/explorer_state.h"
-#include "mechanics/model_parameters.h"
+#include "shell/surface.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <string>
 
 class QAction;
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
+class QMenuBar;
 class QRadioButton;
 class QScrollBar;
 class QTextEdit;
@@ -20,6 +24,25 @@ namespace ttl {
 class ChoiceWindow;
 class SurfaceView;
 
+// A page of the Coriolis and centrifugal derivation, asked of whoever draws them: `turn` moves
+// to the next page (+1), the previous one (-1) or keeps this one (0), wrapped to the observer's
+// pages; the zoom and shift bars place the picture.
+struct DerivationPageRequest {
+    int page = 0;
+    int turn = 0;
+    bool rotatingObserver = false;
+    int t1 = DerivationFirstStep;
+    int zoomValue = 120;
+    int shiftX = 0;
+    int shiftY = 0;
+};
+struct DerivationPageShown {
+    int page = 0;
+    std::string intervalLabel; // the time between the derivation's two moments
+};
+using DerivationDrawer = std::function<DerivationPageShown(Surface&, const RecordedMotion&,
+                                                           const DerivationPageRequest&)>;
+
 // "FOLLOW THE MOVEMENT STEP BY STEP": the body on the turntable followed step by step in the
 // inertial or the rotating frame, with the forces each observer needs. The choice window beside
 // it says whether the base is driven or free.
@@ -27,14 +50,14 @@ class ExplorerScreen : public QWidget {
     Q_OBJECT
 
 public:
-    ExplorerScreen(ModelParameters& shared, std::function<ChoiceWindow&()> choiceWindow,
-                   QWidget* parent = nullptr);
+    ExplorerScreen(bool baseFree, std::function<ChoiceWindow&()> choiceWindow,
+                   DerivationDrawer drawDerivation, QWidget* parent = nullptr);
 
     [[nodiscard]] bool RotatingFrameSelected() const;
 
     // The base was made free or driven (here or on the simulation screen): the run goes on from
     // the current state with the new coupling.
-    void BaseChoiceChanged();
+    void BaseChoiceChanged(bool baseFree);
 
     // The choice window goes beside the explorer's right edge, at its top, whole on the screen.
     void PlaceChoiceWindow();
@@ -50,6 +73,9 @@ public:
 
 private:
     void BuildControls();
+    QMenuBar* BuildMenus();
+    QGridLayout* BuildDiagram();
+    QGroupBox* BuildShownChecks();
     void ConnectHandlers();
 
     void Command1_Click();
@@ -69,7 +95,10 @@ private:
 
     // The derivation from step 0: the model advanced its steps, then the current page.
     void RestartDerivation();
-    void DrawDerivation();
+    // A control the motion depends on changed: the derivation's motion again, from page 0.
+    void RerunDerivation();
+    void DrawDerivation(int turn = 0);
+    void ShowDerivationControls(bool shown);
 
     void OneStep();
     void RedrawForSize();
@@ -80,9 +109,10 @@ private:
     void ShowChoiceWindowAfterFriction(bool activate);
     void LeaveDerivation();
 
-    ModelParameters& m_shared;
+    bool m_baseFree = false;
     std::function<ChoiceWindow&()> m_choiceWindow;
     std::function<void()> m_beep;
+    DerivationDrawer m_drawDerivation;
     ExplorerState m_state;
     int m_derivationPage = 0;
 
@@ -96,6 +126,7 @@ private:
     QScrollBar* m_mazalazo = nullptr;
     QScrollBar* m_zoumerno = nullptr;
     QScrollBar* m_protosimiox = nullptr;
+    QLabel* m_intervalLabel = nullptr;
     QScrollBar* m_xscale = nullptr;
     QScrollBar* m_yscale = nullptr;
     QLabel* m_labels[5] = {};

@@ -1,15 +1,14 @@
 #include "shell/ui/surface_painter.h"
 
 #include "shell/ui/drawing_palette.h"
+#include "shell/ui/picture_encoding.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPen>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -257,6 +256,12 @@ QRectF Reach(const Primitive& p, const WorldToPixels& map)
 
 } // namespace
 
+TextExtent MeasureText(const std::string& text, const Font& font)
+{
+    const QFontMetricsF metrics(ToQFont(font));
+    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+}
+
 std::optional<ClippedSegment> ClipSegment(QPointF a, QPointF b, const QRectF& rect)
 {
     // Liang-Barsky: the parameter range of a + t (b - a) inside each of the four edges.
@@ -388,33 +393,25 @@ QImage RenderSurface(const Surface& surface, QSize size, qreal devicePixelRatio)
     return image;
 }
 
-bool SaveSurface(const Surface& surface, QSize size, const QString& path)
+WriteResult SaveSurface(const Surface& surface, QSize size, const QString& path)
 {
+    QByteArray bytes;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            return false;
-        }
-        QSvgGenerator generator;
-        generator.setOutputDevice(&file);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setResolution(96);
-        generator.setTitle(QStringLiteral("Turntable Lab picture"));
-        QPainter painter;
-        if (!painter.begin(&generator)) {
-            return false;
-        }
-        PaintSurface(painter, surface, QSizeF(size));
-        return painter.end() && file.error() == QFileDevice::NoError;
+        bytes = EncodeSvg(size, QStringLiteral("Turntable Lab picture"),
+                          [&](QPainter& painter) { PaintSurface(painter, surface, QSizeF(size)); });
+    } else {
+        // Twice the window's size for a sharp print, but never more than MaxExportPixels on the
+        // longer side: an enlarged window would otherwise freeze the program for seconds.
+        const double longer = std::max(size.width(), size.height());
+        const double ratio = longer > 0 ? std::min(2.0, MaxExportPixels / longer) : 2.0;
+        // fast compression: a few times larger, many times faster
+        bytes = EncodePng(RenderSurface(surface, size, ratio), PngQuality);
     }
-    // Twice the window's size for a sharp print, but never more than MaxExportPixels on the
-    // longer side: an enlarged window would otherwise freeze the program for seconds.
-    const double longer = std::max(size.width(), size.height());
-    const double ratio = longer > 0 ? std::min(2.0, MaxExportPixels / longer) : 2.0;
-    QImageWriter writer(path, "PNG");
-    writer.setQuality(PngQuality); // fast compression: a few times larger, many times faster
-    return writer.write(RenderSurface(surface, size, ratio));
+    if (bytes.isEmpty()) {
+        return WriteResult::Failed(
+            QCoreApplication::translate("files", "Could not draw the picture for %1.").arg(path));
+    }
+    return WriteWholeFile(path, bytes);
 }
 
 } // namespace ttl

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/surface.h"
+#include "shell/ui/file_writing.h"
 
 #include <QLineF>
 #include <QPointF>
@@ -8,6 +9,7 @@
 #include <QSizeF>
 
 #include <optional>
+#include <string>
 
 #include <cstddef>
 #include <vector>
@@ -44,6 +46,10 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
 QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, QSizeF size,
                         std::size_t last = static_cast<std::size_t>(-1));
 
+// A text's size as the painter draws it, on the screen; views install it as their surface's
+// text measure.
+TextExtent MeasureText(const std::string& text, const Font& font);
+
 // An image of `size` logical pixels filled with the surface's background colour.
 QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio);
 
@@ -58,8 +64,7 @@ inline constexpr double MaxExportPixels = 4096.0;
 // Qt's PNG quality: 0 is the smallest file, 100 no compression.
 inline constexpr int PngQuality = 80;
 
-// Writes the surface as PNG or SVG, chosen by the file name's suffix. Returns false when the file
-// cannot be written.
-bool SaveSurface(const Surface& surface, QSize size, const QString& path);
+// Writes the surface as PNG or SVG, chosen by the file name's suffix.
+WriteResult SaveSurface(const Surface& surface, QSize size, const QString& path);
 
 } // namespace ttl

@@ -31,6 +31,7 @@ SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(40, 40);
     m_surface.SetPixelSize(width(), height());
+    m_surface.SetTextMeasure(MeasureText);
 }
 
 Surface& SurfaceView::surface()
@@ -91,7 +92,7 @@ QImage SurfaceView::renderImage() const
     return RenderSurface(m_surface, size(), devicePixelRatioF());
 }
 
-bool SurfaceView::savePicture(const QString& path) const
+WriteResult SurfaceView::savePicture(const QString& path) const
 {
     return SaveSurface(m_surface, size(), path);
 }
@@ -230,9 +231,8 @@ void SurfaceView::savePictureInteractively()
         !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         path += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     }
-    if (!savePicture(path)) {
-        QMessageBox::warning(this, tr("Save picture"),
-                             tr("The picture could not be written to %1.").arg(path));
+    if (const WriteResult written = savePicture(path); !written) {
+        QMessageBox::warning(this, tr("Save picture"), written.reason);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/surface.h"
+#include "shell/ui/file_writing.h"
 
 #include <QImage>
 #include <QPointF>
@@ -43,7 +44,7 @@ public:
     void refresh();
 
     [[nodiscard]] QImage renderImage() const;
-    bool savePicture(const QString& path) const;
+    WriteResult savePicture(const QString& path) const;
     void copyPicture() const;
 
     [[nodiscard]] QSize sizeHint() const override;

@@ -50,8 +50,8 @@ void PlaceSquare(QWidget& window)
 }
 } // namespace
 
-SimulationActivity::SimulationActivity(ModelParameters& parameters, SimulationWindows windows)
-    : m_parameters(parameters), m_windows(std::move(windows)), m_beep([] { QApplication::beep(); })
+SimulationActivity::SimulationActivity(SimulationWindows windows)
+    : m_windows(std::move(windows)), m_beep([] { QApplication::beep(); })
 {
 }
 
@@ -88,7 +88,7 @@ void SimulationActivity::RunSimulation()
 {
     StopAnimations(); // they read the series this run replaces
     RotatingScreen& screen = m_windows.rotating();
-    m_lastRun = ttl::RunSimulation(m_parameters, screen.inputs());
+    m_lastRun = ttl::RunSimulation(screen.inputs());
     const SimulationResult& run = *m_lastRun;
 
     PlaceWindow(screen, RotatingPlacement);
@@ -230,9 +230,12 @@ void SimulationActivity::ToggleWorkRange()
     window.update();
 }
 
-bool SimulationActivity::SaveLastRun(const QString& path) const
+WriteResult SimulationActivity::SaveLastRun(const QString& path) const
 {
-    return m_lastRun && SaveRunCsv(*m_lastRun, path.toStdString());
+    if (!m_lastRun) {
+        return WriteResult::Failed(QObject::tr("There is no run to save yet."));
+    }
+    return WriteWholeFile(path, QByteArray::fromStdString(RunCsv(*m_lastRun)));
 }
 
 void SimulationActivity::SaveRunInteractively()
@@ -249,9 +252,8 @@ void SimulationActivity::SaveRunInteractively()
     if (path.isEmpty()) {
         return;
     }
-    if (!SaveLastRun(path)) {
-        QMessageBox::warning(&screen, QObject::tr("Save run"),
-                             QObject::tr("The run could not be written to %1.").arg(path));
+    if (const WriteResult written = SaveLastRun(path); !written) {
+        QMessageBox::warning(&screen, QObject::tr("Save run"), written.reason);
     }
 }
 

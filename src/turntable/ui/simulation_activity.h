@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mechanics/model_parameters.h"
+#include "shell/ui/file_writing.h"
 #include "turntable/simulation_run.h"
 #include "turntable/work_energy_graph.h"
 
@@ -36,7 +36,7 @@ struct SimulationWindows {
 // keeps the last run for the graph windows.
 class SimulationActivity {
 public:
-    SimulationActivity(ModelParameters& parameters, SimulationWindows windows);
+    explicit SimulationActivity(SimulationWindows windows);
     ~SimulationActivity();
     SimulationActivity(const SimulationActivity&) = delete;
     SimulationActivity& operator=(const SimulationActivity&) = delete;
@@ -59,7 +59,7 @@ public:
     void ToggleWorkRange();
     // "Save run as CSV…": asks for a file and writes the last run; says so when it cannot.
     void SaveRunInteractively();
-    bool SaveLastRun(const QString& path) const;
+    WriteResult SaveLastRun(const QString& path) const;
 
     // BACK and REPEAT stop a running animation.
     void StopAnimations();
@@ -76,7 +76,6 @@ private:
     // Draws the last run's graph on the window (nothing before any run) and brings it forward.
     void ShowGraph(SurfaceView& window, void (*draw)(Surface&, const SimulationResult&));
 
-    ModelParameters& m_parameters;
     SimulationWindows m_windows;
     std::optional<SimulationResult> m_lastRun;
     std::function<void()> m_beep;

@@ -21,6 +21,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <utility>
+
 namespace ttl {
 namespace {
 
@@ -108,7 +112,7 @@ TEST_F(ExplorerScreenTest, WithFrictionAndAFreeBaseStepOffersBaseAccInTheRotatin
     Click("Command1");
     EXPECT_TRUE(app.DIALEGO().isVisible());
     EXPECT_TRUE(Find<QCheckBox>("Check6")->isVisible());
-    EXPECT_EQ(app.Parameters().BaseInfluenced, 1);
+    EXPECT_TRUE(app.BaseFree());
 }
 
 TEST_F(ExplorerScreenTest, TheFrameOptionsShowTheirForcesAndRestartAtStepZero)
@@ -319,6 +323,46 @@ TEST_F(ExplorerScreenTest, TheDerivationIsClickedThroughBothWaysForEitherObserve
     Click("EPANELAVE");
     EXPECT_FALSE(screen().State().DerivationActive);
     EXPECT_FALSE(Find<QScrollBar>("protosimiox")->isVisible());
+}
+
+// A control the motion depends on, changed on page 3 of the derivation: the motion is run
+// again at once, as entering the derivation anew would run it, and page 0 is drawn.
+TEST_F(ExplorerScreenTest, AControlTheMotionDependsOnRerunsTheDerivationFromPageZero)
+{
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"vxtax", [&] { Find<QScrollBar>("vxtax")->setValue(-2); }},
+        {"vytax", [&] { Find<QScrollBar>("vytax")->setValue(3); }},
+        {"Check3", [&] { Click("Check3"); }},
+        {"mazalazo", [&] { Find<QScrollBar>("mazalazo")->setValue(9); }},
+    };
+    SurfaceView* picture = &screen().Picture1();
+    Click("Option1");
+    Click("CORIOLISEXP");
+    for (const auto& [name, change] : changes) {
+        for (int k = 0; k < 3; ++k) {
+            QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        }
+        ASSERT_EQ(screen().DerivationPage(), 3);
+        const auto end = [&] {
+            return std::pair{screen().State().PathX[66], screen().State().PathY[66]};
+        };
+        const auto before = end();
+        change();
+        EXPECT_EQ(screen().DerivationPage(), 0) << name;
+        EXPECT_TRUE(PrintedOnPicture1(screen(), "page 0")) << name;
+        const auto after = end();
+        if (std::string(name) != "mazalazo") { // the driven base's motion does not see the mass
+            EXPECT_NE(after, before) << name;
+        }
+        Click("CORIOLISEXP");
+        EXPECT_EQ(end(), after) << name;
+        // the Δt bar and its label belong to the derivation; the force diagram gives way to it
+        EXPECT_TRUE(Find<QLabel>("protosimioxLabel")->isVisibleTo(&screen()));
+        EXPECT_FALSE(Find<SurfaceView>("Picture2")->isVisibleTo(&screen()));
+    }
+    Click("CHRONIKHMETAVOLH");
+    EXPECT_FALSE(Find<QScrollBar>("protosimiox")->isVisibleTo(&screen()));
+    EXPECT_TRUE(Find<SurfaceView>("Picture2")->isVisibleTo(&screen()));
 }
 
 } // namespace

@@ -162,7 +162,7 @@ TEST(Navigation, TheChoiceWindowSetsTheBaseAndOffersBaseAccInTheRotatingFrameOnl
 
     // the inertial frame is selected: BASE ACC stays hidden
     Click(app.DIALEGO(), "MHSTATHERIGON");
-    EXPECT_EQ(app.Parameters().BaseInfluenced, 1);
+    EXPECT_TRUE(app.BaseFree());
     EXPECT_FALSE(check6->isVisible());
 
     Click(app.exigisi2(), "Option1");
@@ -170,7 +170,7 @@ TEST(Navigation, TheChoiceWindowSetsTheBaseAndOffersBaseAccInTheRotatingFrameOnl
     EXPECT_TRUE(check6->isVisible());
 
     Click(app.DIALEGO(), "STATHERIGON");
-    EXPECT_EQ(app.Parameters().BaseInfluenced, 0);
+    EXPECT_FALSE(app.BaseFree());
     EXPECT_FALSE(check6->isVisible());
 }
 

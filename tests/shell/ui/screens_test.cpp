@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
         ControlRow{"exigisi2", "vytax", Kind::HBar, "", -10, 10, 0},
         ControlRow{"exigisi2", "mazalazo", Kind::HBar, "", 1, 20, 2},
         ControlRow{"exigisi2", "zoumerno", Kind::HBar, "", 50, 400, 120},
-        ControlRow{"exigisi2", "protosimiox", Kind::HBar, "", 1, 64, 45},
+        ControlRow{"exigisi2", "protosimiox", Kind::HBar, "", 1, 64, 60},
         ControlRow{"exigisi2", "XSCALEFIGURE", Kind::HBar, "", -10, 20, 0},
         ControlRow{"exigisi2", "YSCALEFIGURE", Kind::VBar, "", -10, 30, 0, true},
         ControlRow{"exigisi2", "Picture1", Kind::Picture},

@@ -109,8 +109,10 @@ TEST_F(SimulationScreenTest, RepeatRunsWithTheNewValuesAndRedrawsTheOrbits)
     Repeat();
 
     EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=10.0"));
-    EXPECT_DOUBLE_EQ(app.Parameters().Mass, 10.0);
-    EXPECT_EQ(app.Parameters().BaseInfluenced, 1);
+    ASSERT_TRUE(app.Simulation().LastRun().has_value());
+    EXPECT_DOUBLE_EQ(app.Simulation().LastRun()->Mass, 10.0);
+    EXPECT_TRUE(app.Simulation().LastRun()->BaseInfluenced);
+    EXPECT_TRUE(app.BaseFree());
     EXPECT_GT(orbits.surface().ClearCount(), clears);
 
     // A heavy body on a free base slows it: a different inertial orbit is drawn.

@@ -23,10 +23,9 @@ QByteArray ReadAll(const QString& path)
 
 TEST(RunExport, WritesOneRowPerStepThatReadsBackToTheSeries)
 {
-    ModelParameters params;
     SimulationInputs inputs;
     inputs.baseInfluenced = true;
-    const SimulationResult run = RunSimulation(params, inputs);
+    const SimulationResult run = RunSimulation(inputs);
     std::stringstream out;
     WriteRunCsv(run, out);
     std::string line;
