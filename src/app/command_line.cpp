@@ -76,95 +76,91 @@ QStringList WithoutToolkitOptions(const QStringList& arguments)
     return kept;
 }
 
-} // namespace
-
-CommandLine ParseCommandLine(const QStringList& allArguments)
-{
-    const QStringList arguments = WithoutToolkitOptions(allArguments);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Turntable Lab: mechanics in rotating frames. Without options, opens the program. The "
-        "simulation options set the simulation screen's scroll bars before it opens; with "
-        "--export-csv the run is made without windows and written to FILE (\"-\" for standard "
-        "output, with the \"Wrote\" line on standard error)."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption exportCsv(QStringLiteral("export-csv"),
-                                       QStringLiteral("Write every series of a run to FILE."),
-                                       QStringLiteral("FILE"));
-    parser.addOption(exportCsv);
-    for (const Setting& s : Settings) {
-        parser.addOption(QCommandLineOption(QString::fromLatin1(s.name),
-                                            QStringLiteral("%1 %2 to %3, default %4.")
-                                                .arg(QString::fromLatin1(s.description))
-                                                .arg(s.range.minimum)
-                                                .arg(s.range.maximum)
-                                                .arg(s.range.initial),
-                                            QStringLiteral("N")));
-    }
-    const QCommandLineOption influenced(QStringLiteral("influenced"),
-                                        QStringLiteral("The base is free: the body slows it."));
-    parser.addOption(influenced);
-    const QCommandLineOption snapshot(
+// Every option the program takes, as the parser knows them.
+struct Options {
+    QCommandLineOption help{QStringLiteral("help")};
+    QCommandLineOption exportCsv{QStringLiteral("export-csv"),
+                                 QStringLiteral("Write every series of a run to FILE."),
+                                 QStringLiteral("FILE")};
+    QCommandLineOption influenced{QStringLiteral("influenced"),
+                                  QStringLiteral("The base is free: the body slows it.")};
+    QCommandLineOption snapshot{
         QStringLiteral("snapshot"),
         QStringLiteral("Write a picture of SCREEN to FILE (PNG, or SVG by its extension; \"-\" "
                        "for PNG on standard output) without a display, and exit. The screens: "
                        "%1.")
             .arg(SnapshotScreens().join(QStringLiteral(", "))),
-        QStringLiteral("SCREEN"));
-    const QCommandLineOption size(QStringLiteral("size"),
-                                  QStringLiteral("The picture's size, default 1366x768."),
-                                  QStringLiteral("WxH"));
-    const QCommandLineOption steps(QStringLiteral("steps"),
-                                   QStringLiteral("exigisi2, exigisirelative: STEP pressed N "
-                                                  "times first."),
-                                   QStringLiteral("N"));
-    const QCommandLineOption rotatingFrame(
+        QStringLiteral("SCREEN")};
+    QCommandLineOption size{QStringLiteral("size"),
+                            QStringLiteral("The picture's size, default 1366x768."),
+                            QStringLiteral("WxH")};
+    QCommandLineOption steps{QStringLiteral("steps"),
+                             QStringLiteral("exigisi2, exigisirelative: STEP pressed N times "
+                                            "first."),
+                             QStringLiteral("N")};
+    QCommandLineOption rotatingFrame{
         QStringLiteral("rotating"),
-        QStringLiteral("exigisi2, derivation: the rotating observer's frame."));
-    const QCommandLineOption page(QStringLiteral("page"),
-                                  QStringLiteral("derivation: the page, from 0."),
-                                  QStringLiteral("N"));
-    parser.addOptions({snapshot, size, steps, rotatingFrame, page});
-    const QCommandLineOption lang(
+        QStringLiteral("exigisi2, derivation: the rotating observer's frame.")};
+    QCommandLineOption page{QStringLiteral("page"), QStringLiteral("derivation: the page, from 0."),
+                            QStringLiteral("N")};
+    QCommandLineOption lang{
         QStringLiteral("lang"),
         QStringLiteral("The language of the windows: el (Greek) or en (English); by default the "
                        "system's."),
-        QStringLiteral("LANGUAGE"));
-    parser.addOption(lang);
+        QStringLiteral("LANGUAGE")};
 
-    if (!parser.parse(arguments)) {
-        return Refused(parser.errorText());
+    explicit Options(QCommandLineParser& parser)
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Turntable Lab: mechanics in rotating frames. Without options, opens the program. The "
+            "simulation options set the simulation screen's scroll bars before it opens; with "
+            "--export-csv the run is made without windows and written to FILE (\"-\" for "
+            "standard output, with the \"Wrote\" line on standard error)."));
+        help = parser.addHelpOption();
+        parser.addOption(exportCsv);
+        for (const Setting& s : Settings) {
+            parser.addOption(QCommandLineOption(QString::fromLatin1(s.name),
+                                                QStringLiteral("%1 %2 to %3, default %4.")
+                                                    .arg(QString::fromLatin1(s.description))
+                                                    .arg(s.range.minimum)
+                                                    .arg(s.range.maximum)
+                                                    .arg(s.range.initial),
+                                                QStringLiteral("N")));
+        }
+        parser.addOptions({influenced, snapshot, size, steps, rotatingFrame, page, lang});
     }
-    if (parser.isSet(help)) {
-        CommandLine line;
-        line.action = CommandLine::Action::Help;
-        line.text = parser.helpText();
-        return line;
-    }
+};
+
+// The positional arguments and repetitions the options allow; an empty text when they are kept.
+QString RefusalOfShape(const QCommandLineParser& parser, const Options& o)
+{
     // The picture file of --snapshot is the one positional argument there is.
     const QStringList positional = parser.positionalArguments();
-    const qsizetype allowed = parser.isSet(snapshot) ? 1 : 0;
+    const qsizetype allowed = parser.isSet(o.snapshot) ? 1 : 0;
     if (positional.size() > allowed) {
-        return Refused(QStringLiteral("Unexpected argument \"%1\": no option takes it.")
-                           .arg(positional.at(allowed)));
+        return QStringLiteral("Unexpected argument \"%1\": no option takes it.")
+            .arg(positional.at(allowed));
     }
     for (const QString& name : parser.optionNames()) {
         if (parser.optionNames().count(name) > 1) {
-            return Refused(QStringLiteral("--%1 is given more than once.").arg(name));
+            return QStringLiteral("--%1 is given more than once.").arg(name);
         }
     }
+    return {};
+}
 
-    CommandLine line;
-    if (parser.isSet(lang)) {
-        line.language = parser.value(lang);
+// --lang and the simulation's scroll bars; an empty text when every value is in range.
+QString ReadSettings(const QCommandLineParser& parser, const Options& o, CommandLine& line)
+{
+    if (parser.isSet(o.lang)) {
+        line.language = parser.value(o.lang);
         if (std::find(std::begin(Languages), std::end(Languages), line.language) ==
             std::end(Languages)) {
-            return Refused(
-                QStringLiteral("--lang must be el or en, not \"%1\".").arg(line.language));
+            return QStringLiteral("--lang must be el or en, not \"%1\".").arg(line.language);
         }
     }
-    line.inputs.baseInfluenced = parser.isSet(influenced);
-    line.simulationSettingsGiven = parser.isSet(influenced);
+    line.inputs.baseInfluenced = parser.isSet(o.influenced);
+    line.simulationSettingsGiven = parser.isSet(o.influenced);
     for (const Setting& s : Settings) {
         const QString name = QString::fromLatin1(s.name);
         if (!parser.isSet(name)) {
@@ -173,58 +169,84 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         bool ok = false;
         const int value = parser.value(name).toInt(&ok);
         if (!ok || value < s.range.minimum || value > s.range.maximum) {
-            return Refused(QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\".")
-                               .arg(name)
-                               .arg(s.range.minimum)
-                               .arg(s.range.maximum)
-                               .arg(parser.value(name)));
+            return QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\".")
+                .arg(name)
+                .arg(s.range.minimum)
+                .arg(s.range.maximum)
+                .arg(parser.value(name));
         }
         line.inputs.*s.field = value;
         line.simulationSettingsGiven = true;
     }
-    if (parser.isSet(snapshot)) {
-        SnapshotRequest& r = line.snapshot;
-        r.screen = parser.value(snapshot);
-        if (positional.isEmpty() || positional.first().isEmpty()) {
-            return Refused(QStringLiteral("--snapshot SCREEN needs the picture's file name."));
+    return {};
+}
+
+// What --snapshot asks for; an empty text when it can be made.
+QString ReadSnapshot(const QCommandLineParser& parser, const Options& o, SnapshotRequest& r)
+{
+    r.screen = parser.value(o.snapshot);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty() || positional.first().isEmpty()) {
+        return QStringLiteral("--snapshot SCREEN needs the picture's file name.");
+    }
+    r.file = positional.first();
+    if (parser.isSet(o.size)) {
+        const QStringList parts = parser.value(o.size).split(QLatin1Char('x'));
+        bool okWidth = false, okHeight = false;
+        if (parts.size() == 2) {
+            r.size = QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight));
         }
-        r.file = positional.first();
-        if (parser.isSet(size)) {
-            const QStringList parts = parser.value(size).split(QLatin1Char('x'));
-            bool okWidth = false, okHeight = false;
-            if (parts.size() == 2) {
-                r.size = QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight));
-            }
-            if (!okWidth || !okHeight) {
-                return Refused(QStringLiteral("--size must be WIDTHxHEIGHT, not \"%1\".")
-                                   .arg(parser.value(size)));
+        if (!okWidth || !okHeight) {
+            return QStringLiteral("--size must be WIDTHxHEIGHT, not \"%1\".")
+                .arg(parser.value(o.size));
+        }
+    }
+    for (const auto& [option, field, largest] :
+         {std::tuple{&o.steps, &r.steps, 1500}, std::tuple{&o.page, &r.page, 9}}) {
+        if (parser.isSet(*option)) {
+            bool ok = false;
+            *field = parser.value(*option).toInt(&ok);
+            if (!ok || *field < 0 || *field > largest) {
+                return QStringLiteral("--%1 must be a whole number from 0 to %2.")
+                    .arg(option->names().first())
+                    .arg(largest);
             }
         }
-        for (const auto& [option, field, largest] :
-             {std::tuple{&steps, &r.steps, 1500}, std::tuple{&page, &r.page, 9}}) {
-            if (parser.isSet(*option)) {
-                bool ok = false;
-                *field = parser.value(*option).toInt(&ok);
-                if (!ok || *field < 0 || *field > largest) {
-                    return Refused(QStringLiteral("--%1 must be a whole number from 0 to %2.")
-                                       .arg(option->names().first())
-                                       .arg(largest));
-                }
-            }
-        }
-        r.rotatingFrame = parser.isSet(rotatingFrame);
-        line.action = CommandLine::Action::Snapshot;
+    }
+    r.rotatingFrame = parser.isSet(o.rotatingFrame);
+    return {};
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList& allArguments)
+{
+    QCommandLineParser parser;
+    const Options o(parser);
+    if (!parser.parse(WithoutToolkitOptions(allArguments))) {
+        return Refused(parser.errorText());
+    }
+    CommandLine line;
+    if (parser.isSet(o.help)) {
+        line.action = CommandLine::Action::Help;
+        line.text = parser.helpText();
         return line;
     }
-    if (parser.isSet(exportCsv)) {
-        line.csvPath = parser.value(exportCsv);
+    QString why = RefusalOfShape(parser, o);
+    if (why.isEmpty()) {
+        why = ReadSettings(parser, o, line);
+    }
+    if (why.isEmpty() && parser.isSet(o.snapshot)) {
+        why = ReadSnapshot(parser, o, line.snapshot);
+        line.action = CommandLine::Action::Snapshot;
+    } else if (why.isEmpty() && parser.isSet(o.exportCsv)) {
+        line.csvPath = parser.value(o.exportCsv);
         if (line.csvPath.isEmpty()) {
-            return Refused(QStringLiteral("--export-csv needs a file name (or - for standard "
-                                          "output)."));
+            why = QStringLiteral("--export-csv needs a file name (or - for standard output).");
         }
         line.action = CommandLine::Action::ExportCsv;
     }
-    return line;
+    return why.isEmpty() ? line : Refused(why);
 }
 
 int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::ostream& err)

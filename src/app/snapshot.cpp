@@ -50,93 +50,94 @@ template <typename Widget> Widget& Ready(Widget& widget, const SnapshotRequest& 
     return widget;
 }
 
-// Each screen, set up as a teacher would show it.
-std::map<QString, std::function<QWidget&(Application&, const SnapshotRequest&)>> Screens()
+using ScreenMaker = std::function<QWidget&(Application&, const SnapshotRequest&)>;
+
+SimulationActivity& AfterRun(Application& app)
 {
-    const auto afterRun = [](Application& app) -> SimulationActivity& {
-        app.Simulation().SetBeep([] {});
-        app.Simulation().RunSimulation();
-        return app.Simulation();
+    app.Simulation().SetBeep([] {});
+    app.Simulation().RunSimulation();
+    return app.Simulation();
+}
+
+// A graph window of the last run, drawn the way its button draws it.
+template <typename Window>
+ScreenMaker Graph(Window& (Application::*window)(), void (SimulationActivity::*show)())
+{
+    return [window, show](Application& app, const SnapshotRequest& r) -> QWidget& {
+        Ready((app.*window)(), r);
+        (AfterRun(app).*show)();
+        return (app.*window)();
     };
-    const auto explorer = [](Application& app, const SnapshotRequest& r) -> ExplorerScreen& {
-        ExplorerScreen& screen = app.exigisi2();
-        if (r.rotatingFrame) {
-            Press(screen, "Option1");
-        }
-        return screen;
-    };
+}
+
+// A screen with STEP (`Command1`), pressed as often as asked.
+template <typename Screen> Screen& Stepped(Screen& screen, const SnapshotRequest& r)
+{
+    Ready(screen, r);
+    for (int k = 0; k < r.steps; ++k) {
+        Press(screen, "Command1");
+    }
+    return screen;
+}
+
+ExplorerScreen& Explorer(Application& app, const SnapshotRequest& r)
+{
+    ExplorerScreen& screen = app.exigisi2();
+    if (r.rotatingFrame) {
+        Press(screen, "Option1");
+    }
+    return screen;
+}
+
+QWidget& Derivation(Application& app, const SnapshotRequest& r)
+{
+    ExplorerScreen& screen = Ready(Explorer(app, r), r);
+    // a sliding body, whose relative velocities show something
+    screen.findChild<QScrollBar*>(QStringLiteral("vxtax"))->setValue(3);
+    Press(screen, "CORIOLISEXP");
+    for (int k = 0; k < r.page; ++k) {
+        emit screen.Picture1().mouseReleased(0.0, 0.0, Qt::NoModifier);
+    }
+    return screen;
+}
+
+// Each screen, set up as a teacher would show it.
+std::map<QString, ScreenMaker> Screens()
+{
     return {
         {"EISAGOGIKI",
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              return Ready(app.EISAGOGIKI(), r);
          }},
         {"rotating",
-         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
+         [](Application& app, const SnapshotRequest& r) -> QWidget& {
              Ready(app.rotating(), r);
-             afterRun(app);
+             AfterRun(app);
              return Ready(app.rotating(), r);
          }},
         {"x_ygraph",
-         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
-             afterRun(app);
+         [](Application& app, const SnapshotRequest& r) -> QWidget& {
+             AfterRun(app);
              return Ready(app.x_ygraph(), r); // redrawn for its size
          }},
-        {"goniaxronos",
-         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
-             Ready(app.goniaxronos(), r);
-             afterRun(app).ShowBaseAngleGraph();
-             return app.goniaxronos();
-         }},
+        {"goniaxronos", Graph(&Application::goniaxronos, &SimulationActivity::ShowBaseAngleGraph)},
         {"goniakigraph",
-         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
-             Ready(app.goniakigraph(), r);
-             afterRun(app).ShowAngularVelocityGraph();
-             return app.goniakigraph();
-         }},
-        {"velocitytimes",
-         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
-             Ready(app.velocitytimes(), r);
-             afterRun(app).ShowVelocityGraph();
-             return app.velocitytimes();
-         }},
+         Graph(&Application::goniakigraph, &SimulationActivity::ShowAngularVelocityGraph)},
+        {"velocitytimes", Graph(&Application::velocitytimes, &SimulationActivity::ShowVelocityGraph)},
         {"base_centrafugal",
-         [afterRun](Application& app, const SnapshotRequest& r) -> QWidget& {
-             Ready(app.base_centrafugal(), r);
-             afterRun(app).ShowWorkEnergyGraph();
-             return app.base_centrafugal();
-         }},
+         Graph(&Application::base_centrafugal, &SimulationActivity::ShowWorkEnergyGraph)},
         {"exigisi2",
-         [explorer](Application& app, const SnapshotRequest& r) -> QWidget& {
-             ExplorerScreen& screen = explorer(app, r);
-             Ready(screen, r);
-             for (int k = 0; k < r.steps; ++k) {
-                 Press(screen, "Command1");
-             }
-             return screen;
+         [](Application& app, const SnapshotRequest& r) -> QWidget& {
+             return Stepped(Explorer(app, r), r);
          }},
-        {"derivation",
-         [explorer](Application& app, const SnapshotRequest& r) -> QWidget& {
-             ExplorerScreen& screen = explorer(app, r);
-             Ready(screen, r);
-             // a sliding body, whose relative velocities show something
-             screen.findChild<QScrollBar*>(QStringLiteral("vxtax"))->setValue(3);
-             Press(screen, "CORIOLISEXP");
-             for (int k = 0; k < r.page; ++k) {
-                 emit screen.Picture1().mouseReleased(0.0, 0.0, Qt::NoModifier);
-             }
-             return screen;
-         }},
+        {"derivation", Derivation},
         {"firststep",
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              return Ready(app.firststep(), r);
          }},
         {"exigisirelative",
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
-             RelativeMotionScreen& screen = Ready(app.exigisirelative(), r);
-             for (int k = 0; k < r.steps; ++k) {
-                 Press(screen, "Command1");
-             }
-             return screen;
+             return Stepped(app.exigisirelative(), r);
          }},
     };
 }

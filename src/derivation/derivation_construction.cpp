@@ -128,6 +128,36 @@ Page InertialCommonPicture(const RecordedMotion& state, const DerivationVectors&
     return page;
 }
 
+// The relative and base velocities at both moments; the second page also carries the second
+// moment's vectors back to the orbit through the first.
+void AddVelocitiesOfBothMoments(Page& page, const DerivationVectors& d, double s, bool carried)
+{
+    const bool named = !carried;
+    page.arrows.push_back(
+        {d.x11, s * d.Vre11, RelativeColor, 1, DrawStyle::Solid, named ? "Vre11" : ""});
+    page.arrows.push_back(
+        {d.x22, s * d.Vre22, RelativeColor, 1, DrawStyle::Solid, named ? "Vre22" : ""});
+    page.arrows.push_back({d.x11, s * d.Vb11, BaseColor, 1, DrawStyle::Solid, named ? "Vb11" : ""});
+    page.arrows.push_back({d.x22, s * d.Vb22, BaseColor, 1, DrawStyle::Solid, named ? "Vb22" : ""});
+    if (carried) {
+        page.arrows.push_back({d.x21, s * d.Vre21, RelativeColor, 2, DrawStyle::Solid, "Vre21"});
+        page.arrows.push_back({d.x21, s * d.Vb21, Red, 2, DrawStyle::Solid, "Vb21", Red});
+    }
+}
+
+// The change of the relative velocity and, from the same point, the first complementary
+// acceleration: in the limit the two point the same way and add up to 2 omega x Vre.
+void AddComplementaryAccelerations(Page& page, const DerivationVectors& d, double s, bool named)
+{
+    Difference(page, d.x21, d.Vre21, "Vre21", d.x22, d.Vre22, "Vre22", "",
+               "(Vre22-Vre21)/\u0394t", s, d.dt, RelativeColor, Green);
+    if (d.Forward()) {
+        page.arrows.push_back({d.x21, (s / d.dt) * (d.Vb21 - d.Vb11), ComplementaryColor, 3,
+                               DrawStyle::Solid, named ? "(Vb21-Vb11)/\u0394t" : "",
+                               ComplementaryColor, true});
+    }
+}
+
 Page InertialPage(const RecordedMotion& state, const DerivationVectors& d, int number)
 {
     const double s = VelocityScale(state, d);
@@ -165,23 +195,9 @@ Page InertialPage(const RecordedMotion& state, const DerivationVectors& d, int n
         }
         break;
     case 3:
-    case 4: {
-        const bool named = number == 3;
-        page.arrows.push_back(
-            {d.x11, s * d.Vre11, RelativeColor, 1, DrawStyle::Solid, named ? "Vre11" : ""});
-        page.arrows.push_back(
-            {d.x22, s * d.Vre22, RelativeColor, 1, DrawStyle::Solid, named ? "Vre22" : ""});
-        page.arrows.push_back(
-            {d.x11, s * d.Vb11, BaseColor, 1, DrawStyle::Solid, named ? "Vb11" : ""});
-        page.arrows.push_back(
-            {d.x22, s * d.Vb22, BaseColor, 1, DrawStyle::Solid, named ? "Vb22" : ""});
-        if (number == 4) {
-            page.arrows.push_back(
-                {d.x21, s * d.Vre21, RelativeColor, 2, DrawStyle::Solid, "Vre21"});
-            page.arrows.push_back({d.x21, s * d.Vb21, Red, 2, DrawStyle::Solid, "Vb21", Red});
-        }
+    case 4:
+        AddVelocitiesOfBothMoments(page, d, s, number == 4);
         break;
-    }
     case 5:
         Difference(page, d.x11, d.Vre11, "Vre11", d.x21, d.Vre21, "Vre21", "\u0394Vre(21-11)",
                    "(Vre21-Vre11)/\u0394t", s, d.dt, RelativeColor);
@@ -196,15 +212,7 @@ Page InertialPage(const RecordedMotion& state, const DerivationVectors& d, int n
         break;
     case 8:
     case 9:
-        Difference(page, d.x21, d.Vre21, "Vre21", d.x22, d.Vre22, "Vre22", "",
-                   "(Vre22-Vre21)/\u0394t", s, d.dt, RelativeColor, Green);
-        if (d.Forward()) {
-            // The first complementary acceleration, from the same point: in the limit the two
-            // point the same way and add up to 2 omega x Vre.
-            page.arrows.push_back({d.x21, (s / d.dt) * (d.Vb21 - d.Vb11), ComplementaryColor, 3,
-                                   DrawStyle::Solid, number == 9 ? "(Vb21-Vb11)/\u0394t" : "",
-                                   ComplementaryColor, true});
-        }
+        AddComplementaryAccelerations(page, d, s, number == 9);
         break;
     default:
         break;

@@ -72,6 +72,10 @@ public:
     void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
 private:
+    static constexpr int StepTickMs = 250;
+    static constexpr int FoucaultTickMs = 25;
+    static constexpr int ZoomAfterRepeat = 100;
+
     void BuildControls();
     QMenuBar* BuildMenus();
     QGridLayout* BuildDiagram();
