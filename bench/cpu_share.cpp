@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
     const double seconds = argc > 1 ? std::atof(argv[1]) : 20.0;
     ttl::Application app;
     app.OpenExplorer();
-    ttl::ExplorerScreen& explorer = app.exigisi2();
+    ttl::ExplorerScreen& explorer = app.explorer();
     const QSize screen = QGuiApplication::primaryScreen()->size();
 
     const double idle = ShareOver(seconds);

@@ -75,12 +75,12 @@ Application::~Application() = default;
 
 void Application::Start()
 {
-    EISAGOGIKI().show();
+    introduction().show();
 }
 
-IntroductionScreen& Application::EISAGOGIKI()
+IntroductionScreen& Application::introduction()
 {
-    return Lazy(m_EISAGOGIKI, [this](IntroductionScreen& s) {
+    return Lazy(m_introduction, [this](IntroductionScreen& s) {
         PlaceWindow(s, FullScreen);
         OnClick(s, "Command1", [this] { ShowFirstStep(); });
         OnClick(s, "Command3", [this] { OpenExplorer(); });
@@ -88,69 +88,69 @@ IntroductionScreen& Application::EISAGOGIKI()
     });
 }
 
-FirstStepScreen& Application::firststep()
+FirstStepScreen& Application::firstExplanation()
 {
-    return Lazy(m_firststep, [this](FirstStepScreen& s) {
+    return Lazy(m_firstExplanation, [this](FirstStepScreen& s) {
         OnClick(s, "PARAKATOEVENT", [this] { OpenExplorer(); });
         OnClick(s, "SXETIKH_KINHSH", [this] {
-            RelativeMotionScreen& relative = exigisirelative();
+            RelativeMotionScreen& relative = translatingFrame();
             relative.show();
             relative.raise();
         });
-        OnClick(s, "XANAPISO", [this] { BackToIntroduction(firststep()); });
+        OnClick(s, "XANAPISO", [this] { BackToIntroduction(firstExplanation()); });
         OnClick(s, "TERMATISMOS", EndProgram);
     });
 }
 
-RelativeMotionScreen& Application::exigisirelative()
+RelativeMotionScreen& Application::translatingFrame()
 {
-    return Lazy(m_exigisirelative, [this](RelativeMotionScreen& s) {
+    return Lazy(m_translatingFrame, [this](RelativeMotionScreen& s) {
         PlaceWindow(s, FullScreen);
         OnClick(s, "Command6", [this] {
-            exigisirelative().hide();
+            translatingFrame().hide();
             OpenExplorer();
         });
-        OnClick(s, "Command5", [this] { exigisirelative().hide(); });
+        OnClick(s, "Command5", [this] { translatingFrame().hide(); });
         OnClick(s, "TELOSPRO", EndProgram);
     });
 }
 
-ExplorerScreen& Application::exigisi2()
+ExplorerScreen& Application::explorer()
 {
-    if (!m_exigisi2) {
-        m_exigisi2 = std::make_unique<ExplorerScreen>(
-            m_baseFree, [this]() -> ChoiceWindow& { return DIALEGO(); },
+    if (!m_explorer) {
+        m_explorer = std::make_unique<ExplorerScreen>(
+            m_baseFree, [this]() -> ChoiceWindow& { return baseChoice(); },
             DrawDerivationForExplorer);
-        PlaceWindow(*m_exigisi2, {0.0, 0.0, ExplorerWidth, 1.0});
-        OnClick(*m_exigisi2, "TELOS", EndProgram);
+        PlaceWindow(*m_explorer, {0.0, 0.0, ExplorerWidth, 1.0});
+        OnClick(*m_explorer, "TELOS", EndProgram);
     }
-    return *m_exigisi2;
+    return *m_explorer;
 }
 
-ChoiceWindow& Application::DIALEGO()
+ChoiceWindow& Application::baseChoice()
 {
-    return Lazy(m_DIALEGO, [this](ChoiceWindow& s) {
+    return Lazy(m_baseChoice, [this](ChoiceWindow& s) {
         s.ShowChoice(m_baseFree);
         QObject::connect(&s, &ChoiceWindow::baseChoiceMade, &s,
-                         [this](bool baseFree) { SetBaseInfluenced(baseFree); });
+                         [this](bool baseFree) { SetBaseFree(baseFree); });
     });
 }
 
-RotatingScreen& Application::rotating()
+RotatingScreen& Application::simulationScreen()
 {
-    return Lazy(m_rotating, [this](RotatingScreen& s) {
+    return Lazy(m_simulationScreen, [this](RotatingScreen& s) {
         OnClick(s, "Command1", [this] {
             Simulation().StopAnimations();
-            EISAGOGIKI().show();
-            rotating().hide();
+            introduction().show();
+            simulationScreen().hide();
             // The graph windows belong to the simulation: they do not stay over the introduction.
             for (QWidget* window :
-                 {static_cast<QWidget*>(m_x_ygraph.get()),
-                  static_cast<QWidget*>(m_goniaxronos.get()),
-                  static_cast<QWidget*>(m_goniakigraph.get()),
-                  static_cast<QWidget*>(m_velocitytimes.get()),
-                  static_cast<QWidget*>(m_xronikh.get()), static_cast<QWidget*>(m_xronoorbit.get()),
-                  static_cast<QWidget*>(m_base_centrafugal.get())}) {
+                 {static_cast<QWidget*>(m_orbitWindow.get()),
+                  static_cast<QWidget*>(m_baseAngleGraph.get()),
+                  static_cast<QWidget*>(m_angularVelocityGraph.get()),
+                  static_cast<QWidget*>(m_velocityGraph.get()),
+                  static_cast<QWidget*>(m_vectorsAnimation.get()), static_cast<QWidget*>(m_orbitAnimation.get()),
+                  static_cast<QWidget*>(m_workEnergyWindow.get())}) {
                 if (window != nullptr) {
                     window->hide();
                 }
@@ -165,52 +165,52 @@ RotatingScreen& Application::rotating()
         OnClick(s, "xronotroxia", [this] { Simulation().StartOrbitAnimation(); });
         OnClick(s, "base_centrafugalwork", [this] { Simulation().ShowWorkEnergyGraph(); });
         OnClick(s, "saveCsv", [this] { Simulation().SaveRunInteractively(); });
-        OnClick(s, "dialogi", [this] { SetBaseInfluenced(rotating().inputs().baseInfluenced); });
+        OnClick(s, "dialogi", [this] { SetBaseFree(simulationScreen().inputs().baseInfluenced); });
         s.ShowBaseInfluenced(m_baseFree);
     });
 }
 
-SurfaceView& Application::x_ygraph()
+SurfaceView& Application::orbitWindow()
 {
-    return LazyGraph(m_x_ygraph, "x_ygraph",
+    return LazyGraph(m_orbitWindow, "x_ygraph",
                      QT_TRANSLATE_NOOP("ttl::Application", "Graphs of the orbits"));
 }
 
-SurfaceView& Application::goniaxronos()
+SurfaceView& Application::baseAngleGraph()
 {
-    return LazyGraph(m_goniaxronos, "goniaxronos",
+    return LazyGraph(m_baseAngleGraph, "goniaxronos",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angle of Base vs Time"),
                      &GraphPlacement);
 }
 
-SurfaceView& Application::goniakigraph()
+SurfaceView& Application::angularVelocityGraph()
 {
-    return LazyGraph(m_goniakigraph, "goniakigraph",
+    return LazyGraph(m_angularVelocityGraph, "goniakigraph",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angular Velocity vs Time"),
                      &GraphPlacement);
 }
 
-SurfaceView& Application::velocitytimes()
+SurfaceView& Application::velocityGraph()
 {
-    return LazyGraph(m_velocitytimes, "velocitytimes",
+    return LazyGraph(m_velocityGraph, "velocitytimes",
                      QT_TRANSLATE_NOOP("ttl::Application", "Velocities"), &GraphPlacement);
 }
 
-SurfaceView& Application::xronikh()
+SurfaceView& Application::vectorsAnimation()
 {
-    return LazyGraph(m_xronikh, "xronikh",
+    return LazyGraph(m_vectorsAnimation, "xronikh",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angle of Vectors"));
 }
 
-SurfaceView& Application::xronoorbit()
+SurfaceView& Application::orbitAnimation()
 {
-    return LazyGraph(m_xronoorbit, "xronoorbit",
+    return LazyGraph(m_orbitAnimation, "xronoorbit",
                      QT_TRANSLATE_NOOP("ttl::Application", "Time development of the orbit"));
 }
 
-WorkEnergyWindow& Application::base_centrafugal()
+WorkEnergyWindow& Application::workEnergyWindow()
 {
-    return Lazy(m_base_centrafugal, [this](WorkEnergyWindow& s) {
+    return Lazy(m_workEnergyWindow, [this](WorkEnergyWindow& s) {
         PlaceWindow(s, {0.0, 0.0, 0.9, 0.5});
         OnClick(s, "Command1", [this] { Simulation().ToggleWorkRange(); });
     });
@@ -220,62 +220,62 @@ SimulationActivity& Application::Simulation()
 {
     if (!m_simulation) {
         m_simulation = std::make_unique<SimulationActivity>(
-            SimulationWindows{[this]() -> RotatingScreen& { return rotating(); },
-                              [this]() -> SurfaceView& { return x_ygraph(); },
-                              [this]() -> SurfaceView& { return goniaxronos(); },
-                              [this]() -> SurfaceView& { return xronoorbit(); },
-                              [this]() -> SurfaceView& { return goniakigraph(); },
-                              [this]() -> SurfaceView& { return velocitytimes(); },
-                              [this]() -> SurfaceView& { return xronikh(); },
-                              [this]() -> WorkEnergyWindow& { return base_centrafugal(); }});
+            SimulationWindows{[this]() -> RotatingScreen& { return simulationScreen(); },
+                              [this]() -> SurfaceView& { return orbitWindow(); },
+                              [this]() -> SurfaceView& { return baseAngleGraph(); },
+                              [this]() -> SurfaceView& { return orbitAnimation(); },
+                              [this]() -> SurfaceView& { return angularVelocityGraph(); },
+                              [this]() -> SurfaceView& { return velocityGraph(); },
+                              [this]() -> SurfaceView& { return vectorsAnimation(); },
+                              [this]() -> WorkEnergyWindow& { return workEnergyWindow(); }});
     }
     return *m_simulation;
 }
 
 void Application::PresetSimulation(const SimulationInputs& inputs)
 {
-    rotating().SetInputs(inputs);
-    SetBaseInfluenced(inputs.baseInfluenced);
+    simulationScreen().SetInputs(inputs);
+    SetBaseFree(inputs.baseInfluenced);
 }
 
-void Application::SetBaseInfluenced(bool baseFree)
+void Application::SetBaseFree(bool baseFree)
 {
     // One flag, shown by both the simulation screen's check box and the choice window.
     m_baseFree = baseFree;
-    if (m_rotating) {
-        m_rotating->ShowBaseInfluenced(baseFree);
+    if (m_simulationScreen) {
+        m_simulationScreen->ShowBaseInfluenced(baseFree);
     }
-    if (m_DIALEGO) {
-        m_DIALEGO->ShowChoice(baseFree);
+    if (m_baseChoice) {
+        m_baseChoice->ShowChoice(baseFree);
     }
-    if (m_exigisi2) {
-        m_exigisi2->BaseChoiceChanged(baseFree);
+    if (m_explorer) {
+        m_explorer->BaseChoiceChanged(baseFree);
     }
 }
 
 void Application::OpenExplorer()
 {
     const QRect area = AvailableArea();
-    ExplorerScreen& explorer = exigisi2();
-    explorer.resize(static_cast<int>(area.width() * ExplorerWidth), explorer.height());
-    explorer.PlaceChoiceWindow();
-    explorer.show();
-    explorer.raise();
+    ExplorerScreen& screen = explorer();
+    screen.resize(static_cast<int>(area.width() * ExplorerWidth), screen.height());
+    screen.PlaceChoiceWindow();
+    screen.show();
+    screen.raise();
 }
 
 void Application::ShowFirstStep()
 {
-    FirstStepScreen& screen = firststep();
+    FirstStepScreen& screen = firstExplanation();
     PlaceWindow(screen, FullScreen);
     screen.ShowFirstExplanation();
     screen.show();
-    EISAGOGIKI().hide();
+    introduction().hide();
 }
 
 void Application::BackToIntroduction(QWidget& from)
 {
     from.hide();
-    EISAGOGIKI().show();
+    introduction().show();
 }
 
 } // namespace ttl

@@ -21,7 +21,8 @@ class WorkEnergyWindow;
 
 // Owns every screen and the one setting they share, whether the base is free. A screen is created the first time any
 // code asks for it and lives until the program ends; navigation only shows and hides screens.
-// The getters are named after the screens.
+// Each getter is named for the screen or window it returns; the screens' object names stay those
+// of the program's design (`exigisi2`, `rotating`, …).
 class Application {
 public:
     Application();
@@ -40,19 +41,19 @@ public:
     // setting the screens share.
     [[nodiscard]] bool BaseFree() const { return m_baseFree; }
 
-    IntroductionScreen& EISAGOGIKI();
-    FirstStepScreen& firststep();
-    RelativeMotionScreen& exigisirelative();
-    ExplorerScreen& exigisi2();
-    ChoiceWindow& DIALEGO();
-    RotatingScreen& rotating();
-    SurfaceView& x_ygraph();
-    SurfaceView& goniaxronos();
-    SurfaceView& goniakigraph();
-    SurfaceView& velocitytimes();
-    SurfaceView& xronikh();
-    SurfaceView& xronoorbit();
-    WorkEnergyWindow& base_centrafugal();
+    IntroductionScreen& introduction();
+    FirstStepScreen& firstExplanation();
+    RelativeMotionScreen& translatingFrame();
+    ExplorerScreen& explorer();
+    ChoiceWindow& baseChoice();
+    RotatingScreen& simulationScreen();
+    SurfaceView& orbitWindow();
+    SurfaceView& baseAngleGraph();
+    SurfaceView& angularVelocityGraph();
+    SurfaceView& velocityGraph();
+    SurfaceView& vectorsAnimation();
+    SurfaceView& orbitAnimation();
+    WorkEnergyWindow& workEnergyWindow();
 
     SimulationActivity& Simulation();
 
@@ -64,22 +65,22 @@ private:
     void ShowFirstStep();
     void BackToIntroduction(QWidget& from);
     // Makes the base free or driven for every activity and every control that shows it.
-    void SetBaseInfluenced(bool baseFree);
+    void SetBaseFree(bool baseFree);
 
     bool m_baseFree = false;
-    std::unique_ptr<IntroductionScreen> m_EISAGOGIKI;
-    std::unique_ptr<FirstStepScreen> m_firststep;
-    std::unique_ptr<RelativeMotionScreen> m_exigisirelative;
-    std::unique_ptr<ExplorerScreen> m_exigisi2;
-    std::unique_ptr<ChoiceWindow> m_DIALEGO;
-    std::unique_ptr<RotatingScreen> m_rotating;
-    std::unique_ptr<SurfaceView> m_x_ygraph;
-    std::unique_ptr<SurfaceView> m_goniaxronos;
-    std::unique_ptr<SurfaceView> m_goniakigraph;
-    std::unique_ptr<SurfaceView> m_velocitytimes;
-    std::unique_ptr<SurfaceView> m_xronikh;
-    std::unique_ptr<SurfaceView> m_xronoorbit;
-    std::unique_ptr<WorkEnergyWindow> m_base_centrafugal;
+    std::unique_ptr<IntroductionScreen> m_introduction;
+    std::unique_ptr<FirstStepScreen> m_firstExplanation;
+    std::unique_ptr<RelativeMotionScreen> m_translatingFrame;
+    std::unique_ptr<ExplorerScreen> m_explorer;
+    std::unique_ptr<ChoiceWindow> m_baseChoice;
+    std::unique_ptr<RotatingScreen> m_simulationScreen;
+    std::unique_ptr<SurfaceView> m_orbitWindow;
+    std::unique_ptr<SurfaceView> m_baseAngleGraph;
+    std::unique_ptr<SurfaceView> m_angularVelocityGraph;
+    std::unique_ptr<SurfaceView> m_velocityGraph;
+    std::unique_ptr<SurfaceView> m_vectorsAnimation;
+    std::unique_ptr<SurfaceView> m_orbitAnimation;
+    std::unique_ptr<WorkEnergyWindow> m_workEnergyWindow;
     std::unique_ptr<SimulationActivity> m_simulation;
 };
 

@@ -82,7 +82,7 @@ template <typename Screen> Screen& Stepped(Screen& screen, const SnapshotRequest
 
 ExplorerScreen& Explorer(Application& app, const SnapshotRequest& r)
 {
-    ExplorerScreen& screen = app.exigisi2();
+    ExplorerScreen& screen = app.explorer();
     if (r.rotatingFrame) {
         Press(screen, "Option1");
     }
@@ -107,25 +107,25 @@ std::map<QString, ScreenMaker> Screens()
     return {
         {"EISAGOGIKI",
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
-             return Ready(app.EISAGOGIKI(), r);
+             return Ready(app.introduction(), r);
          }},
         {"rotating",
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
-             Ready(app.rotating(), r);
+             Ready(app.simulationScreen(), r);
              AfterRun(app);
-             return Ready(app.rotating(), r);
+             return Ready(app.simulationScreen(), r);
          }},
         {"x_ygraph",
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              AfterRun(app);
-             return Ready(app.x_ygraph(), r); // redrawn for its size
+             return Ready(app.orbitWindow(), r); // redrawn for its size
          }},
-        {"goniaxronos", Graph(&Application::goniaxronos, &SimulationActivity::ShowBaseAngleGraph)},
+        {"goniaxronos", Graph(&Application::baseAngleGraph, &SimulationActivity::ShowBaseAngleGraph)},
         {"goniakigraph",
-         Graph(&Application::goniakigraph, &SimulationActivity::ShowAngularVelocityGraph)},
-        {"velocitytimes", Graph(&Application::velocitytimes, &SimulationActivity::ShowVelocityGraph)},
+         Graph(&Application::angularVelocityGraph, &SimulationActivity::ShowAngularVelocityGraph)},
+        {"velocitytimes", Graph(&Application::velocityGraph, &SimulationActivity::ShowVelocityGraph)},
         {"base_centrafugal",
-         Graph(&Application::base_centrafugal, &SimulationActivity::ShowWorkEnergyGraph)},
+         Graph(&Application::workEnergyWindow, &SimulationActivity::ShowWorkEnergyGraph)},
         {"exigisi2",
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              return Stepped(Explorer(app, r), r);
@@ -133,11 +133,11 @@ std::map<QString, ScreenMaker> Screens()
         {"derivation", Derivation},
         {"firststep",
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
-             return Ready(app.firststep(), r);
+             return Ready(app.firstExplanation(), r);
          }},
         {"exigisirelative",
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
-             return Stepped(app.exigisirelative(), r);
+             return Stepped(app.translatingFrame(), r);
          }},
     };
 }

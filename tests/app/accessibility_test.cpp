@@ -78,7 +78,7 @@ TEST(Accessibility, ShortcutsDoWhatTheirButtonsDo)
 {
     Application app;
     app.OpenExplorer();
-    ExplorerScreen& explorer = app.exigisi2();
+    ExplorerScreen& explorer = app.explorer();
     Activate(explorer);
     QTest::keyClick(&explorer, Qt::Key_S);
     EXPECT_EQ(explorer.State().StepIndex, 1);
@@ -89,13 +89,13 @@ TEST(Accessibility, ShortcutsDoWhatTheirButtonsDo)
 
     app.Simulation().SetBeep([] {});
     app.Simulation().RunSimulation();
-    Activate(app.rotating());
-    QTest::keyClick(&app.rotating(), Qt::Key_3, Qt::ControlModifier);
-    EXPECT_TRUE(app.goniakigraph().isVisible());
-    const auto* repeat = app.rotating().findChild<QAbstractButton*>(QStringLiteral("epanalipsi"));
+    Activate(app.simulationScreen());
+    QTest::keyClick(&app.simulationScreen(), Qt::Key_3, Qt::ControlModifier);
+    EXPECT_TRUE(app.angularVelocityGraph().isVisible());
+    const auto* repeat = app.simulationScreen().findChild<QAbstractButton*>(QStringLiteral("epanalipsi"));
     EXPECT_TRUE(repeat->toolTip().endsWith(QStringLiteral(")")));
 
-    RelativeMotionScreen& relative = app.exigisirelative();
+    RelativeMotionScreen& relative = app.translatingFrame();
     Activate(relative);
     QTest::keyClick(&relative, Qt::Key_S);
     EXPECT_EQ(relative.Run().n, 1);

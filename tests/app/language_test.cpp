@@ -32,7 +32,7 @@ TEST(Language, GreekScreensAndEnglishForWhatIsNotTranslated)
     ASSERT_EQ(InstallLanguage(line.language), QStringLiteral("el"));
     {
         Application app;
-        RotatingScreen& screen = app.rotating();
+        RotatingScreen& screen = app.simulationScreen();
         EXPECT_EQ(screen.windowTitle(),
                   QStringLiteral("Προσομοίωση και στα δύο συστήματα - Μεταβλητές"));
         EXPECT_EQ(TextOf(screen, "epanalipsi"), QStringLiteral("ΕΠΑΝΑΛΗΨΗ"));
@@ -46,8 +46,8 @@ TEST(Language, GreekScreensAndEnglishForWhatIsNotTranslated)
     }
     EXPECT_EQ(InstallLanguage(QStringLiteral("en")), QStringLiteral("en"));
     Application app;
-    EXPECT_EQ(TextOf(app.rotating(), "epanalipsi"), QStringLiteral("REPEAT"));
-    EXPECT_EQ(TextOf(app.rotating(), "Label4"), QStringLiteral("Mass=0.5"));
+    EXPECT_EQ(TextOf(app.simulationScreen(), "epanalipsi"), QStringLiteral("REPEAT"));
+    EXPECT_EQ(TextOf(app.simulationScreen(), "Label4"), QStringLiteral("Mass=0.5"));
 
     for (const char* refused : {"fr", ""}) {
         EXPECT_EQ(ParseCommandLine({QStringLiteral("turntable-lab"), QStringLiteral("--lang"),

@@ -78,7 +78,7 @@ TEST_F(PaletteChoice, EveryScreenIsPaintedInTheTablesSafeColoursOnly)
 TEST_F(PaletteChoice, ALegendRowHasTheColourOfItsQuantitysArrow)
 {
     Application app;
-    ExplorerScreen& explorer = app.exigisi2();
+    ExplorerScreen& explorer = app.explorer();
     explorer.findChild<QScrollBar*>(QStringLiteral("vxtax"))->setValue(3); // a sliding body
     explorer.findChild<QAbstractButton*>(QStringLiteral("Option1"))->click();
     for (QCheckBox* box : explorer.findChildren<QCheckBox*>()) {
@@ -126,14 +126,14 @@ TEST_F(PaletteChoice, ALegendRowHasTheColourOfItsQuantitysArrow)
 TEST_F(PaletteChoice, IsKeptInTheSettingsAndShownOnEveryScreen)
 {
     Application app;
-    auto* onExplorer = app.exigisi2().findChild<QAction*>(QStringLiteral("COLOURBLINDSAFE"));
+    auto* onExplorer = app.explorer().findChild<QAction*>(QStringLiteral("COLOURBLINDSAFE"));
     ASSERT_NE(onExplorer, nullptr);
     EXPECT_TRUE(onExplorer->isChecked());
     onExplorer->trigger();
     EXPECT_FALSE(DrawingPalette::Instance().colourBlindSafe());
     EXPECT_FALSE(QSettings().value(QStringLiteral("view/colourBlindSafe")).toBool());
     auto* onIntroduction =
-        app.EISAGOGIKI().findChild<QAction*>(QStringLiteral("COLOURBLINDSAFE"));
+        app.introduction().findChild<QAction*>(QStringLiteral("COLOURBLINDSAFE"));
     ASSERT_NE(onIntroduction, nullptr);
     EXPECT_FALSE(onIntroduction->isChecked());
     onIntroduction->trigger();

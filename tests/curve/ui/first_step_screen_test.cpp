@@ -32,7 +32,7 @@ protected:
         screen().show();
         QApplication::processEvents();
     }
-    FirstStepScreen& screen() { return app.firststep(); }
+    FirstStepScreen& screen() { return app.firstExplanation(); }
     void Trigger(const char* name)
     {
         screen().findChild<QAction*>(QString::fromLatin1(name))->trigger();
@@ -51,7 +51,7 @@ protected:
     void Click(const char* option) { Child<QRadioButton>(option)->click(); }
     void EnterFromTheIntroduction()
     {
-        app.EISAGOGIKI().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        app.introduction().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         QApplication::processEvents();
     }
     std::string Text1() { return Child<QTextEdit>("Text1")->toPlainText().toStdString(); }

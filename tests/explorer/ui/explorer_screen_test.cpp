@@ -36,7 +36,7 @@ protected:
         screen().SetBeep([this] { ++beeps; });
     }
 
-    ExplorerScreen& screen() { return app.exigisi2(); }
+    ExplorerScreen& screen() { return app.explorer(); }
 
     template <typename T> T* Find(const char* name)
     {
@@ -90,12 +90,12 @@ TEST_F(ExplorerScreenTest, APendulumRunsFasterAndOnlyOneModeIsChecked)
 
 TEST_F(ExplorerScreenTest, WithoutFrictionStepHidesTheChoiceWindowAndNeverOffersBaseAcc)
 {
-    app.DIALEGO().show();
+    app.baseChoice().show();
     Click("Option1");
-    app.DIALEGO().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->click();
+    app.baseChoice().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->click();
     for (int i = 0; i < 3; ++i) {
         Click("Command1");
-        EXPECT_FALSE(app.DIALEGO().isVisible());
+        EXPECT_FALSE(app.baseChoice().isVisible());
         EXPECT_FALSE(Find<QCheckBox>("Check6")->isVisible());
     }
 }
@@ -103,14 +103,14 @@ TEST_F(ExplorerScreenTest, WithoutFrictionStepHidesTheChoiceWindowAndNeverOffers
 TEST_F(ExplorerScreenTest, WithFrictionAndAFreeBaseStepOffersBaseAccInTheRotatingFrame)
 {
     Click("Check3");
-    EXPECT_TRUE(app.DIALEGO().isVisible());
+    EXPECT_TRUE(app.baseChoice().isVisible());
     // beside the explorer, or at the screen's right edge when there is no room beside it
     const QRect area = screen().screen()->availableGeometry();
-    EXPECT_TRUE(area.contains(app.DIALEGO().frameGeometry()));
-    app.DIALEGO().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->click();
+    EXPECT_TRUE(area.contains(app.baseChoice().frameGeometry()));
+    app.baseChoice().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->click();
     Click("Option1");
     Click("Command1");
-    EXPECT_TRUE(app.DIALEGO().isVisible());
+    EXPECT_TRUE(app.baseChoice().isVisible());
     EXPECT_TRUE(Find<QCheckBox>("Check6")->isVisible());
     EXPECT_TRUE(app.BaseFree());
 }
@@ -168,7 +168,7 @@ TEST_F(ExplorerScreenTest, BackStopsHidesAndResets)
     Click("Command1");
     Click("piso");
     EXPECT_FALSE(screen().isVisible());
-    EXPECT_FALSE(app.DIALEGO().isVisible());
+    EXPECT_FALSE(app.baseChoice().isVisible());
     EXPECT_FALSE(Timer()->isActive());
     EXPECT_EQ(screen().State().StepIndex, 0);
 }
@@ -181,12 +181,12 @@ namespace {
 
 TEST_F(ExplorerScreenTest, TheSimulationScreensBoxAndTheChoiceWindowShowTheBaseTheModelUses)
 {
-    auto* dialogi = app.rotating().findChild<QCheckBox*>(QStringLiteral("dialogi"));
+    auto* dialogi = app.simulationScreen().findChild<QCheckBox*>(QStringLiteral("dialogi"));
     dialogi->click(); // "The base is influenced"
     Click("Option1");
     Click("Check3");
     EXPECT_TRUE(
-        app.DIALEGO().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->isChecked());
+        app.baseChoice().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->isChecked());
     Find<QScrollBar>("vxtax")->setValue(-3); // sliding against the base for a good while
     Click("Command1");
     const double l0 = ExplorerAngularMomentum(screen().State());
@@ -195,7 +195,7 @@ TEST_F(ExplorerScreenTest, TheSimulationScreensBoxAndTheChoiceWindowShowTheBaseT
         EXPECT_NEAR(ExplorerAngularMomentum(screen().State()), l0, 1e-9 * l0);
     }
     // Driven again from the choice window: the motor adds momentum, and the box says so.
-    app.DIALEGO().findChild<QAbstractButton*>(QStringLiteral("STATHERIGON"))->click();
+    app.baseChoice().findChild<QAbstractButton*>(QStringLiteral("STATHERIGON"))->click();
     EXPECT_FALSE(dialogi->isChecked());
     for (int n = 0; n < 8; ++n) {
         Click("Command1");
@@ -233,7 +233,7 @@ TEST_F(ExplorerScreenTest, OnAProjectorTheChoiceWindowIsWholeAndTheLegendReadabl
     for (const QSize display : {QSize(1024, 768), QSize(1366, 768)}) {
         const QRect available(0, 0, display.width(), display.height() - 40);
         const QRect explorer(0, 0, static_cast<int>(0.8 * display.width()), available.height());
-        const QSize choice = app.DIALEGO().sizeHint() + QSize(16, 40);
+        const QSize choice = app.baseChoice().sizeHint() + QSize(16, 40);
         const QRect placed(BesidePosition(explorer, choice, available), choice);
         EXPECT_TRUE(available.contains(placed)) << display.width();
 
@@ -242,7 +242,7 @@ TEST_F(ExplorerScreenTest, OnAProjectorTheChoiceWindowIsWholeAndTheLegendReadabl
         QApplication::processEvents();
         Click("Option1");
         Click("Check3");
-        app.DIALEGO().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->click();
+        app.baseChoice().findChild<QAbstractButton*>(QStringLiteral("MHSTATHERIGON"))->click();
         Find<QScrollBar>("vxtax")->setValue(4);
         for (const char* check : {"Check1", "Check2", "Check4", "Check5", "Check6", "Check7"}) {
             Find<QCheckBox>(check)->setChecked(true);

@@ -136,18 +136,18 @@ TEST(Navigation, TheExplorerOpensOnceAtFourFifthsOfTheScreenWithTheChoiceWindowA
 {
     Application app;
     app.Start();
-    Click(app.EISAGOGIKI(), "Command3");
-    ExplorerScreen& first = app.exigisi2();
+    Click(app.introduction(), "Command3");
+    ExplorerScreen& first = app.explorer();
     first.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_NEAR(first.width(), 0.8 * area.width(), 1.0);
     // beside it where there is room, otherwise over its right edge: always whole on the screen
-    EXPECT_TRUE(area.contains(app.DIALEGO().frameGeometry()));
-    EXPECT_EQ(app.DIALEGO().y(), area.top());
+    EXPECT_TRUE(area.contains(app.baseChoice().frameGeometry()));
+    EXPECT_EQ(app.baseChoice().y(), area.top());
 
     Click(first, "piso");
-    Click(app.EISAGOGIKI(), "Command3");
-    EXPECT_EQ(&app.exigisi2(), &first);
+    Click(app.introduction(), "Command3");
+    EXPECT_EQ(&app.explorer(), &first);
     EXPECT_TRUE(first.isVisible());
     EXPECT_TRUE(first.findChild<QCheckBox*>(QStringLiteral("Check1"))->isChecked());
 }
@@ -156,20 +156,20 @@ TEST(Navigation, TheChoiceWindowSetsTheBaseAndOffersBaseAccInTheRotatingFrameOnl
 {
     Application app;
     app.Start();
-    Click(app.EISAGOGIKI(), "Command3");
-    app.DIALEGO().show();
-    auto* check6 = app.exigisi2().findChild<QCheckBox*>(QStringLiteral("Check6"));
+    Click(app.introduction(), "Command3");
+    app.baseChoice().show();
+    auto* check6 = app.explorer().findChild<QCheckBox*>(QStringLiteral("Check6"));
 
     // the inertial frame is selected: BASE ACC stays hidden
-    Click(app.DIALEGO(), "MHSTATHERIGON");
+    Click(app.baseChoice(), "MHSTATHERIGON");
     EXPECT_TRUE(app.BaseFree());
     EXPECT_FALSE(check6->isVisible());
 
-    Click(app.exigisi2(), "Option1");
-    Click(app.DIALEGO(), "MHSTATHERIGON");
+    Click(app.explorer(), "Option1");
+    Click(app.baseChoice(), "MHSTATHERIGON");
     EXPECT_TRUE(check6->isVisible());
 
-    Click(app.DIALEGO(), "STATHERIGON");
+    Click(app.baseChoice(), "STATHERIGON");
     EXPECT_FALSE(app.BaseFree());
     EXPECT_FALSE(check6->isVisible());
 }
@@ -189,7 +189,7 @@ TEST_P(EndTest, EndsTheProgramAtOnce)
     guard.start(5000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(screen.isVisible());
-    EXPECT_FALSE(app.EISAGOGIKI().isVisible());
+    EXPECT_FALSE(app.introduction().isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEndControl, EndTest,
@@ -203,7 +203,7 @@ TEST(Introduction, OpensFirstWithItsTextsAndASquarePicture)
 {
     Application app;
     app.Start();
-    IntroductionScreen& intro = app.EISAGOGIKI();
+    IntroductionScreen& intro = app.introduction();
     EXPECT_TRUE(intro.isVisible());
     auto* text0 = intro.findChild<QTextEdit*>(QStringLiteral("Text1_0"));
     auto* text1 = intro.findChild<QTextEdit*>(QStringLiteral("Text1_1"));
@@ -225,7 +225,7 @@ TEST(Introduction, OpensFirstWithItsTextsAndASquarePicture)
 
     Click(intro, "Command1");
     EXPECT_FALSE(intro.isVisible());
-    Click(app.firststep(), "XANAPISO");
+    Click(app.firstExplanation(), "XANAPISO");
     EXPECT_TRUE(intro.isVisible());
     EXPECT_EQ(text1->toPlainText(), before);
 }

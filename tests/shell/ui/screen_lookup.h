@@ -24,19 +24,19 @@ namespace ttl::testing_support {
 inline QWidget& Screen(Application& app, const std::string& name)
 {
     const std::map<std::string, std::function<QWidget&()>> screens{
-        {"EISAGOGIKI", [&]() -> QWidget& { return app.EISAGOGIKI(); }},
-        {"firststep", [&]() -> QWidget& { return app.firststep(); }},
-        {"exigisirelative", [&]() -> QWidget& { return app.exigisirelative(); }},
-        {"exigisi2", [&]() -> QWidget& { return app.exigisi2(); }},
-        {"DIALEGO", [&]() -> QWidget& { return app.DIALEGO(); }},
-        {"rotating", [&]() -> QWidget& { return app.rotating(); }},
-        {"x_ygraph", [&]() -> QWidget& { return app.x_ygraph(); }},
-        {"goniaxronos", [&]() -> QWidget& { return app.goniaxronos(); }},
-        {"goniakigraph", [&]() -> QWidget& { return app.goniakigraph(); }},
-        {"velocitytimes", [&]() -> QWidget& { return app.velocitytimes(); }},
-        {"xronikh", [&]() -> QWidget& { return app.xronikh(); }},
-        {"xronoorbit", [&]() -> QWidget& { return app.xronoorbit(); }},
-        {"base_centrafugal", [&]() -> QWidget& { return app.base_centrafugal(); }},
+        {"EISAGOGIKI", [&]() -> QWidget& { return app.introduction(); }},
+        {"firststep", [&]() -> QWidget& { return app.firstExplanation(); }},
+        {"exigisirelative", [&]() -> QWidget& { return app.translatingFrame(); }},
+        {"exigisi2", [&]() -> QWidget& { return app.explorer(); }},
+        {"DIALEGO", [&]() -> QWidget& { return app.baseChoice(); }},
+        {"rotating", [&]() -> QWidget& { return app.simulationScreen(); }},
+        {"x_ygraph", [&]() -> QWidget& { return app.orbitWindow(); }},
+        {"goniaxronos", [&]() -> QWidget& { return app.baseAngleGraph(); }},
+        {"goniakigraph", [&]() -> QWidget& { return app.angularVelocityGraph(); }},
+        {"velocitytimes", [&]() -> QWidget& { return app.velocityGraph(); }},
+        {"xronikh", [&]() -> QWidget& { return app.vectorsAnimation(); }},
+        {"xronoorbit", [&]() -> QWidget& { return app.orbitAnimation(); }},
+        {"base_centrafugal", [&]() -> QWidget& { return app.workEnergyWindow(); }},
     };
     const auto it = screens.find(name);
     if (it == screens.end()) {

@@ -345,7 +345,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ScrollBars, AVerticalBarWithItsMaximumAtTheTopMovesUpWithTheUpKey)
 {
     Application app;
-    auto* bar = app.exigisi2().findChild<QScrollBar*>(QStringLiteral("YSCALEFIGURE"));
+    auto* bar = app.explorer().findChild<QScrollBar*>(QStringLiteral("YSCALEFIGURE"));
     ASSERT_NE(bar, nullptr);
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(bar->value(), 1);

@@ -20,7 +20,7 @@ namespace {
 
 class RelativeMotionScreenTest : public testing::Test {
 protected:
-    RelativeMotionScreen& screen() { return app.exigisirelative(); }
+    RelativeMotionScreen& screen() { return app.translatingFrame(); }
     void Click(const char* name)
     {
         screen().findChild<QPushButton*>(QString::fromLatin1(name))->click();

@@ -47,24 +47,24 @@ TEST_F(GraphWindowsTest, EachButtonDrawsItsGraphTheSameWayEveryTime)
         const char* button;
         SurfaceView* window;
     } graphs[] = {
-        {"goniakiarxi", &app.goniakigraph()},
-        {"Grafikhvel", &app.velocitytimes()},
-        {"base_centrafugalwork", &app.base_centrafugal()},
+        {"goniakiarxi", &app.angularVelocityGraph()},
+        {"Grafikhvel", &app.velocityGraph()},
+        {"base_centrafugalwork", &app.workEnergyWindow()},
     };
     for (const auto& g : graphs) {
-        Click(app.rotating(), g.button);
+        Click(app.simulationScreen(), g.button);
         EXPECT_TRUE(g.window->isVisible()) << g.button;
         const std::vector<Primitive> first = g.window->surface().Primitives();
         EXPECT_FALSE(first.empty()) << g.button;
-        Click(app.rotating(), g.button);
+        Click(app.simulationScreen(), g.button);
         EXPECT_EQ(g.window->surface().Primitives(), first) << g.button;
     }
 }
 
 TEST_F(GraphWindowsTest, TheRangeButtonHalvesAndRestoresWithItsCaptions)
 {
-    Click(app.rotating(), "base_centrafugalwork");
-    WorkEnergyWindow& window = app.base_centrafugal();
+    Click(app.simulationScreen(), "base_centrafugalwork");
+    WorkEnergyWindow& window = app.workEnergyWindow();
     const double fullTop = window.surface().ScaleTop();
     EXPECT_EQ(window.RangeButton().text(), QStringLiteral("HALF MAXIMUM"));
     Click(window, "Command1");
@@ -79,45 +79,45 @@ TEST_F(GraphWindowsTest, TheRangeButtonHalvesAndRestoresWithItsCaptions)
 
 TEST_F(GraphWindowsTest, AnimationsRestartStopAndNeverDrawIntoAHiddenWindow)
 {
-    Click(app.rotating(), "xronotroxia");
+    Click(app.simulationScreen(), "xronotroxia");
     AnimationPlayer& player = app.Simulation().OrbitPlayer();
     ASSERT_TRUE(player.IsRunning());
     for (int i = 0; i < 30; ++i) {
         player.Tick();
     }
     EXPECT_EQ(player.NextFrame(), 31);
-    Click(app.rotating(), "xronotroxia"); // again: from the start
+    Click(app.simulationScreen(), "xronotroxia"); // again: from the start
     EXPECT_EQ(player.NextFrame(), 1);
     EXPECT_TRUE(player.IsRunning());
 
-    Click(app.rotating(), "epanalipsi"); // REPEAT stops it, blanks the window and hides it
+    Click(app.simulationScreen(), "epanalipsi"); // REPEAT stops it, blanks the window and hides it
     EXPECT_FALSE(player.IsRunning());
-    EXPECT_FALSE(app.xronoorbit().isVisible());
-    const Primitive& blank = app.xronoorbit().surface().Primitives().back();
+    EXPECT_FALSE(app.orbitAnimation().isVisible());
+    const Primitive& blank = app.orbitAnimation().surface().Primitives().back();
     EXPECT_EQ(blank.kind, PrimitiveKind::FilledBox);
     EXPECT_EQ(blank.color, (Color{170, 170, 150}));
-    const WorldWindow& w = app.xronoorbit().surface().Window();
+    const WorldWindow& w = app.orbitAnimation().surface().Window();
     EXPECT_DOUBLE_EQ(std::min(blank.x1, blank.x2), std::min(w.left, w.left + w.width));
     EXPECT_DOUBLE_EQ(std::abs(blank.x2 - blank.x1), std::abs(w.width));
 
-    Click(app.rotating(), "enarxixronou");
+    Click(app.simulationScreen(), "enarxixronou");
     AnimationPlayer& vectors = app.Simulation().VectorsPlayer();
     ASSERT_TRUE(vectors.IsRunning());
-    app.xronikh().hide();
-    const auto drawn = app.xronikh().surface().TransientPrimitives().size();
+    app.vectorsAnimation().hide();
+    const auto drawn = app.vectorsAnimation().surface().TransientPrimitives().size();
     vectors.Tick();
     EXPECT_FALSE(vectors.IsRunning());
-    EXPECT_EQ(app.xronikh().surface().TransientPrimitives().size(), drawn);
+    EXPECT_EQ(app.vectorsAnimation().surface().TransientPrimitives().size(), drawn);
 
-    Click(app.rotating(), "enarxixronou");
-    Click(app.rotating(), "Command1"); // BACK
+    Click(app.simulationScreen(), "enarxixronou");
+    Click(app.simulationScreen(), "Command1"); // BACK
     EXPECT_FALSE(vectors.IsRunning());
-    EXPECT_FALSE(app.xronikh().isVisible());
+    EXPECT_FALSE(app.vectorsAnimation().isVisible());
 }
 
 TEST_F(GraphWindowsTest, TheVectorsAnimationRunsToItsLastFrame)
 {
-    Click(app.rotating(), "enarxixronou");
+    Click(app.simulationScreen(), "enarxixronou");
     AnimationPlayer& vectors = app.Simulation().VectorsPlayer();
     int frames = 0;
     while (vectors.IsRunning()) {
@@ -125,8 +125,8 @@ TEST_F(GraphWindowsTest, TheVectorsAnimationRunsToItsLastFrame)
         ++frames;
     }
     EXPECT_EQ(frames, app.Simulation().LastRun()->StepCount - 3);
-    EXPECT_EQ(app.xronikh().width(), app.xronikh().height());
-    EXPECT_EQ(app.xronikh().surface().BackColor(), (Color{150, 150, 150}));
+    EXPECT_EQ(app.vectorsAnimation().width(), app.vectorsAnimation().height());
+    EXPECT_EQ(app.vectorsAnimation().surface().BackColor(), (Color{150, 150, 150}));
 }
 
 } // namespace
@@ -146,28 +146,28 @@ TEST_F(GraphWindowsTest, EveryGraphHasTitledAxesAndNoTextOverAnother)
     };
     const Graph graphs[] = {
         {"goniakiarxi",
-         [this]() -> SurfaceView& { return app.goniakigraph(); },
+         [this]() -> SurfaceView& { return app.angularVelocityGraph(); },
          {"t (s)", "\u03C9 (rad/s)"}},
         {"Grafikhvel",
-         [this]() -> SurfaceView& { return app.velocitytimes(); },
+         [this]() -> SurfaceView& { return app.velocityGraph(); },
          {"t (s)", "v (m/s)"}},
         {"gonxro",
-         [this]() -> SurfaceView& { return app.goniaxronos(); },
+         [this]() -> SurfaceView& { return app.baseAngleGraph(); },
          {"t (s)", "\u03B8 (rad)"}},
         {"base_centrafugalwork",
-         [this]() -> SurfaceView& { return app.base_centrafugal(); },
+         [this]() -> SurfaceView& { return app.workEnergyWindow(); },
          {"t (s)", "W, KE (J)"}},
     };
     for (const bool influenced : {false, true}) {
         if (influenced) {
-            Click(app.rotating(), "dialogi");
-            Click(app.rotating(), "epanalipsi");
+            Click(app.simulationScreen(), "dialogi");
+            Click(app.simulationScreen(), "epanalipsi");
         }
         for (const Graph& g : graphs) {
             for (const QSize size : {QSize(1280, 640), QSize(870, 384)}) { // 870: on a 1024 display
                 SurfaceView& window = g.window();
                 window.resize(size);
-                Click(app.rotating(), g.button);
+                Click(app.simulationScreen(), g.button);
                 QApplication::processEvents();
                 if (std::string(g.button) == "gonxro") {
                     app.Simulation().RunSimulation(); // drawn by the run, at the window's size
@@ -188,7 +188,7 @@ TEST_F(GraphWindowsTest, EveryGraphHasTitledAxesAndNoTextOverAnother)
         }
     }
     // the orbits, at their window's size
-    SurfaceView& orbits = app.x_ygraph();
+    SurfaceView& orbits = app.orbitWindow();
     orbits.resize(1280, 640);
     QApplication::processEvents();
     EXPECT_EQ(testing_support::OverlappingTexts(orbits.surface()), "");
@@ -196,15 +196,15 @@ TEST_F(GraphWindowsTest, EveryGraphHasTitledAxesAndNoTextOverAnother)
 
 TEST_F(GraphWindowsTest, RepeatRedrawsTheOpenGraphsForTheNewRun)
 {
-    Click(app.rotating(), "goniakiarxi");
-    Click(app.rotating(), "base_centrafugalwork");
-    const std::vector<Primitive> omega = app.goniakigraph().surface().Primitives();
-    const std::vector<Primitive> work = app.base_centrafugal().surface().Primitives();
-    app.rotating().findChild<QScrollBar*>(QStringLiteral("massvalue"))->setValue(12);
-    Click(app.rotating(), "dialogi");
-    Click(app.rotating(), "epanalipsi");
-    EXPECT_NE(app.goniakigraph().surface().Primitives(), omega);
-    EXPECT_NE(app.base_centrafugal().surface().Primitives(), work);
+    Click(app.simulationScreen(), "goniakiarxi");
+    Click(app.simulationScreen(), "base_centrafugalwork");
+    const std::vector<Primitive> omega = app.angularVelocityGraph().surface().Primitives();
+    const std::vector<Primitive> work = app.workEnergyWindow().surface().Primitives();
+    app.simulationScreen().findChild<QScrollBar*>(QStringLiteral("massvalue"))->setValue(12);
+    Click(app.simulationScreen(), "dialogi");
+    Click(app.simulationScreen(), "epanalipsi");
+    EXPECT_NE(app.angularVelocityGraph().surface().Primitives(), omega);
+    EXPECT_NE(app.workEnergyWindow().surface().Primitives(), work);
 }
 
 } // namespace

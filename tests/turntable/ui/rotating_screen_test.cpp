@@ -22,13 +22,13 @@ protected:
     {
         app.Simulation().SetBeep([this] { ++beeps; });
         app.Start();
-        QTest::mouseClick(app.EISAGOGIKI().findChild<QPushButton*>(QStringLiteral("Command2")),
+        QTest::mouseClick(app.introduction().findChild<QPushButton*>(QStringLiteral("Command2")),
                           Qt::LeftButton);
     }
 
     template <typename T> T* Find(const char* name)
     {
-        T* widget = app.rotating().findChild<T*>(QString::fromLatin1(name));
+        T* widget = app.simulationScreen().findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
@@ -43,12 +43,12 @@ protected:
 
 TEST_F(SimulationScreenTest, OpensWithTheLoadFormatsAndShowsTheOrbits)
 {
-    EXPECT_TRUE(app.rotating().isVisible());
-    EXPECT_TRUE(app.x_ygraph().isVisible());
-    EXPECT_FALSE(app.goniaxronos().isVisible()); // drawn, shown by its button
-    EXPECT_EQ(app.rotating().windowTitle(),
+    EXPECT_TRUE(app.simulationScreen().isVisible());
+    EXPECT_TRUE(app.orbitWindow().isVisible());
+    EXPECT_FALSE(app.baseAngleGraph().isVisible()); // drawn, shown by its button
+    EXPECT_EQ(app.simulationScreen().windowTitle(),
               QStringLiteral("Simulation of both frames - Variables"));
-    EXPECT_EQ(app.x_ygraph().windowTitle(), QStringLiteral("Graphs of the orbits"));
+    EXPECT_EQ(app.orbitWindow().windowTitle(), QStringLiteral("Graphs of the orbits"));
     EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=0.5"));
     EXPECT_EQ(LabelText("Label3"),
               QStringLiteral("Friction coefficient \u03BC= 0.10 (\u03BCg = 1.00)"));
@@ -98,7 +98,7 @@ TEST_F(SimulationScreenTest, TheLabelsStateTheValuesTheRunUses)
 
 TEST_F(SimulationScreenTest, RepeatRunsWithTheNewValuesAndRedrawsTheOrbits)
 {
-    SurfaceView& orbits = app.x_ygraph();
+    SurfaceView& orbits = app.orbitWindow();
     const Primitive firstRed =
         *std::find_if(orbits.surface().Primitives().begin(), orbits.surface().Primitives().end(),
                       [](const Primitive& p) { return p.color == colors::Red; });
@@ -173,9 +173,9 @@ TEST_F(SimulationScreenTest, BeepsOncePerRunWhenAFreeBaseCatchesTheBody)
 TEST_F(SimulationScreenTest, TheAngleButtonShowsTheAngleOfTheBase)
 {
     QTest::mouseClick(Find<QPushButton>("gonxro"), Qt::LeftButton);
-    EXPECT_TRUE(app.goniaxronos().isVisible());
-    EXPECT_EQ(app.goniaxronos().windowTitle(), QStringLiteral("Angle of Base vs Time"));
-    EXPECT_FALSE(app.goniaxronos().surface().Primitives().empty());
+    EXPECT_TRUE(app.baseAngleGraph().isVisible());
+    EXPECT_EQ(app.baseAngleGraph().windowTitle(), QStringLiteral("Angle of Base vs Time"));
+    EXPECT_FALSE(app.baseAngleGraph().surface().Primitives().empty());
 }
 
 } // namespace

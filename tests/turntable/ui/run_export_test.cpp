@@ -56,8 +56,8 @@ TEST(RunExport, TheCommandLineWritesWhatTheScreenSavesForTheSameSettings)
     {
         Application app;
         app.Simulation().SetBeep([] {});
-        app.rotating().findChild<QScrollBar*>(QStringLiteral("massvalue"))->setValue(7);
-        app.rotating().findChild<QScrollBar*>(QStringLiteral("xronosolikos"))->setValue(9);
+        app.simulationScreen().findChild<QScrollBar*>(QStringLiteral("massvalue"))->setValue(7);
+        app.simulationScreen().findChild<QScrollBar*>(QStringLiteral("xronosolikos"))->setValue(9);
         app.Simulation().RunSimulation();
         ASSERT_TRUE(app.Simulation().SaveLastRun(fromScreen));
     }
@@ -162,7 +162,7 @@ TEST(RunExport, SimulationOptionsAloneSetTheScreenBeforeItOpens)
     ASSERT_TRUE(line.simulationSettingsGiven);
     Application app;
     app.PresetSimulation(line.inputs);
-    const SimulationInputs shown = app.rotating().inputs();
+    const SimulationInputs shown = app.simulationScreen().inputs();
     EXPECT_EQ(shown.massValue, 5);
     EXPECT_EQ(shown.periodCount, 12);
     EXPECT_TRUE(shown.baseInfluenced);
