@@ -20,8 +20,6 @@ constexpr Color White{255, 255, 255};
 constexpr Color Blue{0, 0, 255};
 constexpr Color FrameGrey{150, 150, 150};
 
-// Text metrics estimated in the core: a bold 10 pt character is at most about 9 pixels wide.
-constexpr double CharacterPixels = 9.0;
 constexpr int FooterRows = 2;
 // The inset's side as a share of the drawing's, and the share of it the construction fills,
 // leaving a margin for the labels.
@@ -29,15 +27,6 @@ constexpr double InsetShare = 0.5;
 constexpr double InsetFill = 0.72;
 // A construction this many pixels across is readable where it stands.
 constexpr double ReadablePixels = 150.0;
-
-std::size_t Characters(const std::string& text)
-{
-    std::size_t count = 0;
-    for (const unsigned char c : text) {
-        count += (c & 0xC0) != 0x80 ? 1 : 0; // UTF-8: count the first byte of each character
-    }
-    return count;
-}
 
 // An axis-aligned box, in world units.
 struct Box {
@@ -198,7 +187,7 @@ class LabelPlacer {
 public:
     LabelPlacer(Surface& s, const Frame& f) : m_surface(s), m_line(f.line)
     {
-        m_character = CharacterPixels * f.side / f.pixels;
+        m_worldPerPixel = f.side / f.pixels;
         m_window.Add(Vec2{f.left, f.top - f.side});
         m_window.Add(Vec2{f.left + f.side, f.top});
     }
@@ -208,7 +197,7 @@ public:
 
     void Place(Vec2 at, const std::string& label, Color color, const Box& bounds)
     {
-        const double width = m_character * static_cast<double>(Characters(label));
+        const double width = m_worldPerPixel * m_surface.TextPixels(label).width;
         // x: 0.3 to the right of the point, -1 to its left, -0.5 centred on it
         static constexpr Vec2 offsets[] = {
             {0.3, 1.0},  {0.3, 0.0},  {-1.0, 1.0}, {-1.0, 0.0},  {-0.5, 1.2},  {-0.5, -0.2},
@@ -246,7 +235,7 @@ public:
 private:
     Surface& m_surface;
     double m_line;
-    double m_character = 0.0;
+    double m_worldPerPixel = 0.0;
     Box m_window;
     std::vector<Box> m_taken;
 };
@@ -346,13 +335,13 @@ void DrawExplanation(Surface& s, const Frame& f, const std::vector<std::string>&
                      const std::string& note)
 {
     s.SetFontBold(true);
-    std::size_t longest = 1;
+    s.SetFontSize(10.0);
+    double widest = 1.0;
     for (const std::string& l : text) {
-        longest = std::max(longest, Characters(l));
+        widest = std::max(widest, s.TextPixels(l).width);
     }
     const double widthPixels = s.PixelWidth() > 0 ? s.PixelWidth() : f.pixels;
-    s.SetFontSize(std::min(10.0, 10.0 * 0.97 * widthPixels /
-                                     (CharacterPixels * static_cast<double>(longest))));
+    s.SetFontSize(std::min(10.0, 10.0 * 0.97 * widthPixels / widest));
     double y = s.ScaleTop() - 0.2 * f.line;
     for (const std::string& l : text) {
         s.SetCurrentX(s.ScaleLeft() + 0.01 * f.side);

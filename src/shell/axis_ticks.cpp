@@ -79,9 +79,9 @@ void AxisTicks(Surface& surface, double xEnd, double xStart, double yEnd, double
             const double perPixel = surface.PixelWidth() > 0
                                         ? std::abs(surface.ScaleWidth()) / surface.PixelWidth()
                                         : 0.0;
-            surface.SetCurrentX(
-                perPixel > 0.0 ? axisX - perPixel * (8.0 * static_cast<double>(label.size()) + 4.0)
-                               : axisX + dx / 3.0);
+            surface.SetCurrentX(perPixel > 0.0
+                                    ? axisX - perPixel * (surface.TextPixels(label).width + 4.0)
+                                    : axisX + dx / 3.0);
             surface.SetCurrentY(y);
             surface.Print(label);
         }
@@ -94,14 +94,9 @@ void AxisTitles(Surface& surface, double xEnd, double axisY, double yEnd, double
     if (surface.PixelWidth() <= 0 || !surface.Window().IsDrawable()) {
         return;
     }
-    // A character of the 10 pt font is at most about 8 pixels wide.
     const double perPixel = std::abs(surface.ScaleWidth()) / surface.PixelWidth();
     const double line = surface.TextLineHeight();
-    std::size_t characters = 0;
-    for (const unsigned char c : horizontal) {
-        characters += (c & 0xC0) != 0x80 ? 1 : 0;
-    }
-    surface.SetCurrentX(xEnd - 8.0 * perPixel * static_cast<double>(characters));
+    surface.SetCurrentX(xEnd - perPixel * surface.TextPixels(horizontal).width);
     surface.SetCurrentY(axisY - 0.9 * line);
     surface.Print(horizontal);
     surface.SetCurrentX(axisX + 6.0 * perPixel);
