@@ -62,6 +62,30 @@ SurfaceView& LazyGraph(std::unique_ptr<SurfaceView>& slot, const char* name, con
     return *slot;
 }
 
+void ShowGraph(SimulationActivity& simulation, SimulationGraph graph)
+{
+    switch (graph) {
+    case SimulationGraph::OrbitAnimation:
+        simulation.StartOrbitAnimation();
+        break;
+    case SimulationGraph::WorkEnergy:
+        simulation.ShowWorkEnergyGraph();
+        break;
+    case SimulationGraph::AngularVelocity:
+        simulation.ShowAngularVelocityGraph();
+        break;
+    case SimulationGraph::Velocity:
+        simulation.ShowVelocityGraph();
+        break;
+    case SimulationGraph::VectorsAnimation:
+        simulation.StartVectorsAnimation();
+        break;
+    case SimulationGraph::BaseAngle:
+        simulation.ShowBaseAngleGraph();
+        break;
+    }
+}
+
 QRect AvailableArea()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -82,23 +106,26 @@ IntroductionScreen& Application::introduction()
 {
     return Lazy(m_introduction, [this](IntroductionScreen& s) {
         PlaceWindow(s, FullScreen);
-        OnClick(s, "Command1", [this] { ShowFirstStep(); });
-        OnClick(s, "Command3", [this] { OpenExplorer(); });
-        OnClick(s, "Command2", [this] { Simulation().RunSimulation(); });
+        QObject::connect(&s, &IntroductionScreen::firstExplanationChosen, &s,
+                         [this] { ShowFirstStep(); });
+        QObject::connect(&s, &IntroductionScreen::explorerChosen, &s, [this] { OpenExplorer(); });
+        QObject::connect(&s, &IntroductionScreen::simulationChosen, &s,
+                         [this] { Simulation().RunSimulation(); });
     });
 }
 
 FirstStepScreen& Application::firstExplanation()
 {
     return Lazy(m_firstExplanation, [this](FirstStepScreen& s) {
-        OnClick(s, "PARAKATOEVENT", [this] { OpenExplorer(); });
-        OnClick(s, "SXETIKH_KINHSH", [this] {
+        QObject::connect(&s, &FirstStepScreen::nextChosen, &s, [this] { OpenExplorer(); });
+        QObject::connect(&s, &FirstStepScreen::relativeMotionChosen, &s, [this] {
             RelativeMotionScreen& relative = translatingFrame();
             relative.show();
             relative.raise();
         });
-        OnClick(s, "XANAPISO", [this] { BackToIntroduction(firstExplanation()); });
-        OnClick(s, "TERMATISMOS", EndProgram);
+        QObject::connect(&s, &FirstStepScreen::backChosen, &s,
+                         [this] { BackToIntroduction(firstExplanation()); });
+        QObject::connect(&s, &FirstStepScreen::endChosen, &s, EndProgram);
     });
 }
 
@@ -106,12 +133,13 @@ RelativeMotionScreen& Application::translatingFrame()
 {
     return Lazy(m_translatingFrame, [this](RelativeMotionScreen& s) {
         PlaceWindow(s, FullScreen);
-        OnClick(s, "Command6", [this] {
+        QObject::connect(&s, &RelativeMotionScreen::nextChosen, &s, [this] {
             translatingFrame().hide();
             OpenExplorer();
         });
-        OnClick(s, "Command5", [this] { translatingFrame().hide(); });
-        OnClick(s, "TELOSPRO", EndProgram);
+        QObject::connect(&s, &RelativeMotionScreen::backChosen, &s,
+                         [this] { translatingFrame().hide(); });
+        QObject::connect(&s, &RelativeMotionScreen::endChosen, &s, EndProgram);
     });
 }
 
@@ -122,7 +150,8 @@ ExplorerScreen& Application::explorer()
             m_baseFree, [this]() -> ChoiceWindow& { return baseChoice(); },
             DrawDerivationForExplorer);
         PlaceWindow(*m_explorer, {0.0, 0.0, ExplorerWidth, 1.0});
-        OnClick(*m_explorer, "TELOS", EndProgram);
+        QObject::connect(m_explorer.get(), &ExplorerScreen::endChosen, m_explorer.get(),
+                         EndProgram);
     }
     return *m_explorer;
 }
@@ -139,33 +168,15 @@ ChoiceWindow& Application::baseChoice()
 RotatingScreen& Application::simulationScreen()
 {
     return Lazy(m_simulationScreen, [this](RotatingScreen& s) {
-        OnClick(s, "Command1", [this] {
-            Simulation().StopAnimations();
-            introduction().show();
-            simulationScreen().hide();
-            // The graph windows belong to the simulation: they do not stay over the introduction.
-            for (QWidget* window :
-                 {static_cast<QWidget*>(m_orbitWindow.get()),
-                  static_cast<QWidget*>(m_baseAngleGraph.get()),
-                  static_cast<QWidget*>(m_angularVelocityGraph.get()),
-                  static_cast<QWidget*>(m_velocityGraph.get()),
-                  static_cast<QWidget*>(m_vectorsAnimation.get()), static_cast<QWidget*>(m_orbitAnimation.get()),
-                  static_cast<QWidget*>(m_workEnergyWindow.get())}) {
-                if (window != nullptr) {
-                    window->hide();
-                }
-            }
-        });
-        OnClick(s, "telos", EndProgram);
-        OnClick(s, "epanalipsi", [this] { Simulation().Repeat(); });
-        OnClick(s, "gonxro", [this] { Simulation().ShowBaseAngleGraph(); });
-        OnClick(s, "goniakiarxi", [this] { Simulation().ShowAngularVelocityGraph(); });
-        OnClick(s, "Grafikhvel", [this] { Simulation().ShowVelocityGraph(); });
-        OnClick(s, "enarxixronou", [this] { Simulation().StartVectorsAnimation(); });
-        OnClick(s, "xronotroxia", [this] { Simulation().StartOrbitAnimation(); });
-        OnClick(s, "base_centrafugalwork", [this] { Simulation().ShowWorkEnergyGraph(); });
-        OnClick(s, "saveCsv", [this] { Simulation().SaveRunInteractively(); });
-        OnClick(s, "dialogi", [this] { SetBaseFree(simulationScreen().inputs().baseInfluenced); });
+        QObject::connect(&s, &RotatingScreen::backChosen, &s, [this] { LeaveSimulation(); });
+        QObject::connect(&s, &RotatingScreen::endChosen, &s, EndProgram);
+        QObject::connect(&s, &RotatingScreen::repeatChosen, &s, [this] { Simulation().Repeat(); });
+        QObject::connect(&s, &RotatingScreen::graphChosen, &s,
+                         [this](SimulationGraph graph) { ShowGraph(Simulation(), graph); });
+        QObject::connect(&s, &RotatingScreen::saveChosen, &s,
+                         [this] { Simulation().SaveRunInteractively(); });
+        QObject::connect(&s, &RotatingScreen::baseCouplingChosen, &s,
+                         [this](bool baseFree) { SetBaseFree(baseFree); });
         s.ShowBaseInfluenced(m_baseFree);
     });
 }
@@ -212,7 +223,8 @@ WorkEnergyWindow& Application::workEnergyWindow()
 {
     return Lazy(m_workEnergyWindow, [this](WorkEnergyWindow& s) {
         PlaceWindow(s, {0.0, 0.0, 0.9, 0.5});
-        OnClick(s, "Command1", [this] { Simulation().ToggleWorkRange(); });
+        QObject::connect(&s, &WorkEnergyWindow::rangeToggled, &s,
+                         [this] { Simulation().ToggleWorkRange(); });
     });
 }
 
@@ -270,6 +282,25 @@ void Application::ShowFirstStep()
     screen.ShowFirstExplanation();
     screen.show();
     introduction().hide();
+}
+
+void Application::LeaveSimulation()
+{
+    Simulation().StopAnimations();
+    introduction().show();
+    simulationScreen().hide();
+    // The graph windows belong to the simulation: they do not stay over the introduction.
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_orbitWindow.get()), static_cast<QWidget*>(m_baseAngleGraph.get()),
+          static_cast<QWidget*>(m_angularVelocityGraph.get()),
+          static_cast<QWidget*>(m_velocityGraph.get()),
+          static_cast<QWidget*>(m_vectorsAnimation.get()),
+          static_cast<QWidget*>(m_orbitAnimation.get()),
+          static_cast<QWidget*>(m_workEnergyWindow.get())}) {
+        if (window != nullptr) {
+            window->hide();
+        }
+    }
 }
 
 void Application::BackToIntroduction(QWidget& from)

@@ -64,6 +64,8 @@ public:
 private:
     void ShowFirstStep();
     void BackToIntroduction(QWidget& from);
+    // BACK on the simulation screen: the animations stop and the run's windows close with it.
+    void LeaveSimulation();
     // Makes the base free or driven for every activity and every control that shows it.
     void SetBaseFree(bool baseFree);
 

@@ -47,9 +47,9 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
     m_radius = AddMenuEntry(curve, "DYNAMEISDIAFORES", tr("RADIUS OF CURVATURE"), true);
     QAction* factors = AddMenuEntry(curve, "campyles", tr("FACTORS THAT AFFECT ACCELERATION"));
     m_guess = AddMenuEntry(curve, "GUESSFORCE", tr("MAKE AN ASSUMPTION FOR THE FORCE"), true);
-    AddMenuCommand(bar, "SXETIKH_KINHSH", tr("RELATIVE MOTION"));
-    AddMenuCommand(bar, "TERMATISMOS", tr("END"));
-    AddMenuCommand(bar, "PARAKATOEVENT", tr("NEXT"));
+    QAction* relativeMotion = AddMenuCommand(bar, "SXETIKH_KINHSH", tr("RELATIVE MOTION"));
+    QAction* end = AddMenuCommand(bar, "TERMATISMOS", tr("END"));
+    QAction* next = AddMenuCommand(bar, "PARAKATOEVENT", tr("NEXT"));
     AddViewMenu(bar);
 
     m_eikona = new SurfaceView;
@@ -84,7 +84,12 @@ FirstStepScreen::FirstStepScreen(QWidget* parent)
     layout->addWidget(new SquareFrame(m_eikona, this), 3);
     layout->addLayout(side, 2);
 
+    // The screen tidies itself before the application leaves it.
     connect(back, &QAction::triggered, this, &FirstStepScreen::XANAPISO_Click);
+    connect(back, &QAction::triggered, this, &FirstStepScreen::backChosen);
+    connect(relativeMotion, &QAction::triggered, this, &FirstStepScreen::relativeMotionChosen);
+    connect(end, &QAction::triggered, this, &FirstStepScreen::endChosen);
+    connect(next, &QAction::triggered, this, &FirstStepScreen::nextChosen);
     connect(factors, &QAction::triggered, this, &FirstStepScreen::campyles_Click);
     connect(m_radius, &QAction::triggered, this, &FirstStepScreen::DYNAMEISDIAFORES_Click);
     connect(m_guess, &QAction::triggered, this, &FirstStepScreen::GUESSFORCE_Click);

@@ -37,7 +37,11 @@ public:
     // bars, texts and buttons as it needs them, whatever was left on the screen before.
     void ShowFirstExplanation();
 
-    // The message box by default; tests count it instead.
+signals:
+    void nextChosen();
+    void relativeMotionChosen();
+    void backChosen();
+    void endChosen();
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -71,6 +71,9 @@ public:
     // The platform beep by default; tests count it instead.
     void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
+signals:
+    void endChosen();
+
 private:
     static constexpr int StepTickMs = 250;
     static constexpr int FoucaultTickMs = 25;

@@ -38,7 +38,8 @@ QMenuBar* ExplorerScreen::BuildMenus()
     auto* bar = new QMenuBar(this);
     m_repeat = AddMenuCommand(bar, "EPANELAVE", tr("REPEAT"));
     m_back = AddMenuCommand(bar, "piso", tr("BACK"));
-    AddMenuCommand(bar, "TELOS", tr("END"));
+    QAction* end = AddMenuCommand(bar, "TELOS", tr("END"));
+    connect(end, &QAction::triggered, this, &ExplorerScreen::endChosen);
     m_continuous = AddMenuCommand(bar, "CHRONIKHMETAVOLH", tr("CONTINUOUS CHANGE"));
     QMenu* foucault = AddMenu(bar, "FOUCAULT", tr("FOUCAULT PENDULUM"));
     m_foucaultTextbook = AddMenuEntry(foucault, "FOUCAULTTEXTBOOK", tr("FOUCAULT TEXTBOOK"), true);

@@ -56,6 +56,9 @@ IntroductionScreen::IntroductionScreen(QWidget* parent) : QWidget(parent)
                                 tr("Follow the motion step by step in the rotating frame"));
     auto* simulation = MakeButton(this, "Command2", tr("SIMULATION"),
                                   tr("Simulate the body on the turntable in both frames"));
+    connect(next, &QPushButton::clicked, this, &IntroductionScreen::firstExplanationChosen);
+    connect(explorer, &QPushButton::clicked, this, &IntroductionScreen::explorerChosen);
+    connect(simulation, &QPushButton::clicked, this, &IntroductionScreen::simulationChosen);
     auto* credit = MakeLabel(this, "Label1",
                              tr("Turntable Lab — free software under the GNU General Public "
                                 "Licence, version 3 or later"));

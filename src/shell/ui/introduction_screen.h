@@ -15,6 +15,11 @@ public:
 
     [[nodiscard]] SurfaceView& picture() { return *m_picture; }
 
+signals:
+    void firstExplanationChosen();
+    void explorerChosen();
+    void simulationChosen();
+
 private:
     SurfaceView* m_picture = nullptr;
 };

@@ -172,7 +172,7 @@ QGridLayout* RelativeMotionScreen::BuildCommands()
         const char* name;
         const char* caption;
         const char* tip;
-        void (RelativeMotionScreen::*handler)();
+        void (RelativeMotionScreen::*handler)(); // a command of its own, or a signal
     } buttons[] = {
         {"Command4", QT_TR_NOOP("CLS"),
          QT_TR_NOOP("Clear both views; the motion goes on from where it is"),
@@ -184,17 +184,17 @@ QGridLayout* RelativeMotionScreen::BuildCommands()
         {"Command3", QT_TR_NOOP("REPEAT"),
          QT_TR_NOOP("Show the run again, then start afresh from the values set"),
          &RelativeMotionScreen::Command3_Click},
-        {"TELOSPRO", QT_TR_NOOP("END"), QT_TR_NOOP("End the program"), nullptr},
-        {"Command5", QT_TR_NOOP("BACK"), QT_TR_NOOP("Close this screen"), nullptr},
+        {"TELOSPRO", QT_TR_NOOP("END"), QT_TR_NOOP("End the program"),
+         &RelativeMotionScreen::endChosen},
+        {"Command5", QT_TR_NOOP("BACK"), QT_TR_NOOP("Close this screen"),
+         &RelativeMotionScreen::backChosen},
         {"Command6", QT_TR_NOOP("NEXT"), QT_TR_NOOP("On to the rotating frame, step by step"),
-         nullptr},
+         &RelativeMotionScreen::nextChosen},
     };
     int index = 0;
     for (const auto& b : buttons) {
         QPushButton* button = MakeButton(this, b.name, tr(b.caption), tr(b.tip));
-        if (b.handler != nullptr) {
-            connect(button, &QPushButton::clicked, this, b.handler);
-        }
+        connect(button, &QPushButton::clicked, this, b.handler);
         if (std::strcmp(b.name, "Command1") == 0) {
             m_step = button;
         }

@@ -33,6 +33,11 @@ public:
     [[nodiscard]] SurfaceView& LabView() { return *m_eikona1; }
     [[nodiscard]] SurfaceView& MovingView() { return *m_eikona2; }
 
+signals:
+    void nextChosen();
+    void backChosen();
+    void endChosen();
+
 protected:
     void hideEvent(QHideEvent* event) override;
 

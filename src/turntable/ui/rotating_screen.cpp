@@ -52,6 +52,10 @@ QGroupBox* RotatingScreen::BuildParameterPanel()
     auto* end = MakeButton(this, "telos", tr("END"), tr("End the program"));
     auto* save = MakeButton(this, "saveCsv", tr("Save run as CSV…"),
                             tr("Write every series of the last run to a table file"));
+    connect(repeat, &QPushButton::clicked, this, &RotatingScreen::repeatChosen);
+    connect(back, &QPushButton::clicked, this, &RotatingScreen::backChosen);
+    connect(end, &QPushButton::clicked, this, &RotatingScreen::endChosen);
+    connect(save, &QPushButton::clicked, this, &RotatingScreen::saveChosen);
 
     auto* parameters = new QGroupBox(tr("Parameters"), this);
     auto* parameterLayout = new QVBoxLayout(parameters);
@@ -80,6 +84,7 @@ QGroupBox* RotatingScreen::BuildParameterPanel()
 QGroupBox* RotatingScreen::BuildGraphPanel()
 {
     struct GraphRow {
+        SimulationGraph graph;
         const char* button;
         const char* caption;
         const char* label;
@@ -87,29 +92,32 @@ QGroupBox* RotatingScreen::BuildGraphPanel()
     };
     // Each graph button sits beside the explanation of what to look for in its graph.
     const GraphRow rows[] = {
-        {"xronotroxia", QT_TR_NOOP("Orbit vs time"), "Label5",
+        {SimulationGraph::OrbitAnimation, "xronotroxia", QT_TR_NOOP("Orbit vs time"), "Label5",
          QT_TR_NOOP(
              "Observe the evolution  of the position of the body in ROTATING (blue)  andi in "
              "INERTIAL (red) FRAMES")},
-        {"base_centrafugalwork", QT_TR_NOOP("Work and Energy vs Time"), "Label6",
+        {SimulationGraph::WorkEnergy, "base_centrafugalwork", QT_TR_NOOP("Work and Energy vs Time"),
+         "Label6",
          QT_TR_NOOP(
              "Observe thw work in the ROTATING Frame. Then the work of FRICTION  plus the WORK of "
              "CENTRIFUGAL force is not equal to the change of kinetic energhe in case of changing "
              "angular velocity  (or Angular momentum is constant)")},
-        {"goniakiarxi", QT_TR_NOOP("Angular Velocity vs time"), "Label7",
+        {SimulationGraph::AngularVelocity, "goniakiarxi", QT_TR_NOOP("Angular Velocity vs time"),
+         "Label7",
          QT_TR_NOOP(
              "If the base does not ROTATE with a constant rate (due to a stabilizing mechanism), "
              "then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM remains constant")},
-        {"Grafikhvel", QT_TR_NOOP("Veocity vs Time"), "Label8",
+        {SimulationGraph::Velocity, "Grafikhvel", QT_TR_NOOP("Veocity vs Time"), "Label8",
          QT_TR_NOOP(
              "The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same  "
              "entities in the ROTATING frame.")},
-        {"enarxixronou", QT_TR_NOOP("Vectors of Velocity and acceleration"), "Label9",
+        {SimulationGraph::VectorsAnimation, "enarxixronou",
+         QT_TR_NOOP("Vectors of Velocity and acceleration"), "Label9",
          QT_TR_NOOP(
              "Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. "
              "Observe  that this angle is     >90\u00B0 the movement is decellerating, when  "
              "<90\u00B0 the speed increases")},
-        {"gonxro", QT_TR_NOOP("Angle of Base vs time"), "Label10",
+        {SimulationGraph::BaseAngle, "gonxro", QT_TR_NOOP("Angle of Base vs time"), "Label10",
          QT_TR_NOOP(
              "Graphical representation of the angle of base vs time. Observe that for constant "
              "angular momentum the graph is a line.")},
@@ -123,6 +131,8 @@ QGroupBox* RotatingScreen::BuildGraphPanel()
         auto* button =
             MakeButton(graphs, r.button, tr(r.caption), tr("Open the graph of the last run"));
         button->setMinimumWidth(260);
+        connect(button, &QPushButton::clicked, this,
+                [this, graph = r.graph] { emit graphChosen(graph); });
         graphLayout->addWidget(button, row, 0, Qt::AlignTop);
         QLabel* explanation = MakeLabel(rowsPanel, r.label, tr(r.explanation));
         explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop); // level with its button
@@ -140,7 +150,9 @@ void RotatingScreen::ConnectControls()
     connect(m_syntelfri, &QScrollBar::valueChanged, this, &RotatingScreen::syntelfri_Change);
     connect(m_timeinterval, &QScrollBar::valueChanged, this, &RotatingScreen::timeinterval_Change);
     connect(m_xronosolikos, &QScrollBar::valueChanged, this, &RotatingScreen::xronosolikos_Change);
+    // The caption follows the box before the application hears of the change.
     connect(m_dialogi, &QCheckBox::clicked, this, &RotatingScreen::dialogi_Click);
+    connect(m_dialogi, &QCheckBox::clicked, this, &RotatingScreen::baseCouplingChosen);
     AddShortcuts(*this, {{"epanalipsi", QKeySequence(Qt::CTRL | Qt::Key_R)},
                          {"Command1", QKeySequence(Qt::Key_Escape)},
                          {"telos", QKeySequence(Qt::CTRL | Qt::Key_Q)},

@@ -12,6 +12,16 @@ class QScrollBar;
 
 namespace ttl {
 
+// The graphs and animations of the last run, one button each.
+enum class SimulationGraph {
+    OrbitAnimation,
+    WorkEnergy,
+    AngularVelocity,
+    Velocity,
+    VectorsAnimation,
+    BaseAngle
+};
+
 // "Simulation of both frames - Variables": the parameters of a simulation run, REPEAT, and the
 // buttons that open the graphs of the last run. Where the buttons lead is the application's
 // navigation.
@@ -28,6 +38,15 @@ public:
 
     // The base made free or driven elsewhere (the explorer's choice window).
     void ShowBaseInfluenced(bool baseFree);
+
+signals:
+    void backChosen();
+    void endChosen();
+    void repeatChosen();
+    void saveChosen();
+    void graphChosen(ttl::SimulationGraph graph);
+    // The check box was clicked: the base is now free (true) or driven.
+    void baseCouplingChosen(bool baseFree);
 
 private:
     QGroupBox* BuildParameterPanel();

@@ -13,6 +13,7 @@ WorkEnergyWindow::WorkEnergyWindow(QWidget* parent) : SurfaceView(parent)
     m_command1 = MakeButton(this, "Command1", tr("half MAXIMUM"),
                             tr("Switch between the full range and half of the maximum"));
     m_command1->adjustSize();
+    connect(m_command1, &QPushButton::clicked, this, &WorkEnergyWindow::rangeToggled);
 }
 
 void WorkEnergyWindow::SetRangeCaption(const QString& caption)

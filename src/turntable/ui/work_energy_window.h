@@ -17,6 +17,9 @@ public:
     [[nodiscard]] QPushButton& RangeButton() { return *m_command1; }
     void SetRangeCaption(const QString& caption);
 
+signals:
+    void rangeToggled();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
