@@ -39,32 +39,100 @@
 <context>
     <name>curve</name>
     <message>
-        <source>AMPLITUDE =%1</source>
-        <translation>ΠΛΑΤΟΣ =%1</translation>
-    </message>
-    <message>
         <source>AMPLITUDE=%1</source>
         <translation>ΠΛΑΤΟΣ=%1</translation>
-    </message>
-    <message>
-        <source>Initial ταχύτητα= %1</source>
-        <translation>Αρχική ταχύτητα= %1</translation>
     </message>
     <message>
         <source>Initial speed = %1</source>
         <translation>Αρχική ταχύτητα = %1</translation>
     </message>
     <message>
-        <source>Επιτρόχιος επιτάχυνση = %1</source>
-        <translation>Επιτρόχιος επιτάχυνση = %1</translation>
-    </message>
-    <message>
         <source>Tangential acceleration= %1</source>
-        <translation>Επιτρόχιος επιτάχυνση= %1</translation>
+        <translation>Επιτρόχια επιτάχυνση= %1</translation>
     </message>
     <message>
         <source>Frequency β= %1° (%2 rad) per unit of x</source>
         <translation>Συχνότητα β= %1° (%2 rad) ανά μονάδα του x</translation>
+    </message>
+    <message>
+        <source>VELOCITY</source>
+        <translation>ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+    <message>
+        <source>CENTRIPETAL ACCELERATION</source>
+        <translation>ΚΕΝΤΡΟΜΟΛΟΣ ΕΠΙΤΑΧΥΝΣΗ</translation>
+    </message>
+    <message>
+        <source>TOTAL ACCELERATION</source>
+        <translation>ΟΛΙΚΗ ΕΠΙΤΑΧΥΝΣΗ</translation>
+    </message>
+    <message>
+        <source>The centripetal acceleration has a direction towards the concave side of the curve. You can study the effect of CURVATURE with respect to the MEASURE of CENTRIPETAL acceleration. You can change the SPEED, and that changes the centripetal acceleration=υ²/R where R is the radius of CURVATURE. You can change the AMPLITUDE and the FREQUENCY of the curve, and this changes the CURVATURE. You should observe that the CENTRIPETAL =0 at points where the orbit is LINEAR. By changing the TANGENT component of acceleration you can see that if it is increased, the CENTRIPETAL acceleration changes.</source>
+        <translation>Η κεντρομόλος επιτάχυνση έχει κατεύθυνση προς τα κοίλα της καμπύλης. Μπορείτε να μελετήσετε την επίδραση της ΚΑΜΠΥΛΟΤΗΤΑΣ στο ΜΕΤΡΟ της ΚΕΝΤΡΟΜΟΛΟΥ επιτάχυνσης. Μπορείτε να αλλάξετε την ΤΑΧΥΤΗΤΑ, και αυτό αλλάζει την κεντρομόλο επιτάχυνση=υ²/R, όπου R η ακτίνα ΚΑΜΠΥΛΟΤΗΤΑΣ. Μπορείτε να αλλάξετε το ΠΛΑΤΟΣ και τη ΣΥΧΝΟΤΗΤΑ της καμπύλης, και αυτό αλλάζει την ΚΑΜΠΥΛΟΤΗΤΑ. Παρατηρήστε ότι η ΚΕΝΤΡΟΜΟΛΟΣ =0 στα σημεία όπου η τροχιά είναι ΕΥΘΥΓΡΑΜΜΗ. Αλλάζοντας την ΕΠΙΤΡΟΧΙΑ συνιστώσα της επιτάχυνσης, βλέπετε ότι όταν αυξάνεται, η ΚΕΝΤΡΟΜΟΛΟΣ επιτάχυνση αλλάζει.</translation>
+    </message>
+    <message>
+        <source>The centripetal acceleration is directed towards the concave side of the curve. The TANGENTIAL acceleration is directed along the tangent, the circles are drawn with a radius =RADIUS OF CURVATURE.</source>
+        <translation>Η κεντρομόλος επιτάχυνση έχει κατεύθυνση προς τα κοίλα της καμπύλης. Η ΕΠΙΤΡΟΧΙΑ επιτάχυνση έχει τη διεύθυνση της εφαπτομένης, οι κύκλοι σχεδιάζονται με ακτίνα =ΑΚΤΙΝΑ ΚΑΜΠΥΛΟΤΗΤΑΣ.</translation>
+    </message>
+    <message>
+        <source>FRICTION</source>
+        <translation>ΤΡΙΒΗ</translation>
+    </message>
+    <message>
+        <source>Click on the diagram so that the vectors FRICTION, VELOCITY and ACCELERATION (centripetal and tangential) are shown. PRESS SHIFT and drag the mouse from a point of the curve to draw a force that will explain the SHAPE AND TANGENTIAL ACCELERATION, observe if the drawn force: A) IS CORRECT AS FAR AS DIRECTION IS CONCERNED &amp; B) WHICH ARE THE FORCES NEEDED?</source>
+        <translation>Κάντε κλικ στο διάγραμμα για να εμφανιστούν τα διανύσματα ΤΡΙΒΗ, ΤΑΧΥΤΗΤΑ και ΕΠΙΤΑΧΥΝΣΗ (κεντρομόλος και επιτρόχια). ΠΑΤΗΣΤΕ SHIFT και σύρετε το ποντίκι από ένα σημείο της καμπύλης για να σχεδιάσετε μια δύναμη που εξηγεί το ΣΧΗΜΑ ΚΑΙ την ΕΠΙΤΡΟΧΙΑ ΕΠΙΤΑΧΥΝΣΗ, και παρατηρήστε αν η δύναμη που σχεδιάσατε: Α) ΕΙΝΑΙ ΣΩΣΤΗ ΩΣ ΠΡΟΣ ΤΗΝ ΚΑΤΕΥΘΥΝΣΗ &amp; Β) ΠΟΙΕΣ ΔΥΝΑΜΕΙΣ ΧΡΕΙΑΖΟΝΤΑΙ;</translation>
+    </message>
+    <message>
+        <source>The centripetal acceleration is directed towards the concave side of the curve. The TANGENTIAL is tangent to the curve, the circles are drawn with radius = RADIUS OF CURVATURE.</source>
+        <translation>Η κεντρομόλος επιτάχυνση έχει κατεύθυνση προς τα κοίλα της καμπύλης. Η ΕΠΙΤΡΟΧΙΑ εφάπτεται στην καμπύλη, οι κύκλοι σχεδιάζονται με ακτίνα = ΑΚΤΙΝΑ ΚΑΜΠΥΛΟΤΗΤΑΣ.</translation>
+    </message>
+    <message>
+        <source>ACCELERATION</source>
+        <translation>ΕΠΙΤΑΧΥΝΣΗ</translation>
+    </message>
+    <message>
+        <source>FORCE: INCORRECT FOR THE TANGENTIAL ACCELERATION</source>
+        <translation>ΔΥΝΑΜΗ: ΛΑΘΟΣ ΓΙΑ ΤΗΝ ΕΠΙΤΡΟΧΙΑ ΕΠΙΤΑΧΥΝΣΗ</translation>
+    </message>
+    <message>
+        <source>FORCE: HAS THE CORRECT DIRECTION FOR THE SHAPE OF THE CURVE</source>
+        <translation>ΔΥΝΑΜΗ: ΕΧΕΙ ΣΩΣΤΗ ΚΑΤΕΥΘΥΝΣΗ ΓΙΑ ΤΟ ΣΧΗΜΑ ΤΗΣ ΚΑΜΠΥΛΗΣ</translation>
+    </message>
+    <message>
+        <source>FORCE: HAS THE WRONG DIRECTION FOR THE SHAPE OF THE CURVE</source>
+        <translation>ΔΥΝΑΜΗ: ΕΧΕΙ ΛΑΘΟΣ ΚΑΤΕΥΘΥΝΣΗ ΓΙΑ ΤΟ ΣΧΗΜΑ ΤΗΣ ΚΑΜΠΥΛΗΣ</translation>
+    </message>
+    <message>
+        <source>DIRECTION OF EXTRA FORCE FOR CENTRIPETAL</source>
+        <translation>ΚΑΤΕΥΘΥΝΣΗ ΠΡΟΣΘΕΤΗΣ ΔΥΝΑΜΗΣ ΓΙΑ ΚΕΝΤΡΟΜΟΛΟ</translation>
+    </message>
+    <message>
+        <source>EXTRA NEEDED FORCE FOR SHAPE</source>
+        <translation>ΠΡΟΣΘΕΤΗ ΑΝΑΓΚΑΙΑ ΔΥΝΑΜΗ ΓΙΑ ΤΟ ΣΧΗΜΑ</translation>
+    </message>
+    <message>
+        <source>EXTRA NEEDED FORCE FOR TANGENTIAL ACC.</source>
+        <translation>ΠΡΟΣΘΕΤΗ ΑΝΑΓΚΑΙΑ ΔΥΝΑΜΗ ΓΙΑ ΕΠΙΤΡΟΧΙΑ ΕΠΙΤ.</translation>
+    </message>
+    <message>
+        <source>THE POINT OF THE DISK</source>
+        <translation>ΤΟ ΣΗΜΕΙΟ ΤΟΥ ΔΙΣΚΟΥ</translation>
+    </message>
+    <message>
+        <source>AT WHICH THE BODY ARRIVES</source>
+        <translation>ΣΤΟ ΟΠΟΙΟ ΦΤΑΝΕΙ ΤΟ ΣΩΜΑ</translation>
+    </message>
+    <message>
+        <source>HAS GREATER SPEED</source>
+        <translation>ΕΧΕΙ ΜΕΓΑΛΥΤΕΡΗ ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+    <message>
+        <source>ANGULAR VELOCITY</source>
+        <translation>ΓΩΝΙΑΚΗ ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+    <message>
+        <source>A FIRST EXPLANATION: The body, as is seen in the diagram, moves to greater distances from the centre. As it moves out it is found over points of the disk that have a greater speed than this body, so it lags behind them. For the ROTATING OBSERVER it will be seen to the left of the initial RADIUS. Press NEXT to observe the movement step by step. Press CURVE - ACCELERATION to study the factors on which the direction of ACCELERATION depends. Press RELATIVE MOTION to study FICTITIOUS FORCES</source>
+        <translation>ΜΙΑ ΠΡΩΤΗ ΕΞΗΓΗΣΗ: Το σώμα, όπως φαίνεται στο διάγραμμα, κινείται σε όλο και μεγαλύτερες αποστάσεις από το κέντρο. Καθώς απομακρύνεται, βρίσκεται πάνω από σημεία του δίσκου που έχουν μεγαλύτερη ταχύτητα από το σώμα, άρα μένει πίσω από αυτά. Ο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟΣ ΠΑΡΑΤΗΡΗΤΗΣ θα το δει αριστερά από την αρχική ΑΚΤΙΝΑ. Πατήστε ΕΠΟΜΕΝΟ για να παρακολουθήσετε την κίνηση βήμα βήμα. Πατήστε ΚΑΜΠΥΛΗ - ΕΠΙΤΑΧΥΝΣΗ για να μελετήσετε τους παράγοντες από τους οποίους εξαρτάται η κατεύθυνση της ΕΠΙΤΑΧΥΝΣΗΣ. Πατήστε ΣΧΕΤΙΚΗ ΚΙΝΗΣΗ για να μελετήσετε τις ΑΔΡΑΝΕΙΑΚΕΣ ΔΥΝΑΜΕΙΣ</translation>
     </message>
 </context>
 <context>
@@ -76,6 +144,362 @@
     <message>
         <source>Δt = %1 s</source>
         <translation>Δt = %1 s</translation>
+    </message>
+    <message>
+        <source>Δt must be positive</source>
+        <translation>Το Δt πρέπει να είναι θετικό</translation>
+    </message>
+    <message>
+        <source>xLEFT = %1</source>
+        <translation>xΑΡΙΣΤΕΡΑ = %1</translation>
+    </message>
+    <message>
+        <source>yBOTTOM= %1</source>
+        <translation>yΚΑΤΩ= %1</translation>
+    </message>
+    <message>
+        <source>Click for NEXT</source>
+        <translation>Κλικ για ΕΠΟΜΕΝΗ</translation>
+    </message>
+    <message>
+        <source>Click for next</source>
+        <translation>Κλικ για επόμενη</translation>
+    </message>
+    <message>
+        <source>Shift - Click FOR PREVIOUS</source>
+        <translation>Shift - Κλικ ΓΙΑ ΠΡΟΗΓΟΥΜΕΝΗ</translation>
+    </message>
+    <message>
+        <source>Shift - Click for PREVIOUS</source>
+        <translation>Shift - Κλικ για ΠΡΟΗΓΟΥΜΕΝΗ</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>σελίδα %1</translation>
+    </message>
+    <message>
+        <source>To explain the Centrifugal and the Coriolis Force</source>
+        <translation>Για να εξηγήσουμε τη Φυγόκεντρο και τη δύναμη Coriolis</translation>
+    </message>
+    <message>
+        <source>The absolute velocity Vα is analysed into Vre (relative)</source>
+        <translation>Η απόλυτη ταχύτητα Vα αναλύεται σε Vre (σχετική)</translation>
+    </message>
+    <message>
+        <source>and Vb (base), that is: Vα=Vre+Vb where Vb=ωΧR</source>
+        <translation>και Vb (βάσης), δηλαδή: Vα=Vre+Vb όπου Vb=ωΧR</translation>
+    </message>
+    <message>
+        <source>In the diagram we see 3 curves:</source>
+        <translation>Στο διάγραμμα βλέπουμε 3 καμπύλες:</translation>
+    </message>
+    <message>
+        <source>3 blue ones, which represent</source>
+        <translation>3 μπλε, που παριστάνουν</translation>
+    </message>
+    <message>
+        <source>a) On the LEFT the orbit that the ROTATING OBSERVER observes</source>
+        <translation>α) ΑΡΙΣΤΕΡΑ την τροχιά που παρατηρεί ο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟΣ ΠΑΡΑΤΗΡΗΤΗΣ</translation>
+    </message>
+    <message>
+        <source>b) The middle one is the ORBIT OF THE RELATIVE OBSERVER as</source>
+        <translation>β) Η μεσαία είναι η ΤΡΟΧΙΑ ΤΟΥ ΣΧΕΤΙΚΟΥ ΠΑΡΑΤΗΡΗΤΗ όπως</translation>
+    </message>
+    <message>
+        <source>is perceived by the INERTIAL OBSERVER at the time t1</source>
+        <translation>την αντιλαμβάνεται ο ΑΔΡΑΝΕΙΑΚΟΣ ΠΑΡΑΤΗΡΗΤΗΣ τη στιγμή t1</translation>
+    </message>
+    <message>
+        <source>c) On the RIGHT is the ORBIT OF THE RELATIVE OBSERVER for the INERTIAL at t2</source>
+        <translation>γ) ΔΕΞΙΑ είναι η ΤΡΟΧΙΑ ΤΟΥ ΣΧΕΤΙΚΟΥ ΠΑΡΑΤΗΡΗΤΗ για τον ΑΔΡΑΝΕΙΑΚΟ τη στιγμή t2</translation>
+    </message>
+    <message>
+        <source>The red curve is the orbit that the INERTIAL observer perceives</source>
+        <translation>Η κόκκινη καμπύλη είναι η τροχιά που αντιλαμβάνεται ο ΑΔΡΑΝΕΙΑΚΟΣ παρατηρητής</translation>
+    </message>
+    <message>
+        <source>In the diagram are shown the relative velocities:</source>
+        <translation>Στο διάγραμμα φαίνονται οι σχετικές ταχύτητες:</translation>
+    </message>
+    <message>
+        <source>Vre1, Vre2: for the rotating observer and the:</source>
+        <translation>Vre1, Vre2: για τον περιστρεφόμενο παρατηρητή και οι:</translation>
+    </message>
+    <message>
+        <source>a) Vre11 for the INERTIAL at moment t1</source>
+        <translation>α) Vre11 για τον ΑΔΡΑΝΕΙΑΚΟ τη στιγμή t1</translation>
+    </message>
+    <message>
+        <source>b) Vre22 for the INERTIAL at moment t2</source>
+        <translation>β) Vre22 για τον ΑΔΡΑΝΕΙΑΚΟ τη στιγμή t2</translation>
+    </message>
+    <message>
+        <source>c) Vre12 which is Vre22 (t=t2) TRANSPORTED by a ROTATION</source>
+        <translation>γ) Vre12, που είναι η Vre22 (t=t2) ΜΕΤΑΦΕΡΜΕΝΗ με ΠΕΡΙΣΤΡΟΦΗ</translation>
+    </message>
+    <message>
+        <source>to the ORBIT that passes through t1</source>
+        <translation>στην ΤΡΟΧΙΑ που περνά από το t1</translation>
+    </message>
+    <message>
+        <source>In the diagram are shown the BASE velocities:</source>
+        <translation>Στο διάγραμμα φαίνονται οι ταχύτητες ΒΑΣΗΣ:</translation>
+    </message>
+    <message>
+        <source>Vb1, Vb2: for the ROTATING (t=t1 &amp; t=t2)</source>
+        <translation>Vb1, Vb2: για τον ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ (t=t1 &amp; t=t2)</translation>
+    </message>
+    <message>
+        <source>a) Vb11 for the INERTIAL at the moment t1</source>
+        <translation>α) Vb11 για τον ΑΔΡΑΝΕΙΑΚΟ τη στιγμή t1</translation>
+    </message>
+    <message>
+        <source>b) Vb22 for the INERTIAL at the moment t2</source>
+        <translation>β) Vb22 για τον ΑΔΡΑΝΕΙΑΚΟ τη στιγμή t2</translation>
+    </message>
+    <message>
+        <source>c) Vb12 for the INERTIAL at the moment t2 (value=Vb22) is the Vb22</source>
+        <translation>γ) Vb12 για τον ΑΔΡΑΝΕΙΑΚΟ τη στιγμή t2 (τιμή=Vb22): είναι η Vb22</translation>
+    </message>
+    <message>
+        <source>TRANSPORTED to the orbit that passes through t1</source>
+        <translation>ΜΕΤΑΦΕΡΜΕΝΗ στην τροχιά που περνά από το t1</translation>
+    </message>
+    <message>
+        <source>The ABSOLUTE acceleration is calculated by:</source>
+        <translation>Η ΑΠΟΛΥΤΗ επιτάχυνση υπολογίζεται από:</translation>
+    </message>
+    <message>
+        <source>Vα2-Vα1=Vre22+Vb22-(Vre11+Vb11).</source>
+        <translation>Vα2-Vα1=Vre22+Vb22-(Vre11+Vb11).</translation>
+    </message>
+    <message>
+        <source>The Velocities Vre12 &amp; Vb12 are ADDED AND SUBTRACTED</source>
+        <translation>Οι ταχύτητες Vre12 &amp; Vb12 ΠΡΟΣΤΙΘΕΝΤΑΙ ΚΑΙ ΑΦΑΙΡΟΥΝΤΑΙ</translation>
+    </message>
+    <message>
+        <source>With this:</source>
+        <translation>Έτσι:</translation>
+    </message>
+    <message>
+        <source>Vα2-Vα1=(Vre21-Vre11)+(Vb22-Vb21)+(Vb21-Vb11)+(Vre22-Vre21)</source>
+        <translation>Vα2-Vα1=(Vre21-Vre11)+(Vb22-Vb21)+(Vb21-Vb11)+(Vre22-Vre21)</translation>
+    </message>
+    <message>
+        <source>The 1st parenthesis is RELATIVE, the 2nd CENTRIPETAL, the 3rd &amp; 4th opposite to Coriolis</source>
+        <translation>Η 1η παρένθεση είναι η ΣΧΕΤΙΚΗ, η 2η η ΚΕΝΤΡΟΜΟΛΟΣ, η 3η &amp; η 4η αντίθετες της Coriolis</translation>
+    </message>
+    <message>
+        <source>Relative Acceleration= (Vre21-Vre11)/Δt</source>
+        <translation>Σχετική επιτάχυνση= (Vre21-Vre11)/Δt</translation>
+    </message>
+    <message>
+        <source>Centripetal acceleration (due to the rotation of the base)= (Vb22-Vb21)/Δt</source>
+        <translation>Κεντρομόλος επιτάχυνση (λόγω της περιστροφής της βάσης)= (Vb22-Vb21)/Δt</translation>
+    </message>
+    <message>
+        <source>For the rotating observer there is a FICTITIOUS force</source>
+        <translation>Για τον περιστρεφόμενο παρατηρητή υπάρχει μια ΑΔΡΑΝΕΙΑΚΗ δύναμη</translation>
+    </message>
+    <message>
+        <source>opposite to the CENTRIPETAL acceleration, the CENTRIFUGAL force</source>
+        <translation>αντίθετη της ΚΕΝΤΡΟΜΟΛΟΥ επιτάχυνσης, η ΦΥΓΟΚΕΝΤΡΟΣ δύναμη</translation>
+    </message>
+    <message>
+        <source>First COMPLEMENTARY acceleration= (Vb21-Vb11)/Δt</source>
+        <translation>Πρώτη ΣΥΜΠΛΗΡΩΜΑΤΙΚΗ επιτάχυνση= (Vb21-Vb11)/Δt</translation>
+    </message>
+    <message>
+        <source>Vb21 is transported with the dashed vector to the position x11</source>
+        <translation>Η Vb21 μεταφέρεται με το διακεκομμένο διάνυσμα στη θέση x11</translation>
+    </message>
+    <message>
+        <source>Second COMPLEMENTARY acceleration= (Vre22-Vre21)/Δt</source>
+        <translation>Δεύτερη ΣΥΜΠΛΗΡΩΜΑΤΙΚΗ επιτάχυνση= (Vre22-Vre21)/Δt</translation>
+    </message>
+    <message>
+        <source>The accelerations calculated by</source>
+        <translation>Οι επιταχύνσεις που υπολογίζονται από τις</translation>
+    </message>
+    <message>
+        <source>(Vb21-Vb11)/Δt   (Vre22-Vre21)/Δt</source>
+        <translation>(Vb21-Vb11)/Δt   (Vre22-Vre21)/Δt</translation>
+    </message>
+    <message>
+        <source>have in the limit Δt =0</source>
+        <translation>έχουν στο όριο Δt =0</translation>
+    </message>
+    <message>
+        <source>the same directions, and add up to the absolute value 2|ω|*|Vre|. For the rotating</source>
+        <translation>την ίδια κατεύθυνση και δίνουν άθροισμα μέτρου 2|ω|*|Vre|. Για τον περιστρεφόμενο</translation>
+    </message>
+    <message>
+        <source>the force (-Mass×acceleration) is called Coriolis with value 2m.|ω|*|Vre|</source>
+        <translation>η δύναμη (-μάζα×επιτάχυνση) λέγεται Coriolis και έχει μέτρο 2m.|ω|*|Vre|</translation>
+    </message>
+    <message>
+        <source>The two COMPLEMENTARY accelerations:</source>
+        <translation>Οι δύο ΣΥΜΠΛΗΡΩΜΑΤΙΚΕΣ επιταχύνσεις:</translation>
+    </message>
+    <message>
+        <source>               (Vb21-Vb11)/Δt</source>
+        <translation>               (Vb21-Vb11)/Δt</translation>
+    </message>
+    <message>
+        <source>               (Vre22-Vre21)/Δt</source>
+        <translation>               (Vre22-Vre21)/Δt</translation>
+    </message>
+    <message>
+        <source>add up to the -CORIOLIS acceleration for the ROTATING OBSERVER</source>
+        <translation>δίνουν άθροισμα την -CORIOLIS επιτάχυνση για τον ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΠΑΡΑΤΗΡΗΤΗ</translation>
+    </message>
+    <message>
+        <source>It can be observed that in the limit Δt=0 they are equal</source>
+        <translation>Παρατηρούμε ότι στο όριο Δt=0 είναι ίσες</translation>
+    </message>
+    <message>
+        <source>Explanation for the ROTATING observer of: CENTRIPETAL and Coriolis</source>
+        <translation>Εξήγηση για τον ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ παρατηρητή: ΚΕΝΤΡΟΜΟΛΟΣ και Coriolis</translation>
+    </message>
+    <message>
+        <source>The RELATIVE velocity Vre is analysed into: Vα</source>
+        <translation>Η ΣΧΕΤΙΚΗ ταχύτητα Vre αναλύεται σε: Vα</translation>
+    </message>
+    <message>
+        <source>and -Vb (base), that is: Vre=Vα-Vb where Vb=ωΧR</source>
+        <translation>και -Vb (βάσης), δηλαδή: Vre=Vα-Vb όπου Vb=ωΧR</translation>
+    </message>
+    <message>
+        <source>In the diagram there are 4 curves:</source>
+        <translation>Στο διάγραμμα υπάρχουν 4 καμπύλες:</translation>
+    </message>
+    <message>
+        <source>1 blue, which is the orbit that the ROTATING observer sees</source>
+        <translation>1 μπλε, που είναι η τροχιά που βλέπει ο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟΣ παρατηρητής</translation>
+    </message>
+    <message>
+        <source>2 PINK, which are the ABSOLUTE orbits as the ROTATING observer sees them</source>
+        <translation>2 ΡΟΖ, που είναι οι ΑΠΟΛΥΤΕΣ τροχιές όπως τις βλέπει ο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟΣ</translation>
+    </message>
+    <message>
+        <source>and one RED, which is the absolute orbit for the INERTIAL observer</source>
+        <translation>και μία ΚΟΚΚΙΝΗ, που είναι η απόλυτη τροχιά για τον ΑΔΡΑΝΕΙΑΚΟ παρατηρητή</translation>
+    </message>
+    <message>
+        <source>In the diagram are shown the relative velocities at 2 moments</source>
+        <translation>Στο διάγραμμα φαίνονται οι σχετικές ταχύτητες σε 2 χρονικές στιγμές</translation>
+    </message>
+    <message>
+        <source>In the diagram are the ABSOLUTE velocities:</source>
+        <translation>Στο διάγραμμα είναι οι ΑΠΟΛΥΤΕΣ ταχύτητες:</translation>
+    </message>
+    <message>
+        <source>Vα11, Vα22: as the ROTATING observer sees them at t1 &amp; t2</source>
+        <translation>Vα11, Vα22: όπως τις βλέπει ο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟΣ παρατηρητής στα t1 &amp; t2</translation>
+    </message>
+    <message>
+        <source>and the corresponding ABSOLUTE orbits</source>
+        <translation>και οι αντίστοιχες ΑΠΟΛΥΤΕΣ τροχιές</translation>
+    </message>
+    <message>
+        <source>as the ROTATING observer sees them</source>
+        <translation>όπως τις βλέπει ο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟΣ παρατηρητής</translation>
+    </message>
+    <message>
+        <source>In the diagram are the base velocities:</source>
+        <translation>Στο διάγραμμα είναι οι ταχύτητες βάσης:</translation>
+    </message>
+    <message>
+        <source>Vb11, Vb22: for the ROTATING (t=t1 &amp; t=t2)</source>
+        <translation>Vb11, Vb22: για τον ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ (t=t1 &amp; t=t2)</translation>
+    </message>
+    <message>
+        <source>and their negatives -Vb11, -Vb22</source>
+        <translation>και οι αντίθετές τους -Vb11, -Vb22</translation>
+    </message>
+    <message>
+        <source>The Relative Velocity is decomposed into:</source>
+        <translation>Η Σχετική ταχύτητα αναλύεται σε:</translation>
+    </message>
+    <message>
+        <source>Vre=Vα-Vb = Vα + (-Vb)</source>
+        <translation>Vre=Vα-Vb = Vα + (-Vb)</translation>
+    </message>
+    <message>
+        <source>The analysis is shown for 2 moments</source>
+        <translation>Η ανάλυση φαίνεται για 2 χρονικές στιγμές</translation>
+    </message>
+    <message>
+        <source>The RELATIVE ACCELERATION is calculated</source>
+        <translation>Υπολογίζεται η ΣΧΕΤΙΚΗ ΕΠΙΤΑΧΥΝΣΗ</translation>
+    </message>
+    <message>
+        <source>a_relative =(Vre22-Vre11)/Δt</source>
+        <translation>a_relative =(Vre22-Vre11)/Δt</translation>
+    </message>
+    <message>
+        <source>With a dashed vector is shown the Vre22</source>
+        <translation>Με διακεκομμένο διάνυσμα φαίνεται η Vre22</translation>
+    </message>
+    <message>
+        <source>Acceleration due to the base rotation= -(Vb22-Vb21)/Δt</source>
+        <translation>Επιτάχυνση λόγω της περιστροφής της βάσης= -(Vb22-Vb21)/Δt</translation>
+    </message>
+    <message>
+        <source>This acceleration is _|_ to the relative velocity because</source>
+        <translation>Η επιτάχυνση αυτή είναι _|_ στη σχετική ταχύτητα γιατί</translation>
+    </message>
+    <message>
+        <source>Vb=ωΧR  --&gt;α =-(Vb2-Vb1)/Δt=-ωΧ(R2-R1)/Δt=-ωΧVrelative</source>
+        <translation>Vb=ωΧR  --&gt;α =-(Vb2-Vb1)/Δt=-ωΧ(R2-R1)/Δt=-ωΧVrelative</translation>
+    </message>
+    <message>
+        <source>It has the direction of the Coriolis acceleration, WHICH</source>
+        <translation>Έχει την κατεύθυνση της επιτάχυνσης Coriolis, Η ΟΠΟΙΑ</translation>
+    </message>
+    <message>
+        <source>is -2ωΧVrelative. The factor 2 is explained at the next CLICK</source>
+        <translation>είναι -2ωΧVrelative. Ο παράγοντας 2 εξηγείται στο επόμενο ΚΛΙΚ</translation>
+    </message>
+    <message>
+        <source>Absolute acceleration= (Vα22-Vα11)/Δt</source>
+        <translation>Απόλυτη επιτάχυνση= (Vα22-Vα11)/Δt</translation>
+    </message>
+    <message>
+        <source>With a dashed vector is shown the Vα22</source>
+        <translation>Με διακεκομμένο διάνυσμα φαίνεται η Vα22</translation>
+    </message>
+    <message>
+        <source>Press CLICK to see a decomposition of the acceleration</source>
+        <translation>Κάντε ΚΛΙΚ για να δείτε μια ανάλυση της επιτάχυνσης</translation>
+    </message>
+    <message>
+        <source>Analysis of the ABSOLUTE ACCELERATION= (Vα22-Vα11)/Δt</source>
+        <translation>Ανάλυση της ΑΠΟΛΥΤΗΣ ΕΠΙΤΑΧΥΝΣΗΣ= (Vα22-Vα11)/Δt</translation>
+    </message>
+    <message>
+        <source>Into 2 components: a) // to the radius and b) _|_ to Vrelative</source>
+        <translation>Σε 2 συνιστώσες: α) // στην ακτίνα και β) _|_ στη Vrelative</translation>
+    </message>
+    <message>
+        <source>                         Decomposition of the RELATIVE ACCELERATION</source>
+        <translation>                         Ανάλυση της ΣΧΕΤΙΚΗΣ ΕΠΙΤΑΧΥΝΣΗΣ</translation>
+    </message>
+    <message>
+        <source>INTO a component // r and one perpendicular to the VELOCITY. The first one is equal to</source>
+        <translation>ΣΕ μια συνιστώσα // r και μια κάθετη στην ΤΑΧΥΤΗΤΑ. Η πρώτη είναι ίση με</translation>
+    </message>
+    <message>
+        <source>the component of relative acceleration // r, while the second is due</source>
+        <translation>τη συνιστώσα της σχετικής επιτάχυνσης // r, ενώ η δεύτερη οφείλεται</translation>
+    </message>
+    <message>
+        <source>to -dVb/dt and to the component of Vα _|_ to Vre</source>
+        <translation>στην -dVb/dt και στη συνιστώσα της Vα _|_ στη Vre</translation>
+    </message>
+    <message>
+        <source>The sum of the 2 components gives the Coriolis FORCE with value 2m.|ω|*|Vre|</source>
+        <translation>Το άθροισμα των 2 συνιστωσών δίνει τη ΔΥΝΑΜΗ Coriolis με μέτρο 2m.|ω|*|Vre|</translation>
     </message>
 </context>
 <context>
@@ -190,10 +614,6 @@
         <translation>Αρχικό x σώματος =</translation>
     </message>
     <message>
-        <source>Initial ψ of body =</source>
-        <translation>Αρχικό ψ σώματος =</translation>
-    </message>
-    <message>
         <source>friction coef. =</source>
         <translation>συντ. τριβής =</translation>
     </message>
@@ -262,16 +682,28 @@
         <translation>Μετακίνηση της εικόνας του κινούμενου συστήματος πάνω ή κάτω</translation>
     </message>
     <message>
-        <source>FICTIONAL FORCE</source>
-        <translation>ΠΛΑΣΜΑΤΙΚΗ ΔΥΝΑΜΗ</translation>
-    </message>
-    <message>
         <source>FRICTION</source>
         <translation>ΤΡΙΒΗ</translation>
     </message>
     <message>
         <source>forces drawn × %1</source>
         <translation>δυνάμεις σχεδιασμένες × %1</translation>
+    </message>
+    <message>
+        <source>Initial y of body =</source>
+        <translation>Αρχικό y σώματος =</translation>
+    </message>
+    <message>
+        <source>Friction coefficient between body and platform: the value / 100</source>
+        <translation>Συντελεστής τριβής σώματος και πλατφόρμας: η τιμή / 100</translation>
+    </message>
+    <message>
+        <source>Mass of the body: the value / 50</source>
+        <translation>Μάζα του σώματος: η τιμή / 50</translation>
+    </message>
+    <message>
+        <source>FICTITIOUS FORCE</source>
+        <translation>ΑΔΡΑΝΕΙΑΚΗ ΔΥΝΑΜΗ</translation>
     </message>
 </context>
 <context>
@@ -527,7 +959,7 @@
     </message>
     <message>
         <source>How speed, curvature and tangential acceleration decide the acceleration</source>
-        <translation>Πώς η ταχύτητα, η καμπυλότητα και η επιτρόχιος επιτάχυνση καθορίζουν την επιτάχυνση</translation>
+        <translation>Πώς η ταχύτητα, η καμπυλότητα και η επιτρόχια επιτάχυνση καθορίζουν την επιτάχυνση</translation>
     </message>
     <message>
         <source>Start the body along the curve</source>
@@ -547,7 +979,7 @@
     </message>
     <message>
         <source>Tangential acceleration of the body: the value / 10</source>
-        <translation>Επιτρόχιος επιτάχυνση του σώματος: η τιμή / 10</translation>
+        <translation>Επιτρόχια επιτάχυνση του σώματος: η τιμή / 10</translation>
     </message>
     <message>
         <source>Curve and motion</source>
@@ -560,10 +992,6 @@
     <message>
         <source>BACK</source>
         <translation>ΠΙΣΩ</translation>
-    </message>
-    <message>
-        <source>CURVE - ACCELARATION</source>
-        <translation>ΚΑΜΠΥΛΗ - ΕΠΙΤΑΧΥΝΣΗ</translation>
     </message>
     <message>
         <source>RADIUS OF CURVATURE</source>
@@ -604,6 +1032,18 @@
     <message>
         <source>START</source>
         <translation>ΕΝΑΡΞΗ</translation>
+    </message>
+    <message>
+        <source>CURVE - ACCELERATION</source>
+        <translation>ΚΑΜΠΥΛΗ - ΕΠΙΤΑΧΥΝΣΗ</translation>
+    </message>
+    <message>
+        <source>If you click on the diagram the vectors of FRICTION, VELOCITY &amp; ACCELERATION (centripetal &amp; tangential) are shown. PRESS SHIFT and drag the mouse from a point on the curve to draw a FORCE THAT EXPLAINS the SHAPE AND THE TANGENTIAL ACCELERATION</source>
+        <translation>Αν κάνετε κλικ στο διάγραμμα, εμφανίζονται τα διανύσματα της ΤΡΙΒΗΣ, της ΤΑΧΥΤΗΤΑΣ &amp; της ΕΠΙΤΑΧΥΝΣΗΣ (κεντρομόλος &amp; επιτρόχια). ΠΑΤΗΣΤΕ SHIFT και σύρετε το ποντίκι από ένα σημείο της καμπύλης για να σχεδιάσετε μια ΔΥΝΑΜΗ ΠΟΥ ΕΞΗΓΕΙ το ΣΧΗΜΑ ΚΑΙ την ΕΠΙΤΡΟΧΙΑ ΕΠΙΤΑΧΥΝΣΗ</translation>
+    </message>
+    <message>
+        <source>The centripetal acceleration has a direction towards the concave side of the curve. If the speed changes there is a component tangent to the curve; the circles are plotted according to the radius of curvature.</source>
+        <translation>Η κεντρομόλος επιτάχυνση έχει κατεύθυνση προς τα κοίλα της καμπύλης. Αν η ταχύτητα μεταβάλλεται, υπάρχει και συνιστώσα εφαπτόμενη στην καμπύλη· οι κύκλοι σχεδιάζονται με βάση την ακτίνα καμπυλότητας.</translation>
     </message>
 </context>
 <context>

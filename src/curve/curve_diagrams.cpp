@@ -1,5 +1,6 @@
 #include "curve/curve_diagrams.h"
 
+#include "shell/translation.h"
 #include "shell/vectors.h"
 
 #include <algorithm>
@@ -102,17 +103,18 @@ std::string DrawAccelerationFactors(Surface& s, const CurveInputs& inputs)
             Arrow(s, x, c.y, v.centripetal + v.tangential, TotalColor);
         }
     }
-    LegendEntry(s, 9, -9.1, 10, -9.1, "VELOCITY", VelocityColor);
-    LegendEntry(s, 9, -8.1, 10, -8.1, "CENTRIPETAL ACCELERATION", CentripetalColor);
-    LegendEntry(s, 9, -7.1, 10, -7.1, "TOTAL ACCELERATION", TotalColor);
-    return "The centripetal acceleration has a direction towards the convex of the curve."
-           "  You can study the effect of CURVATURE  on respect of the MEASURE of CENTRIPETAL "
-           "acceleration. You can change the SPEED, so that changes the centripetal "
-           "acceleration=\u03C5\u00B2/R where R radius of CURVATURE. You can change the "
-           "AMPLITUDE, the FREQUENCY of the curve, so this changes the CURVATURE. You should "
-           "observe that the CENTRIPETAL =0 in points where the orbit is LINEAR. By changing the "
-           "TANGENT component of acceleration you can see that if it is increased, the "
-           "CENTRIPETAL acceleration changes.";
+    LegendEntry(s, 9, -9.1, 10, -9.1, Tr("curve", "VELOCITY"), VelocityColor);
+    LegendEntry(s, 9, -8.1, 10, -8.1, Tr("curve", "CENTRIPETAL ACCELERATION"), CentripetalColor);
+    LegendEntry(s, 9, -7.1, 10, -7.1, Tr("curve", "TOTAL ACCELERATION"), TotalColor);
+    return Tr("curve",
+              "The centripetal acceleration has a direction towards the concave side of the "
+              "curve. You can study the effect of CURVATURE with respect to the MEASURE of "
+              "CENTRIPETAL acceleration. You can change the SPEED, and that changes the "
+              "centripetal acceleration=υ²/R where R is the radius of CURVATURE. You "
+              "can change the AMPLITUDE and the FREQUENCY of the curve, and this changes the "
+              "CURVATURE. You should observe that the CENTRIPETAL =0 at points where the orbit "
+              "is LINEAR. By changing the TANGENT component of acceleration you can see that if "
+              "it is increased, the CENTRIPETAL acceleration changes.");
 }
 
 std::string DrawCurvatureCircles(Surface& s, const CurveInputs& inputs)
@@ -131,11 +133,11 @@ std::string DrawCurvatureCircles(Surface& s, const CurveInputs& inputs)
         Arrow(s, x, c.y, v.tangential, TangentialColor);
     }
     // The arrows left of their texts, as in the factors diagram, rather than over them.
-    LegendEntry(s, 9, -9.1, 10, -9.1, "VELOCITY", VelocityColor);
-    LegendEntry(s, 9, -8.1, 10, -8.1, "CENTRIPETAL ACCELERATION", CentripetalColor);
-    return "The centripetal acceleration is directed towards the convex of the curve. The "
-           "TANGENTIAL acceleration is directed according to the tangent, the circles are drawn "
-           "with a radius =RADIUS OF CURVATURE.";
+    LegendEntry(s, 9, -9.1, 10, -9.1, Tr("curve", "VELOCITY"), VelocityColor);
+    LegendEntry(s, 9, -8.1, 10, -8.1, Tr("curve", "CENTRIPETAL ACCELERATION"), CentripetalColor);
+    return Tr("curve", "The centripetal acceleration is directed towards the concave side of the "
+                       "curve. The TANGENTIAL acceleration is directed along the tangent, the "
+                       "circles are drawn with a radius =RADIUS OF CURVATURE.");
 }
 
 std::string ShowVectorsAtPoint(Surface& s, const CurveInputs& inputs, CurveMouseMode mode,
@@ -170,21 +172,22 @@ std::string ShowVectorsAtPoint(Surface& s, const CurveInputs& inputs, CurveMouse
         if (speed > 0.0) { // at rest friction has no direction: none is drawn
             Arrow(s, x, y, (-FrictionLength / speed) * state.V, FrictionColor);
         }
-        PrintAt(s, 2, 9.8, "FRICTION");
+        PrintAt(s, 2, 9.8, Tr("curve", "FRICTION"));
         Arrow(s, 0.2, 9.3, {1.0, 0.0}, FrictionColor);
         s.SetDrawWidth(1);
-        text = "Click on the diagram so that the vectors FRCTION, VELOCITY and "
-               "ACCELERATION(centripetal and tangential). PRESS SHIFT and drag the mouse from a "
-               "point of the curve to draw a force that will explain the SHAPE AND TANGENTIAL, "
-               "observe if the drawn force: \u0391) IS CORRECT AS FAR AS DIRECTION IS CONCERNED "
-               "& \u0392)WHICH ARE THE FORCES NEEDED?";
+        text = Tr("curve",
+                  "Click on the diagram so that the vectors FRICTION, VELOCITY and "
+                  "ACCELERATION (centripetal and tangential) are shown. PRESS SHIFT and drag the "
+                  "mouse from a point of the curve to draw a force that will explain the SHAPE "
+                  "AND TANGENTIAL ACCELERATION, observe if the drawn force: A) IS CORRECT AS FAR "
+                  "AS DIRECTION IS CONCERNED & B) WHICH ARE THE FORCES NEEDED?");
     } else if (mode == CurveMouseMode::RadiusOfCurvature) {
-        text = "The centripetal acceleration is directed towards the convex part of the curve. "
-               "The TANGENTIAL is tangent to the curve, the circles are drawn with radius = "
-               "RADIUS OF CURVATURE.";
+        text = Tr("curve", "The centripetal acceleration is directed towards the concave side of "
+                           "the curve. The TANGENTIAL is tangent to the curve, the circles are "
+                           "drawn with radius = RADIUS OF CURVATURE.");
     }
-    LegendEntry(s, 14, -9.1, 15, -9.1, "VELOCITY", VelocityColor);
-    LegendEntry(s, 14, -8.1, 15, -8.1, "ACCELERATION", CentripetalColor);
+    LegendEntry(s, 14, -9.1, 15, -9.1, Tr("curve", "VELOCITY"), VelocityColor);
+    LegendEntry(s, 14, -8.1, 15, -8.1, Tr("curve", "ACCELERATION"), CentripetalColor);
     return text;
 }
 
@@ -204,7 +207,7 @@ void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, d
     const Vec2 f = speed > 0.0 ? (-FrictionLength / speed) * V : Vec2{};
 
     if (Dot(F + f, T) < 0.0 || Dot(F, f) > 0.0) {
-        PrintAt(s, 2, 9, "FORCE: INCORRECT FOR THE TANGENTIAL ACCELERATION");
+        PrintAt(s, 2, 9, Tr("curve", "FORCE: INCORRECT FOR THE TANGENTIAL ACCELERATION"));
     }
     // Where no bending is needed (at rest, or on a straight stretch) the force must not push
     // across the path: a small slant is allowed, and whatever crosses it must be cancelled.
@@ -214,13 +217,14 @@ void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, d
     const bool rightForShape =
         noBending ? std::abs(crossing) <= StraightSlant * Length(F) : Dot(F, C) > 0.0;
     if (rightForShape) {
-        PrintAt(s, 2, 8, "FORCE: HAS THE CORRECT DIRECTION FOR THE SHAPE OF THE CURVE");
+        PrintAt(s, 2, 8,
+                Tr("curve", "FORCE: HAS THE CORRECT DIRECTION FOR THE SHAPE OF THE CURVE"));
     } else {
-        PrintAt(s, 2, 8, "FORCE: HAS WRONG DIRECTION FOR THE SHAPE OF THE CURVE");
+        PrintAt(s, 2, 8, Tr("curve", "FORCE: HAS THE WRONG DIRECTION FOR THE SHAPE OF THE CURVE"));
         s.SetDrawWidth(3);
         if (!noBending) {
             Arrow(s, state.xd, state.yd, C, ExtraCentripetalColor);
-            PrintAt(s, 2, 7, "DIRECTION OF EXTRA FORCE FOR CENTRIPETAL");
+            PrintAt(s, 2, 7, Tr("curve", "DIRECTION OF EXTRA FORCE FOR CENTRIPETAL"));
             Arrow(s, 0.2, 6.8, {1.0, 0.0}, ExtraCentripetalLegendColor);
         }
         s.SetDrawWidth(1);
@@ -244,8 +248,8 @@ void JudgeForce(Surface& s, const CurveInputs& inputs, ForceAssumption& state, d
     }
     s.SetDrawWidth(2);
     Arrow(s, state.xd, state.yd, extraT, ExtraTangentialColor);
-    LegendEntry(s, 0.2, -8.5, 2, -8, "EXTRA NEEDED FORCE FOR SHAPE", ExtraShapeColor);
-    LegendEntry(s, 0.2, -9.5, 2, -9, "EXTRA NEEDED FORCE FOR TANGENTIAL ACC.",
+    LegendEntry(s, 0.2, -8.5, 2, -8, Tr("curve", "EXTRA NEEDED FORCE FOR SHAPE"), ExtraShapeColor);
+    LegendEntry(s, 0.2, -9.5, 2, -9, Tr("curve", "EXTRA NEEDED FORCE FOR TANGENTIAL ACC."),
                 ExtraTangentialColor);
     s.SetDrawWidth(1);
 }
@@ -270,13 +274,14 @@ std::string DrawFirstExplanation(Surface& s)
     s.SetDrawStyle(DrawStyle::Dot);
     Arrow(s, 0, 30 * std::sqrt(2.05), {30 * std::sqrt(2.0), 0}, colors::Black);
     Arrow(s, 0, 30 * std::sqrt(2.0), {30 * std::sqrt(2.0), 0}, colors::Black);
-    PrintAt(s, 30 * std::sqrt(0.15), 30 * std::sqrt(8.25), "THE POINT OF THE DISK");
-    PrintAt(s, 30 * std::sqrt(0.15), 30 * std::sqrt(6.25), "AT WHICH ARRIVES THE BODY");
-    PrintAt(s, 30 * std::sqrt(0.15), 30 * std::sqrt(4.25), "HAS GREATER SPEED");
+    PrintAt(s, 30 * std::sqrt(0.15), 30 * std::sqrt(8.25), Tr("curve", "THE POINT OF THE DISK"));
+    PrintAt(s, 30 * std::sqrt(0.15), 30 * std::sqrt(6.25),
+            Tr("curve", "AT WHICH THE BODY ARRIVES"));
+    PrintAt(s, 30 * std::sqrt(0.15), 30 * std::sqrt(4.25), Tr("curve", "HAS GREATER SPEED"));
     s.Circle(0, 0, 30 * std::sqrt(2.0));
     s.SetDrawStyle(DrawStyle::Solid);
 
-    PrintAt(s, 30, 30, "VELOCITY", {255, 0, 0});
+    PrintAt(s, 30, 30, Tr("curve", "VELOCITY"), {255, 0, 0});
     s.SetFillStyle(FillStyle::Solid);
     s.Circle(0, 0, 2); // the axis
     s.SetFillStyle(FillStyle::Transparent);
@@ -291,14 +296,15 @@ std::string DrawFirstExplanation(Surface& s)
            -25 + 5 * std::sin(-45 * degree));
     s.Line(5 * std::cos(225 * degree), -25 + 5 * std::sin(225 * degree), 5 * std::cos(45 * degree),
            -25 + 5 * std::sin(45 * degree));
-    PrintAt(s, 6, -25, "ANGULAR VELOCITY");
-    return "A FIRST EXPLANATION: The body, as is seen in the diagram, it moves to greater "
-           "distances from the cetner. As it moves out it is found over points of the disk that "
-           "have a greater speed than this body, so it lags behind them. For the ROTATING "
-           "OBSERVER it will be seen to the left of the initial RADIUS. Press NEXT  to observe "
-           "step by step the movement.        Press CURVE -ACCELARATION      to study the "
-           "factors on which depends the direction of ACCELERATION.      Press RELATIVE MOTION "
-           "to study FICTITIOUS FORCES";
+    PrintAt(s, 6, -25, Tr("curve", "ANGULAR VELOCITY"));
+    return Tr("curve",
+              "A FIRST EXPLANATION: The body, as is seen in the diagram, moves to greater "
+              "distances from the centre. As it moves out it is found over points of the disk "
+              "that have a greater speed than this body, so it lags behind them. For the "
+              "ROTATING OBSERVER it will be seen to the left of the initial RADIUS. Press NEXT to "
+              "observe the movement step by step. Press CURVE - ACCELERATION to study the "
+              "factors on which the direction of ACCELERATION depends. Press RELATIVE MOTION to "
+              "study FICTITIOUS FORCES");
 }
 
 } // namespace ttl

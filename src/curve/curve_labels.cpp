@@ -8,25 +8,21 @@
 
 namespace ttl {
 
-std::string AmplitudeLabel(int value, bool afterChange)
+std::string AmplitudeLabel(int value)
 {
-    return Substitute(afterChange ? Tr("curve", "AMPLITUDE =%1") : Tr("curve", "AMPLITUDE=%1"),
+    return Substitute(Tr("curve", "AMPLITUDE=%1"), {FormatNumber(value / 10.0, "0.0")});
+}
+
+std::string InitialSpeedLabel(int value)
+{
+    return Substitute(Tr("curve", "Initial speed = %1"), {FormatNumber(value, "0")});
+}
+
+std::string TangentialLabel(int value)
+{
+    // A tenth of the bar's value: one decimal shows it exactly.
+    return Substitute(Tr("curve", "Tangential acceleration= %1"),
                       {FormatNumber(value / 10.0, "0.0")});
-}
-
-std::string InitialSpeedLabel(int value, bool afterChange)
-{
-    return Substitute(afterChange ? Tr("curve", "Initial ταχύτητα= %1")
-                                  : Tr("curve", "Initial speed = %1"),
-                      {FormatNumber(value, "0")});
-}
-
-std::string TangentialLabel(int value, bool afterChange)
-{
-    return afterChange ? Substitute(Tr("curve", "Επιτρόχιος επιτάχυνση = %1"),
-                                    {FormatNumber(value / 10.0, "0.0")})
-                       : Substitute(Tr("curve", "Tangential acceleration= %1"),
-                                    {FormatNumber(value / 10.0, "0.00")});
 }
 
 std::string FrequencyLabel(int value)

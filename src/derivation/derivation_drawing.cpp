@@ -2,6 +2,7 @@
 #include "derivation/derivation_pages.h"
 
 #include "shell/number_format.h"
+#include "shell/translation.h"
 #include "shell/vectors.h"
 
 #include <algorithm>
@@ -131,8 +132,8 @@ Frame DerivationFrame(const Surface& s, const RecordedMotion& state, const Deriv
         pages.push_back(BuildDerivationPage(state, d, rotatingObserver, p));
         content.Add(ContentOf(pages.back()));
         const double noteRows = pages.back().note.empty() ? 0.0 : 1.0;
-        rows = std::max(rows, static_cast<double>(DerivationText(rotatingObserver, p).size()) +
-                                  noteRows);
+        rows = std::max(rows,
+                        static_cast<double>(DerivationText(rotatingObserver, p).size()) + noteRows);
     }
     Frame f;
     f.pixels = s.PixelHeight() > 0 ? s.PixelHeight() : 600.0;
@@ -147,8 +148,8 @@ Frame DerivationFrame(const Surface& s, const RecordedMotion& state, const Deriv
     const double height = content.top - content.bottom;
     const double largest = std::max(width, height);
     const bool below = width * (1.0 - bands) >= height;
-    const double room = below ? sideFor(width, height) * (1.0 - bands) - height
-                              : sideFor(width, height) - width;
+    const double room =
+        below ? sideFor(width, height) * (1.0 - bands) - height : sideFor(width, height) - width;
     const double q = std::clamp(room / 1.1, InsetShare * largest, largest);
     const Vec2 constructions = ConstructionsOf(pages).Centre();
     Box inset;
@@ -168,8 +169,8 @@ Frame DerivationFrame(const Surface& s, const RecordedMotion& state, const Deriv
     const Vec2 shift{f.side * view.shiftX / 100.0, f.side * view.shiftY / 100.0};
     const double drawingHeight = f.side * (1.0 - bands);
     f.left = all.Centre().x - f.side / 2.0 + shift.x;
-    f.top = all.top + 0.5 * (drawingHeight - (all.top - all.bottom)) + (rows + 0.5) * f.line +
-            shift.y;
+    f.top =
+        all.top + 0.5 * (drawingHeight - (all.top - all.bottom)) + (rows + 0.5) * f.line + shift.y;
     f.inset = inset;
     return f;
 }
@@ -200,9 +201,9 @@ public:
         const double width = m_worldPerPixel * m_surface.TextPixels(label).width;
         // x: 0.3 to the right of the point, -1 to its left, -0.5 centred on it
         static constexpr Vec2 offsets[] = {
-            {0.3, 1.0},  {0.3, 0.0},  {-1.0, 1.0}, {-1.0, 0.0},  {-0.5, 1.2},  {-0.5, -0.2},
-            {0.3, 2.2},  {0.3, -1.2}, {-1.0, 2.2}, {-1.0, -1.2}, {-0.5, 2.4},  {-0.5, -1.4},
-            {0.3, 3.4},  {-1.0, -2.4}, {0.3, -2.4}, {-1.0, 3.4}, {-0.5, -2.6}, {-0.5, 3.6}};
+            {0.3, 1.0}, {0.3, 0.0},   {-1.0, 1.0}, {-1.0, 0.0},  {-0.5, 1.2},  {-0.5, -0.2},
+            {0.3, 2.2}, {0.3, -1.2},  {-1.0, 2.2}, {-1.0, -1.2}, {-0.5, 2.4},  {-0.5, -1.4},
+            {0.3, 3.4}, {-1.0, -2.4}, {0.3, -2.4}, {-1.0, 3.4},  {-0.5, -2.6}, {-0.5, 3.6}};
         Box chosen;
         int best = std::numeric_limits<int>::max();
         for (const Vec2 o : offsets) {
@@ -214,8 +215,8 @@ public:
             b.bottom = b.top - m_line;
             const bool overlaps = std::any_of(m_taken.begin(), m_taken.end(),
                                               [&](const Box& t) { return t.Overlaps(b); });
-            const int fault = (m_window.Contains(b) ? 0 : 4) + (overlaps ? 2 : 0) +
-                              (bounds.Contains(b) ? 0 : 1);
+            const int fault =
+                (m_window.Contains(b) ? 0 : 4) + (overlaps ? 2 : 0) + (bounds.Contains(b) ? 0 : 1);
             if (fault < best) {
                 best = fault;
                 chosen = b;
@@ -368,12 +369,19 @@ void DrawFooter(Surface& s, const Frame& f, const DerivationVectors& d, const De
         s.Print(t);
     };
     footer(0.01, 0,
-           d.Forward() ? "\u0394t = " + FormatNumber(d.dt, "0.00") : "\u0394t must be positive");
-    footer(0.35, 0, "xLEFT = " + FormatNumber(view.shiftX / 10.0, "0.0"));
-    footer(0.65, 0, "yBOTTOM= " + FormatNumber(view.shiftY / 10.0, "0.0"));
-    footer(0.01, 1, rotatingObserver ? "Click for NEXT" : "Click for next");
-    footer(0.35, 1, rotatingObserver ? "Shift - Click FOR PREVIUS" : "Shift - Click for PREVIUS");
-    footer(0.8, 1, "page " + FormatNumber(number, "0"));
+           d.Forward() ? "\u0394t = " + FormatNumber(d.dt, "0.00")
+                       : Tr("derivation", "Δt must be positive"));
+    footer(0.35, 0,
+           Substitute(Tr("derivation", "xLEFT = %1"), {FormatNumber(view.shiftX / 10.0, "0.0")}));
+    footer(0.65, 0,
+           Substitute(Tr("derivation", "yBOTTOM= %1"), {FormatNumber(view.shiftY / 10.0, "0.0")}));
+    footer(0.01, 1,
+           rotatingObserver ? Tr("derivation", "Click for NEXT")
+                            : Tr("derivation", "Click for next"));
+    footer(0.35, 1,
+           rotatingObserver ? Tr("derivation", "Shift - Click FOR PREVIOUS")
+                            : Tr("derivation", "Shift - Click for PREVIOUS"));
+    footer(0.8, 1, Substitute(Tr("derivation", "page %1"), {FormatNumber(number, "0")}));
     s.SetForeColor(Black);
 }
 
@@ -397,11 +405,9 @@ std::vector<DrawnDerivationArrow> DrawDerivationPage(Surface& s, const RecordedM
     DrawCommonPicture(s, state, page, mark);
     const Box construction = ConstructionOf(page);
     const double insetSide = f.inset.right - f.inset.left;
-    const double times = construction.Empty()
-                             ? 0.0
-                             : InsetFill * insetSide / std::max(construction.Extent(), 1e-9);
-    const bool inset =
-        times > 1.0 && construction.Extent() * f.pixels / f.side < ReadablePixels;
+    const double times =
+        construction.Empty() ? 0.0 : InsetFill * insetSide / std::max(construction.Extent(), 1e-9);
+    const bool inset = times > 1.0 && construction.Extent() * f.pixels / f.side < ReadablePixels;
     std::vector<DrawnDerivationArrow> drawn;
     const Magnifier inPlace;
     for (const DerivationArrow& a : page.arrows) {

@@ -176,7 +176,7 @@ void BeginMovingView(Surface& moving, const RelativeMotionRun& run, const Relati
 {
     ScaleView(moving, in.scale, in.movingPanX, in.movingPanY);
     moving.Cls();
-    LegendRow(moving, 0, Tr("translating", "FICTIONAL FORCE"), FictitiousColor, true);
+    LegendRow(moving, 0, Tr("translating", "FICTITIOUS FORCE"), FictitiousColor, true);
     LegendRow(moving, 1, Tr("translating", "FRICTION"), KineticFrictionColor, true);
     LegendRow(moving, 2,
               Substitute(Tr("translating", "forces drawn \u00D7 %1"),

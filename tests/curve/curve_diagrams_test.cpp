@@ -166,7 +166,7 @@ TEST_F(ForceJudgement, TheShapeTestLooksAtTheSideOfTheCentre)
     Surface fresh;
     s = fresh;
     Judge({-towardCentre.x, -towardCentre.y});
-    EXPECT_TRUE(HasText(s, "FORCE: HAS WRONG DIRECTION FOR THE SHAPE OF THE CURVE"));
+    EXPECT_TRUE(HasText(s, "FORCE: HAS THE WRONG DIRECTION FOR THE SHAPE OF THE CURVE"));
     EXPECT_TRUE(ArrowFrom(s, {x, e.y}, Color{0, 150, 250}).has_value());
 }
 

@@ -242,8 +242,7 @@ TEST(Derivation, EveryPageShowsItsTextAndLabelsInsideThePicture)
     EXPECT_EQ(DerivationText(false, 0).front(),
               "To explain the Centrifugal and the Coriolis Force");
     EXPECT_EQ(DerivationText(true, 7).back(),
-              "To 2 components: \u03B1) // to the radius \u03BA\u03B1\u03B9 \u03B2)  _|_ to "
-              "Vrelative");
+              "Into 2 components: a) // to the radius and b) _|_ to Vrelative");
 }
 
 TEST(Derivation, ASecondMomentNotAfterTheFirstDrawsNoDifferences)

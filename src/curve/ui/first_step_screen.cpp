@@ -35,15 +35,14 @@ QString Text(const std::string& text)
 
 } // namespace
 
-FirstStepScreen::FirstStepScreen(QWidget* parent)
-    : QWidget(parent)
+FirstStepScreen::FirstStepScreen(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("firststep"));
     setWindowTitle(tr("FIRST EXPLANATION"));
 
     auto* bar = new QMenuBar(this);
     QAction* back = AddMenuCommand(bar, "XANAPISO", tr("BACK"));
-    QMenu* curve = AddMenu(bar, "CAMPYLONO", tr("CURVE - ACCELARATION"));
+    QMenu* curve = AddMenu(bar, "CAMPYLONO", tr("CURVE - ACCELERATION"));
     m_radius = AddMenuEntry(curve, "DYNAMEISDIAFORES", tr("RADIUS OF CURVATURE"), true);
     QAction* factors = AddMenuEntry(curve, "campyles", tr("FACTORS THAT AFFECT ACCELERATION"));
     m_guess = AddMenuEntry(curve, "GUESSFORCE", tr("MAKE AN ASSUMPTION FOR THE FORCE"), true);
@@ -152,11 +151,11 @@ QWidget* FirstStepScreen::MakeParameters()
 void FirstStepScreen::ConnectBars()
 {
     connect(m_arxikives, &QScrollBar::valueChanged, this,
-            [this](int v) { BarChanged(m_labels[4], InitialSpeedLabel(v, true)); });
+            [this](int v) { BarChanged(m_labels[4], InitialSpeedLabel(v)); });
     connect(m_epitaxyno, &QScrollBar::valueChanged, this,
-            [this](int v) { BarChanged(m_labels[3], TangentialLabel(v, true)); });
+            [this](int v) { BarChanged(m_labels[3], TangentialLabel(v)); });
     connect(m_platosvalue, &QScrollBar::valueChanged, this,
-            [this](int v) { BarChanged(m_labels[1], AmplitudeLabel(v, true)); });
+            [this](int v) { BarChanged(m_labels[1], AmplitudeLabel(v)); });
     connect(m_syxnotikamp, &QScrollBar::valueChanged, this,
             [this](int v) { BarChanged(m_labels[2], FrequencyLabel(v)); });
 }
@@ -288,9 +287,9 @@ void FirstStepScreen::Option2_Click()
 void FirstStepScreen::SetBarCaptions()
 {
     m_labels[2]->setText(Text(FrequencyLabel(m_syxnotikamp->value())));
-    m_labels[3]->setText(Text(TangentialLabel(m_epitaxyno->value(), false)));
-    m_labels[1]->setText(Text(AmplitudeLabel(m_platosvalue->value(), false)));
-    m_labels[4]->setText(Text(InitialSpeedLabel(m_arxikives->value(), false)));
+    m_labels[3]->setText(Text(TangentialLabel(m_epitaxyno->value())));
+    m_labels[1]->setText(Text(AmplitudeLabel(m_platosvalue->value())));
+    m_labels[4]->setText(Text(InitialSpeedLabel(m_arxikives->value())));
 }
 
 void FirstStepScreen::SetUpFactors(bool clearFirst)
@@ -338,10 +337,11 @@ void FirstStepScreen::GUESSFORCE_Click()
     Show(Showing::Curve);
     DrawFresh(DrawAccelerationFactors);
     // The instructions stay: they say what to do with the mouse.
-    SetText("If you click on the diagramm the vectors of FRICTION, VELOCITY,& "
-            "ACCELARATION(centripetal & tangentIal). PRESS SHIFT and drag the mouse from a point "
-            "on the curve to draw a FORCE THAT EXPLAINS the SHAPE AND THE TANGENTENTIAL "
-            "ACCELERATION");
+    SetText(tr("If you click on the diagram the vectors of FRICTION, VELOCITY & "
+               "ACCELERATION (centripetal & tangential) are shown. PRESS SHIFT and drag the "
+               "mouse from a point on the curve to draw a FORCE THAT EXPLAINS the SHAPE AND THE "
+               "TANGENTIAL ACCELERATION")
+                .toStdString());
 }
 
 void FirstStepScreen::BarChanged(QLabel* label, const std::string& caption)
@@ -390,9 +390,10 @@ void FirstStepScreen::eikona_MouseDown(double x, double y, Qt::KeyboardModifiers
         return;
     }
     if (!m_guess->isChecked()) {
-        SetText("The centripetal acceleration has a direction towards the convex of the curve. "
-                "If the speed changes there is a component tangent to the curve, the circles are "
-                "plotted according to the radius of curvature.");
+        SetText(tr("The centripetal acceleration has a direction towards the concave side of "
+                   "the curve. If the speed changes there is a component tangent to the curve; "
+                   "the circles are plotted according to the radius of curvature.")
+                    .toStdString());
         return;
     }
     m_assumption.xd = x;

@@ -20,6 +20,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <utility>
 
 namespace ttl {
 namespace {
@@ -79,6 +80,26 @@ TEST_F(FirstStepScreenTest, OpensOnTheDiskExplanationWhateverTheBarsSay)
               "Frequency \u03B2= 40\u00B0 (0.698 rad) per unit of x");
     screen().findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
     EXPECT_EQ(screen().eikona().surface().Primitives(), first);
+}
+
+// A moved bar's caption reads as the one the lab wrote on opening: same words, same language,
+// same number format.
+TEST_F(FirstStepScreenTest, ABarMovedAndBroughtBackLeavesItsCaptionAsItWas)
+{
+    Trigger("campyles");
+    const std::pair<const char*, const char*> bars[] = {{"platosvalue", "Label1"},
+                                                        {"syxnotikamp", "Label2"},
+                                                        {"epitaxyno", "Label3"},
+                                                        {"arxikives", "Label4"}};
+    for (const auto& [bar, label] : bars) {
+        QScrollBar* scroll = Child<QScrollBar>(bar);
+        const QString opening = Child<QLabel>(label)->text();
+        const int value = scroll->value();
+        scroll->setValue(value == scroll->minimum() ? value + 1 : value - 1);
+        EXPECT_NE(Child<QLabel>(label)->text(), opening) << bar;
+        scroll->setValue(value);
+        EXPECT_EQ(Child<QLabel>(label)->text(), opening) << bar;
+    }
 }
 
 // Real mouse events on the picture: a SHIFT-drag from the curve is judged; from off the curve,

@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
     FirstExplanation, ScreenControlsTest,
     testing::Values(
         ControlRow{"firststep", "XANAPISO", Kind::Entry, "BACK"},
-        ControlRow{"firststep", "CAMPYLONO", Kind::Menu, "CURVE - ACCELARATION"},
+        ControlRow{"firststep", "CAMPYLONO", Kind::Menu, "CURVE - ACCELERATION"},
         ControlRow{"firststep", "DYNAMEISDIAFORES", Kind::CheckableEntry, "RADIUS OF CURVATURE"},
         ControlRow{"firststep", "campyles", Kind::Entry, "FACTORS THAT AFFECT ACCELERATION"},
         ControlRow{"firststep", "GUESSFORCE", Kind::CheckableEntry,
