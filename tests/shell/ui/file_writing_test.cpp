@@ -127,7 +127,7 @@ TEST(FileWriting, AWriteCutShortLeavesTheOldFileAndSaysWhy)
         {"Save run as CSV", "run.csv",
          InProcess([&app](const QString& path) { return app.Simulation().SaveLastRun(path); })},
         {"SVG snapshot", "s.svg", Program({snapshot, QStringLiteral("derivation")})},
-        {"PNG snapshot", "s.png", Program({snapshot, QStringLiteral("rotating")})},
+        {"PNG snapshot", "s.png", Program({snapshot, QStringLiteral("simulation")})},
         {"CSV export", "run.csv", Program({csv})},
     };
     const QByteArray old = QByteArrayLiteral("the old file, which must survive\n");
