@@ -1,11 +1,11 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/snapshot.h"
+#include "program_run.h"
 #include "shell/ui/program_icon.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -109,30 +109,6 @@ TEST(Snapshot, AFailureSaysWhyWithItsStatusAndLeavesNoFile)
     EXPECT_EQ(good.snapshot.file, path);
 }
 
-struct ProgramRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ProgramRun RunProgram(const QStringList& arguments, const QString& folder)
-{
-    QProcess process;
-    process.setProgram(QStringLiteral(TURNTABLE_LAB_PROGRAM));
-    process.setArguments(arguments);
-    process.setWorkingDirectory(folder);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
-    environment.remove(QStringLiteral("QT_LOGGING_RULES"));
-    process.setProcessEnvironment(environment);
-    process.start();
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
 // The program run as a user's shell runs it: its status, what it prints, and that the toolkit's
 // platform notes stay out of the output while the program's own complaints are printed.
 TEST(Snapshot, TheProgramAnswersItsCommandLine)
@@ -166,15 +142,17 @@ TEST(Snapshot, TheProgramAnswersItsCommandLine)
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
         QTemporaryDir dir;
         const ProgramRun run = RunProgram(c.arguments, dir.path());
-        EXPECT_EQ(run.status, c.status) << run.err.toStdString();
+        const QString out = QString::fromLocal8Bit(run.out);
+        const QString err = QString::fromLocal8Bit(run.err);
+        EXPECT_EQ(run.status, c.status) << err.toStdString();
         for (const QString& text : c.outHas) {
-            EXPECT_TRUE(run.out.contains(text)) << text.toStdString();
+            EXPECT_TRUE(out.contains(text)) << text.toStdString();
         }
         for (const QString& text : c.errHas) {
-            EXPECT_TRUE(run.err.contains(text)) << text.toStdString();
+            EXPECT_TRUE(err.contains(text)) << text.toStdString();
         }
         if (c.errHas.isEmpty()) {
-            EXPECT_EQ(run.err, QString());
+            EXPECT_EQ(err.toStdString(), "");
         }
     }
 }
