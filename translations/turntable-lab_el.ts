@@ -584,6 +584,65 @@
     </message>
 </context>
 <context>
+    <name>snapshot</name>
+    <message>
+        <source>Screens for --snapshot:</source>
+        <translation>Οθόνες για το --snapshot:</translation>
+    </message>
+    <message>
+        <source>the opening screen, where an activity is chosen</source>
+        <translation>η αρχική οθόνη, όπου επιλέγεται δραστηριότητα</translation>
+    </message>
+    <message>
+        <source>the simulation screen after a run</source>
+        <translation>η οθόνη της προσομοίωσης μετά από μια εκτέλεση</translation>
+    </message>
+    <message>
+        <source>the run&apos;s orbits in both frames</source>
+        <translation>οι τροχιές της εκτέλεσης και στα δύο συστήματα αναφοράς</translation>
+    </message>
+    <message>
+        <source>the orbits drawn as the body moves</source>
+        <translation>οι τροχιές καθώς κινείται το σώμα</translation>
+    </message>
+    <message>
+        <source>the velocity and the friction force, animated</source>
+        <translation>η ταχύτητα και η τριβή, σε κίνηση</translation>
+    </message>
+    <message>
+        <source>the base&apos;s angle against time</source>
+        <translation>η γωνία της βάσης σε συνάρτηση με τον χρόνο</translation>
+    </message>
+    <message>
+        <source>the base&apos;s angular velocity against time</source>
+        <translation>η γωνιακή ταχύτητα της βάσης σε συνάρτηση με τον χρόνο</translation>
+    </message>
+    <message>
+        <source>the body&apos;s velocities against time</source>
+        <translation>οι ταχύτητες του σώματος σε συνάρτηση με τον χρόνο</translation>
+    </message>
+    <message>
+        <source>work and energy in both frames</source>
+        <translation>έργο και ενέργεια και στα δύο συστήματα αναφοράς</translation>
+    </message>
+    <message>
+        <source>the step-by-step explorer</source>
+        <translation>η εξερεύνηση βήμα προς βήμα</translation>
+    </message>
+    <message>
+        <source>the Coriolis term, derived page by page</source>
+        <translation>ο όρος Coriolis, εξαγόμενος σελίδα προς σελίδα</translation>
+    </message>
+    <message>
+        <source>the curve lab: why a body lags behind the disk</source>
+        <translation>το εργαστήριο καμπυλών: γιατί το σώμα μένει πίσω από τον δίσκο</translation>
+    </message>
+    <message>
+        <source>a body on an accelerating platform</source>
+        <translation>σώμα πάνω σε επιταχυνόμενη πλατφόρμα</translation>
+    </message>
+</context>
+<context>
     <name>translating</name>
     <message>
         <source>Vx FRAME&apos;S=</source>

@@ -79,6 +79,8 @@ QStringList WithoutToolkitOptions(const QStringList& arguments)
 // Every option the program takes, as the parser knows them.
 struct Options {
     QCommandLineOption help{QStringLiteral("help")};
+    QCommandLineOption version{QStringLiteral("version"),
+                               QStringLiteral("Print the program's name and version.")};
     QCommandLineOption exportCsv{QStringLiteral("export-csv"),
                                  QStringLiteral("Write every series of a run to FILE."),
                                  QStringLiteral("FILE")};
@@ -86,21 +88,21 @@ struct Options {
                                   QStringLiteral("The base is free: the body slows it.")};
     QCommandLineOption snapshot{
         QStringLiteral("snapshot"),
-        QStringLiteral("Write a picture of SCREEN to FILE (PNG, or SVG by its extension; \"-\" "
-                       "for PNG on standard output) without a display, and exit. The screens: "
-                       "%1.")
-            .arg(SnapshotScreens().join(QStringLiteral(", "))),
+        QStringLiteral("Write a picture of SCREEN (listed below) to FILE (PNG, or SVG by its "
+                       "extension; \"-\" for PNG on standard output) without a display, and "
+                       "exit."),
         QStringLiteral("SCREEN")};
     QCommandLineOption size{QStringLiteral("size"),
                             QStringLiteral("The picture's size, default 1366x768."),
                             QStringLiteral("WxH")};
     QCommandLineOption steps{QStringLiteral("steps"),
-                             QStringLiteral("exigisi2, exigisirelative: STEP pressed N times "
-                                            "first."),
+                             QStringLiteral("explorer, translating-frame: STEP pressed N "
+                                            "times first; orbit-animation, vectors: N frames "
+                                            "played (all by default)."),
                              QStringLiteral("N")};
     QCommandLineOption rotatingFrame{
         QStringLiteral("rotating"),
-        QStringLiteral("exigisi2, derivation: the rotating observer's frame.")};
+        QStringLiteral("explorer, derivation: the rotating observer's frame.")};
     QCommandLineOption page{QStringLiteral("page"), QStringLiteral("derivation: the page, from 0."),
                             QStringLiteral("N")};
     QCommandLineOption lang{
@@ -117,6 +119,7 @@ struct Options {
             "--export-csv the run is made without windows and written to FILE (\"-\" for "
             "standard output, with the \"Wrote\" line on standard error)."));
         help = parser.addHelpOption();
+        parser.addOption(version);
         parser.addOption(exportCsv);
         for (const Setting& s : Settings) {
             parser.addOption(QCommandLineOption(QString::fromLatin1(s.name),
@@ -185,6 +188,9 @@ QString ReadSettings(const QCommandLineParser& parser, const Options& o, Command
 QString ReadSnapshot(const QCommandLineParser& parser, const Options& o, SnapshotRequest& r)
 {
     r.screen = parser.value(o.snapshot);
+    if (const QString unknown = UnknownScreenRefusal(r.screen); !unknown.isEmpty()) {
+        return unknown;
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty() || positional.first().isEmpty()) {
         return QStringLiteral("--snapshot SCREEN needs the picture's file name.");
@@ -229,7 +235,12 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     CommandLine line;
     if (parser.isSet(o.help)) {
         line.action = CommandLine::Action::Help;
-        line.text = parser.helpText();
+        line.text = parser.helpText() + u'\n' + SnapshotScreensHelp();
+        return line;
+    }
+    if (parser.isSet(o.version)) {
+        line.action = CommandLine::Action::Version;
+        line.text = VersionText();
         return line;
     }
     QString why = RefusalOfShape(parser, o);
@@ -249,6 +260,11 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     return why.isEmpty() ? line : Refused(why);
 }
 
+QString VersionText()
+{
+    return QStringLiteral("turntable-lab " TURNTABLE_LAB_VERSION);
+}
+
 int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
     const CommandLine line = ParseCommandLine(arguments);
@@ -257,6 +273,7 @@ int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::o
         Print(err, line.text);
         return 2;
     case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
         Print(out, line.text);
         return 0;
     case CommandLine::Action::Snapshot:

@@ -13,17 +13,20 @@ namespace ttl {
 // What the command line asks for. Anything it does not understand is refused, never ignored:
 // an unknown option, a stray argument, a repeated option, an empty file name, a bad value.
 struct CommandLine {
-    enum class Action { OpenProgram, Help, ExportCsv, Snapshot, Refuse };
+    enum class Action { OpenProgram, Help, Version, ExportCsv, Snapshot, Refuse };
     Action action = Action::OpenProgram;
     SimulationInputs inputs;              // the simulation screen's scroll bars and check box
     bool simulationSettingsGiven = false; // any of --mass, --friction, ... was given
     QString csvPath;                      // "-" is standard output
-    QString text;                         // the help text, or why the line is refused
+    QString text;                         // the help or version text, or why the line is refused
     SnapshotRequest snapshot;             // --snapshot SCREEN FILE [--size WxH] ...
     QString language;                     // --lang: "el" or "en"; empty for the system's
 };
 
 CommandLine ParseCommandLine(const QStringList& arguments);
+
+// "turntable-lab X.Y.Z", from the project's version in CMakeLists.txt.
+QString VersionText();
 
 // `--export-csv FILE [--mass N] [--friction N] [--interval N] [--total N] [--influenced]`: runs
 // the simulation with those scroll-bar values (the screen's defaults when absent) and writes its

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 #include <iostream>
 
@@ -18,6 +19,16 @@ QStringList Arguments(int argc, char* argv[])
     }
     return arguments;
 }
+
+// Without windows the output is for a user's shell or a script: the toolkit's notes on its
+// platform ("This plugin does not support propagateSizeHints()") are noise there. The program's
+// own warnings go straight to standard error, not through the toolkit's log, so they stay;
+// QT_LOGGING_RULES still turns the toolkit's back on.
+void SilenceToolkitNotes()
+{
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -26,6 +37,9 @@ int main(int argc, char* argv[])
     const ttl::CommandLine line = ttl::ParseCommandLine(arguments);
     // Where the settings are kept (~/.config/turntable-lab/), for pictures as for windows.
     QCoreApplication::setOrganizationName(QStringLiteral("turntable-lab"));
+    if (line.action != ttl::CommandLine::Action::OpenProgram) {
+        SilenceToolkitNotes();
+    }
     if (line.action == ttl::CommandLine::Action::Snapshot) {
         // Pictures without a display: the offscreen platform, unless one was asked for.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -48,7 +62,7 @@ int main(int argc, char* argv[])
     }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Turntable Lab"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(TURNTABLE_LAB_VERSION));
     QApplication::setWindowIcon(ttl::ProgramIcon());
     ttl::InstallLanguage(line.language);
 

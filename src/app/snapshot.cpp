@@ -8,6 +8,7 @@
 #include "shell/ui/picture_encoding.h"
 #include "shell/ui/surface_view.h"
 #include "translating/ui/relative_motion_screen.h"
+#include "turntable/animations.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
 #include "turntable/ui/work_energy_window.h"
@@ -15,12 +16,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <map>
+#include <vector>
 
 namespace ttl {
 
@@ -101,45 +104,95 @@ QWidget& Derivation(Application& app, const SnapshotRequest& r)
     return screen;
 }
 
-// Each screen, set up as a teacher would show it.
-std::map<QString, ScreenMaker> Screens()
+// An animation of the last run, played as far as --steps frames (to its end without them) on
+// its window at the picture's size: an animation fits its drawing to the window's shape when it
+// begins, so it begins on the window as the picture has it.
+template <typename Animation> ScreenMaker Animated(SurfaceView& (Application::*window)())
 {
-    return {
-        {"EISAGOGIKI",
+    return [window](Application& app, const SnapshotRequest& r) -> QWidget& {
+        SurfaceView& view = Ready((app.*window)(), r);
+        const Animation animation(*AfterRun(app).LastRun());
+        animation.Begin(view.surface());
+        const int count = animation.FrameCount();
+        const int last = r.steps > 0 ? std::min(r.steps, count) : count;
+        for (int i = 1; i <= last; ++i) {
+            animation.DrawFrame(view.surface(), i);
+        }
+        if constexpr (requires(const Animation& a, Surface& s) { a.Finish(s); }) {
+            if (last == count) {
+                animation.Finish(view.surface());
+            }
+        }
+        view.refresh();
+        return view;
+    };
+}
+
+struct Screen {
+    const char* name;
+    const char* description;
+    ScreenMaker make;
+};
+
+// Each screen, set up as a teacher would show it, in the order the program reaches them.
+const std::vector<Screen>& Screens()
+{
+    static const std::vector<Screen> screens{
+        {"introduction",
+         QT_TRANSLATE_NOOP("snapshot", "the opening screen, where an activity is chosen"),
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              return Ready(app.introduction(), r);
          }},
-        {"rotating",
+        {"simulation", QT_TRANSLATE_NOOP("snapshot", "the simulation screen after a run"),
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              Ready(app.simulationScreen(), r);
              AfterRun(app);
              return Ready(app.simulationScreen(), r);
          }},
-        {"x_ygraph",
+        {"orbit", QT_TRANSLATE_NOOP("snapshot", "the run's orbits in both frames"),
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              AfterRun(app);
              return Ready(app.orbitWindow(), r); // redrawn for its size
          }},
-        {"goniaxronos", Graph(&Application::baseAngleGraph, &SimulationActivity::ShowBaseAngleGraph)},
-        {"goniakigraph",
+        {"orbit-animation", QT_TRANSLATE_NOOP("snapshot", "the orbits drawn as the body moves"),
+         Animated<OrbitAnimation>(&Application::orbitAnimation)},
+        {"vectors", QT_TRANSLATE_NOOP("snapshot", "the velocity and the friction force, animated"),
+         Animated<VectorsAnimation>(&Application::vectorsAnimation)},
+        {"angle", QT_TRANSLATE_NOOP("snapshot", "the base's angle against time"),
+         Graph(&Application::baseAngleGraph, &SimulationActivity::ShowBaseAngleGraph)},
+        {"angular-velocity",
+         QT_TRANSLATE_NOOP("snapshot", "the base's angular velocity against time"),
          Graph(&Application::angularVelocityGraph, &SimulationActivity::ShowAngularVelocityGraph)},
-        {"velocitytimes", Graph(&Application::velocityGraph, &SimulationActivity::ShowVelocityGraph)},
-        {"base_centrafugal",
+        {"velocities", QT_TRANSLATE_NOOP("snapshot", "the body's velocities against time"),
+         Graph(&Application::velocityGraph, &SimulationActivity::ShowVelocityGraph)},
+        {"work-energy", QT_TRANSLATE_NOOP("snapshot", "work and energy in both frames"),
          Graph(&Application::workEnergyWindow, &SimulationActivity::ShowWorkEnergyGraph)},
-        {"exigisi2",
+        {"explorer", QT_TRANSLATE_NOOP("snapshot", "the step-by-step explorer"),
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              return Stepped(Explorer(app, r), r);
          }},
-        {"derivation", Derivation},
-        {"firststep",
+        {"derivation", QT_TRANSLATE_NOOP("snapshot", "the Coriolis term, derived page by page"),
+         Derivation},
+        {"curve-lab",
+         QT_TRANSLATE_NOOP("snapshot", "the curve lab: why a body lags behind the disk"),
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              return Ready(app.firstExplanation(), r);
          }},
-        {"exigisirelative",
+        {"translating-frame", QT_TRANSLATE_NOOP("snapshot", "a body on an accelerating platform"),
          [](Application& app, const SnapshotRequest& r) -> QWidget& {
              return Stepped(app.translatingFrame(), r);
          }},
     };
+    return screens;
+}
+
+const Screen* FindScreen(const QString& name)
+{
+    const auto& screens = Screens();
+    const auto found = std::find_if(screens.begin(), screens.end(), [&name](const Screen& s) {
+        return name == QLatin1String(s.name);
+    });
+    return found == screens.end() ? nullptr : &*found;
 }
 
 QByteArray Encode(QWidget& widget, bool svg)
@@ -156,19 +209,37 @@ QByteArray Encode(QWidget& widget, bool svg)
 QStringList SnapshotScreens()
 {
     QStringList names;
-    for (const auto& entry : Screens()) {
-        names << entry.first;
+    for (const Screen& screen : Screens()) {
+        names << QString::fromLatin1(screen.name);
     }
     return names;
 }
 
+QString SnapshotScreensHelp()
+{
+    QStringList lines{QCoreApplication::translate("snapshot", "Screens for --snapshot:")};
+    for (const Screen& screen : Screens()) {
+        lines << QStringLiteral("  %1  %2")
+                     .arg(QString::fromLatin1(screen.name), -17)
+                     .arg(QCoreApplication::translate("snapshot", screen.description));
+    }
+    return lines.join(u'\n');
+}
+
+QString UnknownScreenRefusal(const QString& screen)
+{
+    if (FindScreen(screen) != nullptr) {
+        return {};
+    }
+    return QStringLiteral("Unknown screen \"%1\"; the screens are: %2.")
+        .arg(screen, SnapshotScreens().join(QStringLiteral(", ")));
+}
+
 int TakeSnapshot(Application& app, const SnapshotRequest& request, std::ostream& out)
 {
-    const auto screens = Screens();
-    const auto found = screens.find(request.screen);
-    if (found == screens.end()) {
-        Complain(QStringLiteral("Unknown screen \"%1\"; the screens are: %2.")
-                     .arg(request.screen, SnapshotScreens().join(QStringLiteral(", "))));
+    const Screen* screen = FindScreen(request.screen);
+    if (screen == nullptr) {
+        Complain(UnknownScreenRefusal(request.screen));
         return 2;
     }
     if (request.size.width() < 100 || request.size.height() < 100 || request.size.width() > 8000 ||
@@ -178,7 +249,7 @@ int TakeSnapshot(Application& app, const SnapshotRequest& request, std::ostream&
                      .arg(request.size.height()));
         return 2;
     }
-    QWidget& widget = found->second(app, request);
+    QWidget& widget = screen->make(app, request);
     QApplication::processEvents(); // the last drawings are painted
     const bool svg = request.file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
     const QByteArray bytes = Encode(widget, svg);

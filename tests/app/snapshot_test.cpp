@@ -1,10 +1,12 @@
 #include "app/application.h"
-#include "shell/ui/program_icon.h"
-#include "app/snapshot.h"
 #include "app/command_line.h"
+#include "app/snapshot.h"
+#include "program_run.h"
+#include "shell/ui/program_icon.h"
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,31 +16,38 @@
 namespace ttl {
 namespace {
 
-// Every screen's picture is written at the size asked for, and shows something.
+// Every screen, by the name scripts and the README use, writes a picture at the size asked for
+// that shows something.
 TEST(Snapshot, EveryScreenWritesAPictureOfTheRequestedSize)
 {
+    const QStringList names =
+        QStringLiteral("introduction simulation orbit orbit-animation vectors angle "
+                       "angular-velocity velocities work-energy explorer derivation curve-lab "
+                       "translating-frame")
+            .split(u' ');
+    EXPECT_EQ(SnapshotScreens(), names);
     QTemporaryDir dir;
-    for (const QString& screen : SnapshotScreens()) {
+    for (const QString& screen : names) {
         Application app;
         SnapshotRequest request;
         request.screen = screen;
         request.file = dir.filePath(screen + QStringLiteral(".png"));
         request.size = QSize(800, 500);
-        request.steps = 5;
         ASSERT_EQ(TakeSnapshot(app, request), 0) << screen.toStdString();
         const QImage image(request.file);
         EXPECT_EQ(image.size(), request.size) << screen.toStdString();
         int different = 0;
         const QRgb corner = image.pixel(image.width() - 1, image.height() - 1);
-        for (int y = 0; y < image.height(); y += 7) {
-            for (int x = 0; x < image.width(); x += 7) {
+        // every pixel: the animations' pictures are thin arrows on a plain ground
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
                 different += image.pixel(x, y) != corner ? 1 : 0;
             }
         }
-        EXPECT_GT(different, 100) << screen.toStdString();
+        EXPECT_GT(different, 1000) << screen.toStdString();
     }
     Application app;
-    SnapshotRequest svg{QStringLiteral("x_ygraph"), dir.filePath(QStringLiteral("orbits.svg"))};
+    SnapshotRequest svg{QStringLiteral("orbit"), dir.filePath(QStringLiteral("orbits.svg"))};
     ASSERT_EQ(TakeSnapshot(app, svg), 0);
     QFile file(svg.file);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -59,9 +68,9 @@ TEST(Snapshot, ADashWritesThePngToStandardOutput)
 {
     Application app;
     std::ostringstream out;
-    ASSERT_EQ(
-        TakeSnapshot(app, {QStringLiteral("rotating"), QStringLiteral("-"), QSize(800, 500)}, out),
-        0);
+    ASSERT_EQ(TakeSnapshot(
+                  app, {QStringLiteral("simulation"), QStringLiteral("-"), QSize(800, 500)}, out),
+              0);
     const QImage image = QImage::fromData(QByteArray::fromStdString(out.str()), "PNG");
     EXPECT_EQ(image.size(), QSize(800, 500));
     EXPECT_FALSE(QFile::exists(QStringLiteral("-")));
@@ -73,17 +82,17 @@ TEST(Snapshot, AFailureSaysWhyWithItsStatusAndLeavesNoFile)
     const QString path = dir.filePath(QStringLiteral("picture.png"));
     Application app;
     EXPECT_EQ(TakeSnapshot(app, {QStringLiteral("no-such-screen"), path}), 2);
-    EXPECT_EQ(TakeSnapshot(app, {QStringLiteral("rotating"), path, QSize(20, 20)}), 2);
+    EXPECT_EQ(TakeSnapshot(app, {QStringLiteral("simulation"), path, QSize(20, 20)}), 2);
     EXPECT_FALSE(QFile::exists(path));
     const QString unwritable = dir.filePath(QStringLiteral("missing/picture.png"));
-    EXPECT_EQ(TakeSnapshot(app, {QStringLiteral("rotating"), unwritable}), 1);
+    EXPECT_EQ(TakeSnapshot(app, {QStringLiteral("simulation"), unwritable}), 1);
     EXPECT_FALSE(QFile::exists(unwritable));
 
     for (const QStringList& line :
-         {QStringList{QStringLiteral("--snapshot"), QStringLiteral("rotating")},
-          QStringList{QStringLiteral("--snapshot"), QStringLiteral("rotating"), path,
+         {QStringList{QStringLiteral("--snapshot"), QStringLiteral("simulation")},
+          QStringList{QStringLiteral("--snapshot"), QStringLiteral("simulation"), path,
                       QStringLiteral("--size"), QStringLiteral("800")},
-          QStringList{QStringLiteral("--snapshot"), QStringLiteral("rotating"), path,
+          QStringList{QStringLiteral("--snapshot"), QStringLiteral("simulation"), path,
                       QStringLiteral("extra")}}) {
         const CommandLine parsed =
             ParseCommandLine(QStringList{QStringLiteral("turntable-lab")} + line);
@@ -98,6 +107,54 @@ TEST(Snapshot, AFailureSaysWhyWithItsStatusAndLeavesNoFile)
     EXPECT_EQ(good.snapshot.page, 3);
     EXPECT_TRUE(good.snapshot.rotatingFrame);
     EXPECT_EQ(good.snapshot.file, path);
+}
+
+// The program run as a user's shell runs it: its status, what it prints, and that the toolkit's
+// platform notes stay out of the output while the program's own complaints are printed.
+TEST(Snapshot, TheProgramAnswersItsCommandLine)
+{
+    const QString version = QStringLiteral("turntable-lab " TURNTABLE_LAB_VERSION "\n");
+    ASSERT_TRUE(QRegularExpression(QStringLiteral("^turntable-lab \\d+\\.\\d+\\.\\d+\n$"))
+                    .match(version)
+                    .hasMatch());
+    const QStringList names = SnapshotScreens();
+    const QString snapshot = QStringLiteral("--snapshot");
+    const struct {
+        QStringList arguments;
+        int status;
+        QStringList outHas;
+        QStringList errHas; // nothing else on standard error when empty
+    } cases[] = {
+        {{QStringLiteral("--version")}, 0, {version}, {}},
+        {{QStringLiteral("--help")}, 0, names, {}},
+        {{snapshot, QStringLiteral("EISAGOGIKI"), QStringLiteral("a.png")},
+         2,
+         {},
+         names + QStringList{QStringLiteral("EISAGOGIKI")}},
+        {{snapshot, QStringLiteral("vectors"), QStringLiteral("a.png")}, 0, {}, {}},
+        {{snapshot, QStringLiteral("orbit"), QStringLiteral("missing/a.png")},
+         1,
+         {},
+         {QStringLiteral("missing")}},
+        {{QStringLiteral("--export-csv"), QStringLiteral("run.csv")}, 0, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        QTemporaryDir dir;
+        const ProgramRun run = RunProgram(c.arguments, dir.path());
+        const QString out = QString::fromLocal8Bit(run.out);
+        const QString err = QString::fromLocal8Bit(run.err);
+        EXPECT_EQ(run.status, c.status) << err.toStdString();
+        for (const QString& text : c.outHas) {
+            EXPECT_TRUE(out.contains(text)) << text.toStdString();
+        }
+        for (const QString& text : c.errHas) {
+            EXPECT_TRUE(err.contains(text)) << text.toStdString();
+        }
+        if (c.errHas.isEmpty()) {
+            EXPECT_EQ(err.toStdString(), "");
+        }
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "../../app/program_run.h"
 #include "app/application.h"
 #include "shell/ui/file_writing.h"
 #include "turntable/ui/simulation_activity.h"
@@ -5,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -86,22 +86,9 @@ Saver InProcess(std::function<WriteResult(const QString&)> save)
 Saver Program(const QStringList& arguments)
 {
     return [arguments](const QString& path, bool limited) -> Outcome {
-        const QString folder = QFileInfo(path).path();
-        QProcess process;
-        process.setProgram(QStringLiteral(TURNTABLE_LAB_PROGRAM));
-        process.setArguments(arguments + QStringList{path});
-        process.setWorkingDirectory(folder);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
-        process.setProcessEnvironment(environment);
-        if (limited) {
-            process.setChildProcessModifier(LimitFileSize);
-        }
-        process.start();
-        process.waitForFinished(120000);
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                process.readAllStandardError()};
+        const ProgramRun run = RunProgram(arguments + QStringList{path}, QFileInfo(path).path(),
+                                          limited ? LimitFileSize : std::function<void()>{});
+        return {run.status, run.err};
     };
 }
 
@@ -127,7 +114,7 @@ TEST(FileWriting, AWriteCutShortLeavesTheOldFileAndSaysWhy)
         {"Save run as CSV", "run.csv",
          InProcess([&app](const QString& path) { return app.Simulation().SaveLastRun(path); })},
         {"SVG snapshot", "s.svg", Program({snapshot, QStringLiteral("derivation")})},
-        {"PNG snapshot", "s.png", Program({snapshot, QStringLiteral("rotating")})},
+        {"PNG snapshot", "s.png", Program({snapshot, QStringLiteral("simulation")})},
         {"CSV export", "run.csv", Program({csv})},
     };
     const QByteArray old = QByteArrayLiteral("the old file, which must survive\n");
