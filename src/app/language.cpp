@@ -1,5 +1,6 @@
 #include "app/language.h"
 
+#include "shell/number_format.h"
 #include "shell/translation.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,13 @@ QString InstallLanguage(const QString& language)
     Install(qt, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     SetTranslator(&TranslateWithQt);
-    return program.isEmpty() ? QStringLiteral("en") : program.language().left(2);
+    const QString used = program.isEmpty() ? QStringLiteral("en") : program.language().left(2);
+    // Numbers on screen follow the language of the windows, not the system's region.
+    const QString point = QLocale(used).decimalPoint();
+    SetDecimalSeparator(point.size() == 1 && point.at(0).unicode() < 128
+                            ? static_cast<char>(point.at(0).unicode())
+                            : '.');
+    return used;
 }
 
 } // namespace ttl

@@ -57,7 +57,7 @@ constexpr auto Varies = BaseChoice::ConstantAngularMomentum;
 constexpr auto Neither = BaseChoice::None;
 const char* const A = "CASE WITH FRICTION. \u03C9 = CONSTANT";
 const char* const AEnd = "INCREASE OF SPEED";
-const char* const D = "CASE WITH FRICTION. \u03C9  NOT A  CONSTANT";
+const char* const D = "CASE WITH FRICTION. \u03C9 NOT A CONSTANT";
 const char* const F = "NO FRICTION, IN INERTIAL FRAME";
 const char* const H = "NO FRICTION, IN INERTIAL FRAME";
 
