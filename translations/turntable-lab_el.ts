@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Χρήση: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[επιλογές]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Επιλογές:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Εμφανίζει βοήθεια για τις επιλογές της γραμμής εντολών.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Εμφανίζει βοήθεια μαζί με τις επιλογές του Qt.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Explanation</source>
@@ -34,6 +57,13 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>Πίνακας CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
     </message>
 </context>
 <context>
@@ -82,7 +112,7 @@
     <name>explorer</name>
     <message>
         <source>Scale = 1.2*RADIUS</source>
-        <translation>Κλίμακα = 1.2*ΑΚΤΙΝΑ</translation>
+        <translation>Κλίμακα = 1,2*ΑΚΤΙΝΑ</translation>
     </message>
     <message>
         <source>SCALE= %1X Radius</source>
@@ -134,7 +164,7 @@
     </message>
     <message>
         <source>DOES THE CENTRIFUGAL EXPLAIN THE SHAPE OF THE CURVE? PRESS CORIOLIS</source>
-        <translation>ΕΞΗΓΕΙ Η ΦΥΓΟΚΕΝΤΡΗ ΤΟ ΣΧΗΜΑ ΤΗΣ ΚΑΜΠΥΛΗΣ; ΠΑΤΗΣΤΕ «ΔΥΝΑΜΗ CORIOLIS»</translation>
+        <translation>ΕΞΗΓΕΙ Η ΦΥΓΟΚΕΝΤΡΗ ΤΟ ΣΧΗΜΑ ΤΗΣ ΚΑΜΠΥΛΗΣ; ΠΑΤΗΣΤΕ «δύναμη CORIOLIS»</translation>
     </message>
     <message>
         <source>YOU CAN SEE THAT THE CORIOLIS FORCE IS _|_ TO THE RELATIVE VELOCITY. SINCE THE BASE DECELERATES THERE IS ANOTHER FICTITIOUS FORCE. PRESS BASE ACC</source>

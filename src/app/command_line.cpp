@@ -250,6 +250,7 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     if (parser.isSet(o.help)) {
         line.action = CommandLine::Action::Help;
         line.text = parser.helpText();
+        line.language = parser.value(o.lang); // so that --lang el --help reads Greek
         return line;
     }
     QString why = RefusalOfShape(parser, o);

@@ -12,6 +12,17 @@ namespace ttl {
 
 namespace {
 
+// Qt's own words that the program shows, translated here for systems without Qt's Greek: the
+// frame of --help and the button of the message boxes.
+[[maybe_unused]] const char* const QtWordsShown[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+};
+
 std::string TranslateWithQt(const char* context, const char* source)
 {
     return QCoreApplication::translate(context, source).toStdString();

@@ -64,6 +64,12 @@ TEST(Language, GreekScreensAndEnglishForWhatIsNotTranslated)
     EXPECT_EQ(TextOf(app.simulationScreen(), "epanalipsi"), QStringLiteral("REPEAT"));
     EXPECT_EQ(TextOf(app.simulationScreen(), "Label4"), QStringLiteral("Mass=0.5"));
 
+    // --help speaks the language asked for, like the windows.
+    EXPECT_EQ(ParseCommandLine({QStringLiteral("turntable-lab"), QStringLiteral("--lang"),
+                                QStringLiteral("el"), QStringLiteral("--help")})
+                  .language,
+              QStringLiteral("el"));
+
     for (const char* refused : {"fr", ""}) {
         EXPECT_EQ(ParseCommandLine({QStringLiteral("turntable-lab"), QStringLiteral("--lang"),
                                     QString::fromLatin1(refused)})

@@ -199,6 +199,24 @@ INSTANTIATE_TEST_SUITE_P(
             "RotatingFrictionNoChoiceUnchanged", true, true, Neither, {5, 4}, nullptr, "", {}}),
     [](const testing::TestParamInfo<GuidanceRow>& info) { return std::string(info.param.label); });
 
+// A pendulum swings rather than moving in a line: its sentence replaces the free body's and the
+// invitation after it stays.
+TEST(Guidance, ThePendulumTakesTheFreeBodysPlace)
+{
+    ExplorerControls c;
+    c.foucault = FoucaultMode::Textbook;
+    for (const bool rotating : {false, true}) {
+        c.rotatingFrame = rotating;
+        const auto guidance = ShowGuidanceText(c, false);
+        ASSERT_TRUE(guidance.has_value());
+        EXPECT_EQ(guidance->text.rfind("FOUCAULT PENDULUM, IN INERTIAL FRAME", 0), 0U);
+        EXPECT_EQ(guidance->text.find("NO FRICTION"), std::string::npos);
+        EXPECT_NE(guidance->text.find(rotating ? "PRESS CENTRIFUGAL" : "TO STUDY THIS CASE."),
+                  std::string::npos)
+            << guidance->text;
+    }
+}
+
 TEST(Guidance, IsEmptyWhileTheDerivationOwnsTheDiagram)
 {
     ExplorerControls c;
