@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Χρήση: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[επιλογές]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Επιλογές:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Εμφανίζει βοήθεια για τις επιλογές της γραμμής εντολών.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Εμφανίζει βοήθεια μαζί με τις επιλογές του Qt.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Explanation</source>
@@ -13,7 +36,7 @@
     </message>
     <message>
         <source>Colour-blind-safe colours</source>
-        <translation>Χρώματα για αχρωματοψία</translation>
+        <translation>Χρώματα για δυσχρωματοψία</translation>
     </message>
     <message>
         <source>Draw with colours that viewers who cannot tell red from green can tell apart</source>
@@ -21,19 +44,26 @@
     </message>
     <message>
         <source>Save run</source>
-        <translation>Αποθήκευση εκτέλεσης</translation>
+        <translation>Αποθήκευση της προσομοίωσης</translation>
     </message>
     <message>
         <source>There is no run to save yet.</source>
-        <translation>Δεν υπάρχει ακόμη εκτέλεση για αποθήκευση.</translation>
+        <translation>Δεν υπάρχει ακόμη προσομοίωση για αποθήκευση.</translation>
     </message>
     <message>
         <source>Save run as CSV</source>
-        <translation>Αποθήκευση εκτέλεσης ως CSV</translation>
+        <translation>Αποθήκευση της προσομοίωσης ως CSV</translation>
     </message>
     <message>
         <source>CSV table (*.csv)</source>
         <translation>Πίνακας CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
     </message>
 </context>
 <context>
@@ -506,7 +536,7 @@
     <name>explorer</name>
     <message>
         <source>Scale = 1.2*RADIUS</source>
-        <translation>Κλίμακα = 1.2*ΑΚΤΙΝΑ</translation>
+        <translation>Κλίμακα = 1,2*ΑΚΤΙΝΑ</translation>
     </message>
     <message>
         <source>SCALE= %1X Radius</source>
@@ -519,6 +549,110 @@
     <message>
         <source>V%1 =%2X ωΧR</source>
         <translation>V%1 =%2X ωΧR</translation>
+    </message>
+    <message>
+        <source>CASE WITH FRICTION. ω = CONSTANT, FRICTION ALWAYS CAUSES AN INCREASE OF SPEED</source>
+        <translation>ΠΕΡΙΠΤΩΣΗ ΜΕ ΤΡΙΒΗ. ω = ΣΤΑΘΕΡΗ, Η ΤΡΙΒΗ ΠΡΟΚΑΛΕΙ ΠΑΝΤΑ ΑΥΞΗΣΗ ΤΟΥ ΜΕΤΡΟΥ ΤΗΣ ΤΑΧΥΤΗΤΑΣ</translation>
+    </message>
+    <message>
+        <source>TO FIND THE RELATIVE VELOCITY PRESS &apos;SHOW RELATIVE VELOCITY&apos;</source>
+        <translation>ΓΙΑ ΝΑ ΒΡΕΙΤΕ ΤΗ ΣΧΕΤΙΚΗ ΤΑΧΥΤΗΤΑ ΠΑΤΗΣΤΕ «ΣΧΕΤΙΚΗ ΤΑΧΥΤΗΤΑ»</translation>
+    </message>
+    <message>
+        <source>OBSERVE THAT FRICTION IS OPPOSITE TO RELATIVE VELOCITY</source>
+        <translation>ΠΑΡΑΤΗΡΗΣΤΕ ΟΤΙ Η ΤΡΙΒΗ ΕΙΝΑΙ ΑΝΤΙΘΕΤΗ ΣΤΗ ΣΧΕΤΙΚΗ ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+    <message>
+        <source>CASE WITH FRICTION. ω NOT A CONSTANT, the friction will eventually oppose the relative VELOCITY</source>
+        <translation>ΠΕΡΙΠΤΩΣΗ ΜΕ ΤΡΙΒΗ. ω ΟΧΙ ΣΤΑΘΕΡΗ, η τριβή τελικά θα γίνει αντίθετη στη σχετική ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+    <message>
+        <source>OBSERVE THAT L=ANGULAR MOMENTUM IS A CONSTANT</source>
+        <translation>ΠΑΡΑΤΗΡΗΣΤΕ ΟΤΙ Η L=ΣΤΡΟΦΟΡΜΗ ΕΙΝΑΙ ΣΤΑΘΕΡΗ</translation>
+    </message>
+    <message>
+        <source>NO FRICTION, IN INERTIAL FRAME THE BODY MOVES IN A LINE ACCORDING TO 1ST LAW, IN THE ROTATING FRAME ITS ORBIT IS A SPIRAL. WHAT IS THE CAUSE??</source>
+        <translation>ΧΩΡΙΣ ΤΡΙΒΗ, ΣΤΟ ΑΔΡΑΝΕΙΑΚΟ ΣΥΣΤΗΜΑ ΤΟ ΣΩΜΑ ΚΙΝΕΙΤΑΙ ΣΕ ΕΥΘΕΙΑ ΣΥΜΦΩΝΑ ΜΕ ΤΟΝ 1ο ΝΟΜΟ, ΣΤΟ ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΣΥΣΤΗΜΑ Η ΤΡΟΧΙΑ ΤΟΥ ΕΙΝΑΙ ΣΠΕΙΡΑ. ΠΟΙΑ ΕΙΝΑΙ Η ΑΙΤΙΑ;</translation>
+    </message>
+    <message>
+        <source>CHOOSE &apos;ROTATING&apos; TO STUDY THIS CASE.</source>
+        <translation>ΕΠΙΛΕΞΤΕ «ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΣΥΣΤΗΜΑ» ΓΙΑ ΝΑ ΜΕΛΕΤΗΣΕΤΕ ΑΥΤΗ ΤΗΝ ΠΕΡΙΠΤΩΣΗ.</translation>
+    </message>
+    <message>
+        <source>RELATIVE VELOCITY=ABSOLUTE VELOCITY - VELOCITY OF THE POINT OF BASE</source>
+        <translation>ΣΧΕΤΙΚΗ ΤΑΧΥΤΗΤΑ=ΑΠΟΛΥΤΗ ΤΑΧΥΤΗΤΑ - ΤΑΧΥΤΗΤΑ ΤΟΥ ΣΗΜΕΙΟΥ ΤΗΣ ΒΑΣΗΣ</translation>
+    </message>
+    <message>
+        <source>FOUCAULT PENDULUM, IN INERTIAL FRAME THE BOB SWINGS BACK AND FORTH IN A FIXED PLANE, IN THE ROTATING FRAME THE PLANE OF THE SWING TURNS. WHAT IS THE CAUSE??</source>
+        <translation>ΕΚΚΡΕΜΕΣ FOUCAULT, ΣΤΟ ΑΔΡΑΝΕΙΑΚΟ ΣΥΣΤΗΜΑ ΤΟ ΣΦΑΙΡΙΔΙΟ ΤΑΛΑΝΤΩΝΕΤΑΙ ΣΕ ΣΤΑΘΕΡΟ ΕΠΙΠΕΔΟ, ΣΤΟ ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΣΥΣΤΗΜΑ ΤΟ ΕΠΙΠΕΔΟ ΤΗΣ ΤΑΛΑΝΤΩΣΗΣ ΣΤΡΕΦΕΤΑΙ. ΠΟΙΑ ΕΙΝΑΙ Η ΑΙΤΙΑ;</translation>
+    </message>
+    <message>
+        <source>DOES THE CENTRIFUGAL EXPLAIN THE SHAPE OF THE CURVE? PRESS CORIOLIS</source>
+        <translation>ΕΞΗΓΕΙ Η ΦΥΓΟΚΕΝΤΡΗ ΤΟ ΣΧΗΜΑ ΤΗΣ ΚΑΜΠΥΛΗΣ; ΠΑΤΗΣΤΕ «δύναμη CORIOLIS»</translation>
+    </message>
+    <message>
+        <source>YOU CAN SEE THAT THE CORIOLIS FORCE IS _|_ TO THE RELATIVE VELOCITY. SINCE THE BASE DECELERATES THERE IS ANOTHER FICTITIOUS FORCE. PRESS BASE ACC</source>
+        <translation>ΒΛΕΠΕΤΕ ΟΤΙ Η ΔΥΝΑΜΗ CORIOLIS ΕΙΝΑΙ _|_ ΣΤΗ ΣΧΕΤΙΚΗ ΤΑΧΥΤΗΤΑ. ΕΠΕΙΔΗ Η ΒΑΣΗ ΕΠΙΒΡΑΔΥΝΕΤΑΙ ΥΠΑΡΧΕΙ ΚΑΙ ΑΛΛΗ ΑΔΡΑΝΕΙΑΚΗ ΔΥΝΑΜΗ. ΠΑΤΗΣΤΕ «ΕΠΙΤΑΧ. ΒΑΣΗΣ»</translation>
+    </message>
+    <message>
+        <source>YOU CAN SEE THAT THE TOTAL FORCE DOES NOT MAKE ALWAYS AN ACUTE ANGLE TO THE RELATIVE VELOCITY, AND IS DIRECTED TOWARDS THE CONCAVE PART OF THE CURVE, TO SEE THE EFFECTS OF FRICTION PRESS FRICTION</source>
+        <translation>ΒΛΕΠΕΤΕ ΟΤΙ Η ΣΥΝΟΛΙΚΗ ΔΥΝΑΜΗ ΔΕΝ ΣΧΗΜΑΤΙΖΕΙ ΠΑΝΤΑ ΟΞΕΙΑ ΓΩΝΙΑ ΜΕ ΤΗ ΣΧΕΤΙΚΗ ΤΑΧΥΤΗΤΑ ΚΑΙ ΚΑΤΕΥΘΥΝΕΤΑΙ ΠΡΟΣ ΤΑ ΚΟΙΛΑ ΤΗΣ ΚΑΜΠΥΛΗΣ. ΓΙΑ ΝΑ ΔΕΙΤΕ ΤΑ ΑΠΟΤΕΛΕΣΜΑΤΑ ΤΗΣ ΤΡΙΒΗΣ ΠΑΤΗΣΤΕ «ΤΡΙΒΗ ΟΧΙ ΜΗΔΕΝ»</translation>
+    </message>
+    <message>
+        <source>IS THE FORCE DUE TO THE BASE ACCELERATION IMPORTANT? OBSERVE THE FICTITIOUS FORCE AS THE CONVEX PART OF THE CURVE TURNS THE OTHER WAY</source>
+        <translation>ΕΙΝΑΙ ΣΗΜΑΝΤΙΚΗ Η ΔΥΝΑΜΗ ΛΟΓΩ ΤΗΣ ΕΠΙΤΑΧΥΝΣΗΣ ΤΗΣ ΒΑΣΗΣ; ΠΑΡΑΤΗΡΗΣΤΕ ΤΗΝ ΑΔΡΑΝΕΙΑΚΗ ΔΥΝΑΜΗ ΚΑΘΩΣ ΤΑ ΚΥΡΤΑ ΤΗΣ ΚΑΜΠΥΛΗΣ ΓΥΡΙΖΟΥΝ ΠΡΟΣ ΤΗΝ ΑΛΛΗ ΜΕΡΙΑ</translation>
+    </message>
+    <message>
+        <source>PRESS CENTRIFUGAL</source>
+        <translation>ΠΑΤΗΣΤΕ «ΦΥΓΟΚΕΝΤΡΗ ΔΥΝΑΜΗ»</translation>
+    </message>
+    <message>
+        <source>YOU CAN SEE THAT THE CORIOLIS FORCE IS _|_ TO THE RELATIVE VELOCITY, TO SEE THE TOTAL FORCE PRESS TOTAL FORCE</source>
+        <translation>ΒΛΕΠΕΤΕ ΟΤΙ Η ΔΥΝΑΜΗ CORIOLIS ΕΙΝΑΙ _|_ ΣΤΗ ΣΧΕΤΙΚΗ ΤΑΧΥΤΗΤΑ. ΓΙΑ ΝΑ ΔΕΙΤΕ ΤΗ ΣΥΝΟΛΙΚΗ ΔΥΝΑΜΗ ΠΑΤΗΣΤΕ «ΣΥΝΟΛΙΚΗ δύναμη»</translation>
+    </message>
+    <message>
+        <source>YOU CAN SEE THAT THE TOTAL FORCE MAKES AN ACUTE ANGLE TO THE RELATIVE VELOCITY, AND IS DIRECTED TOWARDS THE CONCAVE PART OF THE CURVE, TO SEE THE EFFECTS OF FRICTION PRESS FRICTION</source>
+        <translation>ΒΛΕΠΕΤΕ ΟΤΙ Η ΣΥΝΟΛΙΚΗ ΔΥΝΑΜΗ ΣΧΗΜΑΤΙΖΕΙ ΟΞΕΙΑ ΓΩΝΙΑ ΜΕ ΤΗ ΣΧΕΤΙΚΗ ΤΑΧΥΤΗΤΑ ΚΑΙ ΚΑΤΕΥΘΥΝΕΤΑΙ ΠΡΟΣ ΤΑ ΚΟΙΛΑ ΤΗΣ ΚΑΜΠΥΛΗΣ. ΓΙΑ ΝΑ ΔΕΙΤΕ ΤΑ ΑΠΟΤΕΛΕΣΜΑΤΑ ΤΗΣ ΤΡΙΒΗΣ ΠΑΤΗΣΤΕ «ΤΡΙΒΗ ΟΧΙ ΜΗΔΕΝ»</translation>
+    </message>
+    <message>
+        <source>Arrows: velocity × %1, force × %2</source>
+        <translation>Βέλη: ταχύτητα × %1, δύναμη × %2</translation>
+    </message>
+    <message>
+        <source>Velocity in Inertial Frame</source>
+        <translation>Ταχύτητα στο αδρανειακό σύστημα</translation>
+    </message>
+    <message>
+        <source>Velocity of the point of BASE</source>
+        <translation>Ταχύτητα του σημείου της ΒΑΣΗΣ</translation>
+    </message>
+    <message>
+        <source>Relative Velocity</source>
+        <translation>Σχετική ταχύτητα</translation>
+    </message>
+    <message>
+        <source>FRICTION</source>
+        <translation>ΤΡΙΒΗ</translation>
+    </message>
+    <message>
+        <source>Velocity in Rotating Frame</source>
+        <translation>Ταχύτητα στο περιστρεφόμενο σύστημα</translation>
+    </message>
+    <message>
+        <source>Centrifugal Force</source>
+        <translation>Φυγόκεντρη δύναμη</translation>
+    </message>
+    <message>
+        <source>Coriolis Force</source>
+        <translation>Δύναμη Coriolis</translation>
+    </message>
+    <message>
+        <source>Force due to base acc.</source>
+        <translation>Δύναμη λόγω επιτάχ. βάσης</translation>
+    </message>
+    <message>
+        <source>Total Force</source>
+        <translation>Συνολική δύναμη</translation>
     </message>
 </context>
 <context>
@@ -542,6 +676,49 @@
     <message>
         <source>Could not draw the picture for %1.</source>
         <translation>Δεν ήταν δυνατό να σχεδιαστεί η εικόνα για το %1.</translation>
+    </message>
+</context>
+<context>
+    <name>introduction</name>
+    <message>
+        <source>Teachers often encounter difficulties explaining the motion in a rotating frame. One of these difficulties deals with the subject of centripetal force. Teachers need to address the question: «What is the force that acts as a centripetal force for a body lying on a turntable?» Usually teachers and textbooks offer the following suggestion: The friction between the body and the turntable acts as the centripetal force :</source>
+        <translation>Οι καθηγητές συχνά συναντούν δυσκολίες όταν εξηγούν την κίνηση σε περιστρεφόμενο σύστημα αναφοράς. Μία από αυτές αφορά την κεντρομόλο δύναμη. Οι καθηγητές πρέπει να απαντήσουν στο ερώτημα: «Ποια δύναμη παίζει τον ρόλο της κεντρομόλου για ένα σώμα που βρίσκεται πάνω σε περιστρεφόμενο δίσκο;» Συνήθως οι καθηγητές και τα σχολικά βιβλία δίνουν την εξής απάντηση: Η τριβή ανάμεσα στο σώμα και στον δίσκο παίζει τον ρόλο της κεντρομόλου δύναμης:</translation>
+    </message>
+    <message>
+        <source> There are some difficulties with this &apos;explanation&apos;. If the body at (0,A) starts a sliding motion, the initial speed v=Aω will be perpendicular to the radius (0,A). Why is friction not directed to -v?</source>
+        <translation> Αυτή η «εξήγηση» έχει κάποιες δυσκολίες. Αν το σώμα στη θέση (0,A) αρχίσει να ολισθαίνει, η αρχική ταχύτητα v=Aω θα είναι κάθετη στην ακτίνα (0,A). Γιατί η τριβή δεν έχει την κατεύθυνση της -v;</translation>
+    </message>
+    <message>
+        <source>Some teachers offer this &apos;cyclical argument&apos;: if the friction does not follow this direction then there will be no cyclical motion</source>
+        <translation>Κάποιοι καθηγητές προβάλλουν αυτό το «κυκλικό επιχείρημα»: αν η τριβή δεν είχε αυτή την κατεύθυνση, δεν θα υπήρχε κυκλική κίνηση</translation>
+    </message>
+    <message>
+        <source>FRICTION</source>
+        <translation>ΤΡΙΒΗ</translation>
+    </message>
+    <message>
+        <source>  according to textbooks</source>
+        <translation>  κατά τα σχολικά βιβλία</translation>
+    </message>
+    <message>
+        <source>FRICTION?</source>
+        <translation>ΤΡΙΒΗ;</translation>
+    </message>
+    <message>
+        <source>Students believe this</source>
+        <translation>Οι μαθητές πιστεύουν ότι αυτή</translation>
+    </message>
+    <message>
+        <source>is the direction of friction</source>
+        <translation>είναι η κατεύθυνση της τριβής</translation>
+    </message>
+    <message>
+        <source>VELOCITY</source>
+        <translation>ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+    <message>
+        <source>ANGULAR VELOCITY</source>
+        <translation>ΓΩΝΙΑΚΗ ΤΑΧΥΤΗΤΑ</translation>
     </message>
 </context>
 <context>
@@ -581,6 +758,102 @@
     <message>
         <source> INITIAL  </source>
         <translation> ΑΡΧΙΚΟ  </translation>
+    </message>
+    <message>
+        <source>FORCE</source>
+        <translation>ΔΥΝΑΜΗ</translation>
+    </message>
+    <message>
+        <source>VELOCITY</source>
+        <translation>ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+    <message>
+        <source>INERTIAL SYSTEM</source>
+        <translation>ΑΔΡΑΝΕΙΑΚΟ ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>ROTATING SYSTEM</source>
+        <translation>ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>Angular velocity calculated by the motion equations</source>
+        <translation>Γωνιακή ταχύτητα από τις εξισώσεις κίνησης</translation>
+    </message>
+    <message>
+        <source>Angular velocity calculated by Angular Momentum conservation</source>
+        <translation>Γωνιακή ταχύτητα από τη διατήρηση της στροφορμής</translation>
+    </message>
+    <message>
+        <source>ω final = %1</source>
+        <translation>ω τελική = %1</translation>
+    </message>
+    <message>
+        <source>VX Inertial frame</source>
+        <translation>VX αδρανειακό σύστημα</translation>
+    </message>
+    <message>
+        <source>VY Inertial frame</source>
+        <translation>VY αδρανειακό σύστημα</translation>
+    </message>
+    <message>
+        <source>VX ROTATING FRAME</source>
+        <translation>VX ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>VY rotating frame</source>
+        <translation>VY περιστρεφόμενο σύστημα</translation>
+    </message>
+    <message>
+        <source>Vrelative X INERTIAL</source>
+        <translation>Vσχετική X ΑΔΡΑΝΕΙΑΚΟ</translation>
+    </message>
+    <message>
+        <source>Vrelative Y INERTIAL</source>
+        <translation>Vσχετική Y ΑΔΡΑΝΕΙΑΚΟ</translation>
+    </message>
+    <message>
+        <source>WORK OF FORCE DUE TO ACCELERATION OF BASE</source>
+        <translation>ΕΡΓΟ ΔΥΝΑΜΗΣ ΛΟΓΩ ΕΠΙΤΑΧΥΝΣΗΣ ΤΗΣ ΒΑΣΗΣ</translation>
+    </message>
+    <message>
+        <source>WORK DUE TO DECELERATION OF BASE</source>
+        <translation>ΕΡΓΟ ΛΟΓΩ ΕΠΙΒΡΑΔΥΝΣΗΣ ΤΗΣ ΒΑΣΗΣ</translation>
+    </message>
+    <message>
+        <source>WORK OF CENTRIFUGAL</source>
+        <translation>ΕΡΓΟ ΦΥΓΟΚΕΝΤΡΗΣ</translation>
+    </message>
+    <message>
+        <source>KINETIC EN. IN INERTIAL</source>
+        <translation>ΚΙΝΗΤΙΚΗ ΕΝ. ΣΤΟ ΑΔΡΑΝΕΙΑΚΟ</translation>
+    </message>
+    <message>
+        <source>KINETIC ENERGY IN INERTIAL</source>
+        <translation>ΚΙΝΗΤΙΚΗ ΕΝΕΡΓΕΙΑ ΣΤΟ ΑΔΡΑΝΕΙΑΚΟ</translation>
+    </message>
+    <message>
+        <source>WORK OF FRICTION IN INERTIAL</source>
+        <translation>ΕΡΓΟ ΤΡΙΒΗΣ ΣΤΟ ΑΔΡΑΝΕΙΑΚΟ</translation>
+    </message>
+    <message>
+        <source>KINETIC EN. IN ROTATIONAL</source>
+        <translation>ΚΙΝΗΤΙΚΗ ΕΝ. ΣΤΟ ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ</translation>
+    </message>
+    <message>
+        <source>TOTAL WORK IN ROTATIONAL</source>
+        <translation>ΟΛΙΚΟ ΕΡΓΟ ΣΤΟ ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ</translation>
+    </message>
+    <message>
+        <source>WORK OF FRICTION IN ROTATING</source>
+        <translation>ΕΡΓΟ ΤΡΙΒΗΣ ΣΤΟ ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ</translation>
+    </message>
+    <message>
+        <source>Inertial frame counts friction: ΔKE - W = %1</source>
+        <translation>Το αδρανειακό σύστημα λογαριάζει την τριβή: ΔK - W = %1</translation>
+    </message>
+    <message>
+        <source>Rotating frame counts friction, centrifugal and base acceleration: ΔKE - W = %1</source>
+        <translation>Το περιστρεφόμενο σύστημα λογαριάζει τριβή, φυγόκεντρη και επιτάχυνση της βάσης: ΔK - W = %1</translation>
     </message>
 </context>
 <context>
@@ -803,16 +1076,91 @@
         <translation>Ένας κινητήρας κρατά σταθερό τον ρυθμό περιστροφής της βάσης</translation>
     </message>
     <message>
-        <source>Form1</source>
-        <translation>Επιλογή</translation>
-    </message>
-    <message>
         <source>CONSTANT ANGULAR MOMENTUM</source>
         <translation>ΣΤΑΘΕΡΗ ΣΤΡΟΦΟΡΜΗ</translation>
     </message>
     <message>
         <source>CONSTANT ANGULAR VELOCITY</source>
         <translation>ΣΤΑΘΕΡΗ ΓΩΝΙΑΚΗ ΤΑΧΥΤΗΤΑ</translation>
+    </message>
+    <message>
+        <source>How the base turns</source>
+        <translation>Πώς στρέφεται η βάση</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::CommandLine</name>
+    <message>
+        <source>Mass scroll-bar value: the mass is the value / 2.</source>
+        <translation>Τιμή της μπάρας μάζας: η μάζα είναι η τιμή / 2.</translation>
+    </message>
+    <message>
+        <source>Friction scroll-bar value: mu*g is the value / 10.</source>
+        <translation>Τιμή της μπάρας τριβής: το μg είναι η τιμή / 10.</translation>
+    </message>
+    <message>
+        <source>Interval scroll-bar value: dt is the value / 1250.</source>
+        <translation>Τιμή της μπάρας βήματος: το dt είναι η τιμή / 1250.</translation>
+    </message>
+    <message>
+        <source>Total-time scroll-bar value: the run lasts the value x pi / 4.</source>
+        <translation>Τιμή της μπάρας συνολικού χρόνου: η προσομοίωση διαρκεί την τιμή × π / 4.</translation>
+    </message>
+    <message>
+        <source>Write every series of a run to FILE.</source>
+        <translation>Γράφει όλες τις σειρές μιας προσομοίωσης στο αρχείο FILE.</translation>
+    </message>
+    <message>
+        <source>The base is free: the body slows it.</source>
+        <translation>Η βάση στρέφεται ελεύθερα: το σώμα την επιβραδύνει.</translation>
+    </message>
+    <message>
+        <source>Write a picture of SCREEN (listed below) to FILE (PNG, or SVG by its extension; &quot;-&quot; for PNG on standard output) without a display, and exit.</source>
+        <translation>Γράφει μια εικόνα της οθόνης SCREEN (βλ. παρακάτω) στο αρχείο FILE (PNG, ή SVG όταν το λέει η κατάληξη· «-» για PNG στην τυπική έξοδο) χωρίς οθόνη προβολής, και τερματίζει.</translation>
+    </message>
+    <message>
+        <source>Print the program&apos;s name and version.</source>
+        <translation>Τυπώνει το όνομα και την έκδοση του προγράμματος.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size, default 1366x768.</source>
+        <translation>Το μέγεθος της εικόνας, αρχικά 1366x768.</translation>
+    </message>
+    <message>
+        <source>explorer, translating-frame: STEP pressed N times first; orbit-animation, vectors: N frames played (all by default).</source>
+        <translation>explorer, translating-frame: πρώτα πατιέται N φορές το ΒΗΜΑ· orbit-animation, vectors: παίζονται N καρέ (όλα, αν δεν δοθεί).</translation>
+    </message>
+    <message>
+        <source>explorer, derivation: the rotating observer&apos;s frame.</source>
+        <translation>explorer, derivation: το σύστημα του περιστρεφόμενου παρατηρητή.</translation>
+    </message>
+    <message>
+        <source>derivation: the page, from 0.</source>
+        <translation>derivation: η σελίδα, από το 0.</translation>
+    </message>
+    <message>
+        <source>The language of the windows: el (Greek) or en (English); by default the system&apos;s.</source>
+        <translation>Η γλώσσα των παραθύρων: el (ελληνικά) ή en (αγγλικά)· αρχικά η γλώσσα του συστήματος.</translation>
+    </message>
+    <message>
+        <source>Turntable Lab: mechanics in rotating frames. Without options, opens the program. The simulation options set the simulation screen&apos;s scroll bars before it opens; with --export-csv the run is made without windows and written to FILE (&quot;-&quot; for standard output, with the &quot;Wrote&quot; line on standard error).</source>
+        <translation>Turntable Lab: μηχανική σε περιστρεφόμενα συστήματα αναφοράς. Χωρίς επιλογές ανοίγει το πρόγραμμα. Οι επιλογές της προσομοίωσης ρυθμίζουν τις μπάρες της οθόνης προσομοίωσης πριν ανοίξει· με --export-csv η προσομοίωση γίνεται χωρίς παράθυρα και γράφεται στο αρχείο FILE («-» για την τυπική έξοδο, οπότε η γραμμή «Γράφτηκαν» πηγαίνει στην τυπική έξοδο σφαλμάτων).</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3, default %4.</source>
+        <translation>%1 %2 έως %3, αρχικά %4.</translation>
+    </message>
+    <message>
+        <source>Nothing to do without windows: give --export-csv FILE, or see --help.</source>
+        <translation>Χωρίς παράθυρα δεν υπάρχει κάτι να γίνει: δώστε --export-csv FILE ή δείτε το --help.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 steps to standard output.</source>
+        <translation>Γράφτηκαν %1 βήματα στην τυπική έξοδο.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 steps to %2.</source>
+        <translation>Γράφτηκαν %1 βήματα στο %2.</translation>
     </message>
 </context>
 <context>
@@ -910,10 +1258,6 @@
         <translation>CORIOLIS &amp; ΦΥΓΟΚΕΝΤΡΗ</translation>
     </message>
     <message>
-        <source>ROTAGING FRAME</source>
-        <translation>ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΣΥΣΤΗΜΑ</translation>
-    </message>
-    <message>
         <source>INERTIAL FRAME</source>
         <translation>ΑΔΡΑΝΕΙΑΚΟ ΣΥΣΤΗΜΑ</translation>
     </message>
@@ -950,10 +1294,6 @@
         <translation>Η δύναμη Coriolis του περιστρεφόμενου παρατηρητή</translation>
     </message>
     <message>
-        <source>CENTRIFUGAL  FLORCE</source>
-        <translation>ΦΥΓΟΚΕΝΤΡΗ  ΔΥΝΑΜΗ</translation>
-    </message>
-    <message>
         <source>The centrifugal force of the rotating observer</source>
         <translation>Η φυγόκεντρη δύναμη του περιστρεφόμενου παρατηρητή</translation>
     </message>
@@ -976,6 +1316,14 @@
     <message>
         <source>STEP</source>
         <translation>ΒΗΜΑ</translation>
+    </message>
+    <message>
+        <source>CENTRIFUGAL FORCE</source>
+        <translation>ΦΥΓΟΚΕΝΤΡΗ ΔΥΝΑΜΗ</translation>
+    </message>
+    <message>
+        <source>ROTATING FRAME</source>
+        <translation>ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ ΣΥΣΤΗΜΑ</translation>
     </message>
 </context>
 <context>
@@ -1255,7 +1603,7 @@
     </message>
     <message>
         <source>Total time of the run: the value × π/4</source>
-        <translation>Συνολικός χρόνος της εκτέλεσης: η τιμή × π/4</translation>
+        <translation>Συνολικός χρόνος της προσομοίωσης: η τιμή × π/4</translation>
     </message>
     <message>
         <source>Ticked: the base turns freely and the total angular momentum is conserved. Clear: the base turns at a constant rate.</source>
@@ -1275,11 +1623,11 @@
     </message>
     <message>
         <source>Save run as CSV…</source>
-        <translation>Αποθήκευση εκτέλεσης ως CSV…</translation>
+        <translation>Αποθήκευση της προσομοίωσης ως CSV…</translation>
     </message>
     <message>
         <source>Write every series of the last run to a table file</source>
-        <translation>Όλες οι σειρές της τελευταίας εκτέλεσης σε αρχείο πίνακα</translation>
+        <translation>Όλες οι σειρές της τελευταίας προσομοίωσης σε αρχείο πίνακα</translation>
     </message>
     <message>
         <source>Parameters</source>
@@ -1287,11 +1635,11 @@
     </message>
     <message>
         <source>Graphs of the last run</source>
-        <translation>Γραφικές παραστάσεις της τελευταίας εκτέλεσης</translation>
+        <translation>Γραφικές παραστάσεις της τελευταίας προσομοίωσης</translation>
     </message>
     <message>
         <source>Open the graph of the last run</source>
-        <translation>Η γραφική παράσταση της τελευταίας εκτέλεσης</translation>
+        <translation>Η γραφική παράσταση της τελευταίας προσομοίωσης</translation>
     </message>
     <message>
         <source>Simulation of both frames - Variables</source>
@@ -1314,40 +1662,16 @@
         <translation>Τροχιά - χρόνος</translation>
     </message>
     <message>
-        <source>Observe the evolution  of the position of the body in ROTATING (blue)  andi in INERTIAL (red) FRAMES</source>
-        <translation>Παρατηρήστε την εξέλιξη της θέσης του σώματος στο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ (μπλε) και στο ΑΔΡΑΝΕΙΑΚΟ (κόκκινο) ΣΥΣΤΗΜΑ</translation>
-    </message>
-    <message>
         <source>Work and Energy vs Time</source>
         <translation>Έργο και ενέργεια - χρόνος</translation>
-    </message>
-    <message>
-        <source>Observe thw work in the ROTATING Frame. Then the work of FRICTION  plus the WORK of CENTRIFUGAL force is not equal to the change of kinetic energhe in case of changing angular velocity  (or Angular momentum is constant)</source>
-        <translation>Παρατηρήστε το έργο στο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ σύστημα. Το έργο της ΤΡΙΒΗΣ συν το ΕΡΓΟ της φυγόκεντρης δύναμης δεν ισούται με τη μεταβολή της κινητικής ενέργειας όταν η γωνιακή ταχύτητα μεταβάλλεται (ή η στροφορμή είναι σταθερή)</translation>
     </message>
     <message>
         <source>Angular Velocity vs time</source>
         <translation>Γωνιακή ταχύτητα - χρόνος</translation>
     </message>
     <message>
-        <source>If the base does not ROTATE with a constant rate (due to a stabilizing mechanism), then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM remains constant</source>
-        <translation>Αν η βάση δεν ΣΤΡΕΦΕΤΑΙ με σταθερό ρυθμό (λόγω μηχανισμού σταθεροποίησης), τότε η ΓΩΝΙΑΚΗ ΤΑΧΥΤΗΤΑ μεταβάλλεται αλλά η ΣΤΡΟΦΟΡΜΗ μένει σταθερή</translation>
-    </message>
-    <message>
-        <source>Veocity vs Time</source>
-        <translation>Ταχύτητα - χρόνος</translation>
-    </message>
-    <message>
-        <source>The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same  entities in the ROTATING frame.</source>
-        <translation>Η ταχύτητα στο ΑΔΡΑΝΕΙΑΚΟ σύστημα: απόλυτη και σχετική, και το μέτρο της. Τα ίδια μεγέθη στο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ σύστημα.</translation>
-    </message>
-    <message>
         <source>Vectors of Velocity and acceleration</source>
         <translation>Διανύσματα ταχύτητας και επιτάχυνσης</translation>
-    </message>
-    <message>
-        <source>Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. Observe  that this angle is     &gt;90° the movement is decellerating, when  &lt;90° the speed increases</source>
-        <translation>Παρατηρήστε τη μεταβολή της ΓΩΝΙΑΣ ανάμεσα στα διανύσματα ΤΑΧΥΤΗΤΑΣ και ΕΠΙΤΑΧΥΝΣΗΣ. Όταν η γωνία είναι &gt;90° η κίνηση επιβραδύνεται, όταν είναι &lt;90° η ταχύτητα αυξάνεται</translation>
     </message>
     <message>
         <source>Angle of Base vs time</source>
@@ -1356,6 +1680,30 @@
     <message>
         <source>Graphical representation of the angle of base vs time. Observe that for constant angular momentum the graph is a line.</source>
         <translation>Γραφική παράσταση της γωνίας της βάσης με τον χρόνο. Παρατηρήστε ότι για σταθερή στροφορμή η γραφική παράσταση είναι ευθεία.</translation>
+    </message>
+    <message>
+        <source>Observe the evolution of the position of the body in ROTATING (blue) and in INERTIAL (red) FRAMES</source>
+        <translation>Παρατηρήστε την εξέλιξη της θέσης του σώματος στο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ (μπλε) και στο ΑΔΡΑΝΕΙΑΚΟ (κόκκινο) ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <source>Observe the work in the ROTATING Frame. Then the work of FRICTION plus the WORK of CENTRIFUGAL force is not equal to the change of kinetic energy in case of changing angular velocity (or Angular momentum is constant)</source>
+        <translation>Παρατηρήστε το έργο στο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ σύστημα. Το έργο της ΤΡΙΒΗΣ συν το ΕΡΓΟ της φυγόκεντρης δύναμης δεν ισούται με τη μεταβολή της κινητικής ενέργειας όταν η γωνιακή ταχύτητα μεταβάλλεται (ή η στροφορμή είναι σταθερή)</translation>
+    </message>
+    <message>
+        <source>If the base does not ROTATE with a constant rate (due to a stabilising mechanism), then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM remains constant</source>
+        <translation>Αν η βάση δεν ΣΤΡΕΦΕΤΑΙ με σταθερό ρυθμό (λόγω μηχανισμού σταθεροποίησης), τότε η ΓΩΝΙΑΚΗ ΤΑΧΥΤΗΤΑ μεταβάλλεται αλλά η ΣΤΡΟΦΟΡΜΗ μένει σταθερή</translation>
+    </message>
+    <message>
+        <source>Velocity vs Time</source>
+        <translation>Ταχύτητα - χρόνος</translation>
+    </message>
+    <message>
+        <source>The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same entities in the ROTATING frame.</source>
+        <translation>Η ταχύτητα στο ΑΔΡΑΝΕΙΑΚΟ σύστημα: απόλυτη και σχετική, και το μέτρο της. Τα ίδια μεγέθη στο ΠΕΡΙΣΤΡΕΦΟΜΕΝΟ σύστημα.</translation>
+    </message>
+    <message>
+        <source>Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. Observe that when this angle is &gt;90° the movement is decelerating, when &lt;90° the speed increases</source>
+        <translation>Παρατηρήστε τη μεταβολή της ΓΩΝΙΑΣ ανάμεσα στα διανύσματα ΤΑΧΥΤΗΤΑΣ και ΕΠΙΤΑΧΥΝΣΗΣ. Όταν η γωνία είναι &gt;90° η κίνηση είναι επιβραδυνόμενη, όταν είναι &lt;90° η ταχύτητα αυξάνεται</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "turntable/run_csv.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <iterator>
@@ -22,13 +23,18 @@ struct Setting {
 };
 
 const Setting Settings[] = {
-    {"mass", "Mass scroll-bar value: the mass is the value / 2.", simulation_controls::Mass,
-     &SimulationInputs::massValue},
-    {"friction", "Friction scroll-bar value: mu*g is the value / 10.",
+    {"mass",
+     QT_TRANSLATE_NOOP("ttl::CommandLine", "Mass scroll-bar value: the mass is the value / 2."),
+     simulation_controls::Mass, &SimulationInputs::massValue},
+    {"friction",
+     QT_TRANSLATE_NOOP("ttl::CommandLine", "Friction scroll-bar value: mu*g is the value / 10."),
      simulation_controls::Friction, &SimulationInputs::frictionValue},
-    {"interval", "Interval scroll-bar value: dt is the value / 1250.",
+    {"interval",
+     QT_TRANSLATE_NOOP("ttl::CommandLine", "Interval scroll-bar value: dt is the value / 1250."),
      simulation_controls::Interval, &SimulationInputs::intervalValue},
-    {"total", "Total-time scroll-bar value: the run lasts the value x pi / 4.",
+    {"total",
+     QT_TRANSLATE_NOOP("ttl::CommandLine",
+                       "Total-time scroll-bar value: the run lasts the value x pi / 4."),
      simulation_controls::PeriodCount, &SimulationInputs::periodCount},
 };
 
@@ -79,41 +85,53 @@ QStringList WithoutToolkitOptions(const QStringList& arguments)
 // Every option the program takes, as the parser knows them.
 struct Options {
     QCommandLineOption help{QStringLiteral("help")};
-    QCommandLineOption version{QStringLiteral("version"),
-                               QStringLiteral("Print the program's name and version.")};
-    QCommandLineOption exportCsv{QStringLiteral("export-csv"),
-                                 QStringLiteral("Write every series of a run to FILE."),
-                                 QStringLiteral("FILE")};
-    QCommandLineOption influenced{QStringLiteral("influenced"),
-                                  QStringLiteral("The base is free: the body slows it.")};
+    QCommandLineOption version{
+        QStringLiteral("version"),
+        QCoreApplication::translate("ttl::CommandLine", "Print the program's name and version.")};
+    QCommandLineOption exportCsv{
+        QStringLiteral("export-csv"),
+        QCoreApplication::translate("ttl::CommandLine", "Write every series of a run to FILE."),
+        QStringLiteral("FILE")};
+    QCommandLineOption influenced{
+        QStringLiteral("influenced"),
+        QCoreApplication::translate("ttl::CommandLine", "The base is free: the body slows it.")};
     QCommandLineOption snapshot{
         QStringLiteral("snapshot"),
-        QStringLiteral("Write a picture of SCREEN (listed below) to FILE (PNG, or SVG by its "
-                       "extension; \"-\" for PNG on standard output) without a display, and "
-                       "exit."),
+        QCoreApplication::translate(
+            "ttl::CommandLine",
+            "Write a picture of SCREEN (listed below) to FILE (PNG, or SVG by its extension; "
+            "\"-\" for PNG on standard output) without a display, and exit."),
         QStringLiteral("SCREEN")};
-    QCommandLineOption size{QStringLiteral("size"),
-                            QStringLiteral("The picture's size, default 1366x768."),
-                            QStringLiteral("WxH")};
-    QCommandLineOption steps{QStringLiteral("steps"),
-                             QStringLiteral("explorer, translating-frame: STEP pressed N "
-                                            "times first; orbit-animation, vectors: N frames "
-                                            "played (all by default)."),
-                             QStringLiteral("N")};
+    QCommandLineOption size{
+        QStringLiteral("size"),
+        QCoreApplication::translate("ttl::CommandLine", "The picture's size, default 1366x768."),
+        QStringLiteral("WxH")};
+    QCommandLineOption steps{
+        QStringLiteral("steps"),
+        QCoreApplication::translate("ttl::CommandLine",
+                                    "explorer, translating-frame: STEP pressed N times first; "
+                                    "orbit-animation, vectors: N frames played (all by default)."),
+        QStringLiteral("N")};
     QCommandLineOption rotatingFrame{
         QStringLiteral("rotating"),
-        QStringLiteral("explorer, derivation: the rotating observer's frame.")};
-    QCommandLineOption page{QStringLiteral("page"), QStringLiteral("derivation: the page, from 0."),
-                            QStringLiteral("N")};
+        QCoreApplication::translate("ttl::CommandLine",
+                                    "explorer, derivation: the rotating observer's frame.")};
+    QCommandLineOption page{
+        QStringLiteral("page"),
+        QCoreApplication::translate("ttl::CommandLine", "derivation: the page, from 0."),
+        QStringLiteral("N")};
     QCommandLineOption lang{
         QStringLiteral("lang"),
-        QStringLiteral("The language of the windows: el (Greek) or en (English); by default the "
-                       "system's."),
+        QCoreApplication::translate(
+            "ttl::CommandLine",
+            "The language of the windows: el (Greek) or en (English); by default the "
+            "system's."),
         QStringLiteral("LANGUAGE")};
 
     explicit Options(QCommandLineParser& parser)
     {
-        parser.setApplicationDescription(QStringLiteral(
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "ttl::CommandLine",
             "Turntable Lab: mechanics in rotating frames. Without options, opens the program. The "
             "simulation options set the simulation screen's scroll bars before it opens; with "
             "--export-csv the run is made without windows and written to FILE (\"-\" for "
@@ -122,13 +140,14 @@ struct Options {
         parser.addOption(version);
         parser.addOption(exportCsv);
         for (const Setting& s : Settings) {
-            parser.addOption(QCommandLineOption(QString::fromLatin1(s.name),
-                                                QStringLiteral("%1 %2 to %3, default %4.")
-                                                    .arg(QString::fromLatin1(s.description))
-                                                    .arg(s.range.minimum)
-                                                    .arg(s.range.maximum)
-                                                    .arg(s.range.initial),
-                                                QStringLiteral("N")));
+            parser.addOption(QCommandLineOption(
+                QString::fromLatin1(s.name),
+                QCoreApplication::translate("ttl::CommandLine", "%1 %2 to %3, default %4.")
+                    .arg(QCoreApplication::translate("ttl::CommandLine", s.description))
+                    .arg(s.range.minimum)
+                    .arg(s.range.maximum)
+                    .arg(s.range.initial),
+                QStringLiteral("N")));
         }
         parser.addOptions({influenced, snapshot, size, steps, rotatingFrame, page, lang});
     }
@@ -236,6 +255,7 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     if (parser.isSet(o.help)) {
         line.action = CommandLine::Action::Help;
         line.text = parser.helpText() + u'\n' + SnapshotScreensHelp();
+        line.language = parser.value(o.lang); // so that --lang el --help reads Greek
         return line;
     }
     if (parser.isSet(o.version)) {
@@ -278,8 +298,9 @@ int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::o
         return 0;
     case CommandLine::Action::Snapshot:
     case CommandLine::Action::OpenProgram:
-        Print(err, QStringLiteral("Nothing to do without windows: give --export-csv FILE, or "
-                                  "see --help."));
+        Print(err, QCoreApplication::translate("ttl::CommandLine",
+                                               "Nothing to do without windows: give --export-csv "
+                                               "FILE, or see --help."));
         return 2;
     case CommandLine::Action::ExportCsv:
         break;
@@ -292,9 +313,13 @@ int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::o
         return 1;
     }
     if (line.csvPath == QStringLiteral("-")) {
-        Print(err, QStringLiteral("Wrote %1 steps to standard output.").arg(run.StepCount));
+        Print(err,
+              QCoreApplication::translate("ttl::CommandLine", "Wrote %1 steps to standard output.")
+                  .arg(run.StepCount));
     } else {
-        Print(out, QStringLiteral("Wrote %1 steps to %2.").arg(run.StepCount).arg(line.csvPath));
+        Print(out, QCoreApplication::translate("ttl::CommandLine", "Wrote %1 steps to %2.")
+                       .arg(run.StepCount)
+                       .arg(line.csvPath));
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "app/language.h"
 
+#include "shell/number_format.h"
 #include "shell/translation.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,17 @@
 namespace ttl {
 
 namespace {
+
+// Qt's own words that the program shows, translated here for systems without Qt's Greek: the
+// frame of --help and the button of the message boxes.
+[[maybe_unused]] const char* const QtWordsShown[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+};
 
 std::string TranslateWithQt(const char* context, const char* source)
 {
@@ -37,7 +49,13 @@ QString InstallLanguage(const QString& language)
     Install(qt, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     SetTranslator(&TranslateWithQt);
-    return program.isEmpty() ? QStringLiteral("en") : program.language().left(2);
+    const QString used = program.isEmpty() ? QStringLiteral("en") : program.language().left(2);
+    // Numbers on screen follow the language of the windows, not the system's region.
+    const QString point = QLocale(used).decimalPoint();
+    SetDecimalSeparator(point.size() == 1 && point.at(0).unicode() < 128
+                            ? static_cast<char>(point.at(0).unicode())
+                            : '.');
+    return used;
 }
 
 } // namespace ttl

@@ -58,6 +58,7 @@ int main(int argc, char* argv[])
         // No display needed: help, a refused line, or an export straight to a file.
         QCoreApplication core(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("turntable-lab"));
+        ttl::InstallLanguage(line.language); // --help in the reader's language
         return ttl::RunCommandLineExport(arguments);
     }
     QApplication qapp(argc, argv);

@@ -17,7 +17,7 @@ enum class BaseChoice { None, ConstantAngularMomentum, ConstantAngularVelocity }
 
 // What the explorer reads from its screen's controls.
 struct ExplorerControls {
-    bool rotatingFrame = false;  // Option1 "ROTAGING FRAME"; otherwise the inertial frame
+    bool rotatingFrame = false;  // Option1 "ROTATING FRAME"; otherwise the inertial frame
     std::array<bool, 8> check{}; // check[1] .. check[7] are Check1 .. Check7
     int vxValue = 1;             // vxtax: vx in units of omega0 * StartRadius
     int vyValue = 0;             // vytax

@@ -1,6 +1,7 @@
 #include "explorer/explorer_views.h"
 
 #include "shell/number_format.h"
+#include "shell/translation.h"
 #include "shell/vectors.h"
 
 #include <algorithm>
@@ -74,7 +75,7 @@ void Legend(Surface& s, double bandTop, Column column, int row, const char* labe
     s.SetForeColor(color);
     s.SetCurrentX(x0 + 0.09 * w);
     s.SetCurrentY(top);
-    s.Print(label);
+    s.Print(Tr("explorer", label));
     s.SetForeColor(colors::Black);
 }
 
@@ -84,8 +85,9 @@ void PrintScales(Surface& s, const ArrowScales& scales)
     s.SetForeColor(colors::Black);
     s.SetCurrentX(s.ScaleLeft() + 0.02 * std::abs(s.ScaleWidth()));
     s.SetCurrentY(LegendBandTop(s) - (LegendRows - 1) * s.TextLineHeight());
-    s.Print("Arrows: velocity \u00D7 " + FormatNumber(scales.velocity, "0.00") + ", force \u00D7 " +
-            FormatNumber(scales.force, "0.00"));
+    s.Print(
+        Substitute(Tr("explorer", "Arrows: velocity × %1, force × %2"),
+                   {FormatNumber(scales.velocity, "0.00"), FormatNumber(scales.force, "0.00")}));
 }
 
 void DrawBase(Surface& s, const ExplorerState& state)
@@ -204,8 +206,8 @@ void DrawStartPicture(Surface& picture1, const ExplorerState& state,
 {
     DrawBase(picture1, state);
     const ArrowScales scales = ExplorerArrowScales(state, controls);
-    Legend(picture1, LegendBandTop(picture1), Column::Velocities, 0, "Velocity in Inertial Frame",
-           InertialVelocityColor);
+    Legend(picture1, LegendBandTop(picture1), Column::Velocities, 0,
+           TrNoop("explorer", "Velocity in Inertial Frame"), InertialVelocityColor);
     PrintScales(picture1, scales);
     const Vec2 start{0.0, state.StartRadius};
     picture1.Line(0, 0, state.BaseRadius, 0, RotatingVelocityColor); // the reference radius
@@ -274,22 +276,23 @@ void RedrawInertialView(Surface& s, const ExplorerState& state, const ExplorerCo
 
     // One arrow per quantity: the relative velocity is w, shown when asked for.
     std::vector<Shown> shown{
-        {at, kv * v, InertialVelocityColor, Column::Velocities, "Velocity in Inertial Frame"},
+        {at, kv * v, InertialVelocityColor, Column::Velocities,
+         TrNoop("explorer", "Velocity in Inertial Frame")},
     };
     if (controls.check[1]) {
-        shown.push_back(
-            {at, kv * u, BaseVelocityColor, Column::Velocities, "Velocity of the point of BASE"});
+        shown.push_back({at, kv * u, BaseVelocityColor, Column::Velocities,
+                         TrNoop("explorer", "Velocity of the point of BASE")});
     }
     if (controls.check[2]) {
-        shown.push_back(
-            {at, kv * w, RelativeVelocityColor, Column::Velocities, "Relative Velocity"});
+        shown.push_back({at, kv * w, RelativeVelocityColor, Column::Velocities,
+                         TrNoop("explorer", "Relative Velocity")});
     }
     if (controls.check[1] && controls.check[2]) {
         shown.push_back({at + kv * w, kv * u, BaseVelocityAgainColor});
     }
     if (controls.check[2] && controls.Friction()) {
         shown.push_back({at, scales.force * ExplorerFriction(state, controls), FrictionColor,
-                         Column::Forces, "FRICTION"});
+                         Column::Forces, TrNoop("explorer", "FRICTION")});
     }
 
     DrawBase(s, state);
@@ -334,35 +337,37 @@ void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
     const Vec2 at = f.position;
     std::vector<Shown> shown{
         {at, kv * f.inertialVelocity, InertialVelocityColor, Column::Velocities,
-         "Velocity in Inertial Frame"},
+         TrNoop("explorer", "Velocity in Inertial Frame")},
     };
     if (!state.StuckToBase) {
         shown.push_back({at, kv * f.velocity, RotatingVelocityColor, Column::Velocities,
-                         "Velocity in Rotating Frame"});
+                         TrNoop("explorer", "Velocity in Rotating Frame")});
         if (controls.check[2]) {
             shown.push_back({at, kv * f.velocity, RelativeVelocityColor, Column::Velocities,
-                             "Relative Velocity"});
+                             TrNoop("explorer", "Relative Velocity")});
         }
     }
     if (controls.check[2] && controls.Friction()) {
-        shown.push_back({at, kf * f.friction, FrictionColor, Column::Forces, "FRICTION"});
+        shown.push_back(
+            {at, kf * f.friction, FrictionColor, Column::Forces, TrNoop("explorer", "FRICTION")});
     }
     if (controls.check[5]) {
-        shown.push_back(
-            {at, kf * f.centrifugal, CentrifugalColor, Column::Forces, "Centrifugal Force"});
+        shown.push_back({at, kf * f.centrifugal, CentrifugalColor, Column::Forces,
+                         TrNoop("explorer", "Centrifugal Force")});
     }
     if (controls.check[4]) {
-        shown.push_back({at, kf * f.coriolis, CoriolisColor, Column::Forces, "Coriolis Force", 2,
-                         true, CoriolisColor});
+        shown.push_back({at, kf * f.coriolis, CoriolisColor, Column::Forces,
+                         TrNoop("explorer", "Coriolis Force"), 2, true, CoriolisColor});
     }
     // BASE ACC is offered only for a free base; a box left ticked for a driven one shows nothing.
     if (controls.check[6] && controls.baseChoice == BaseChoice::ConstantAngularMomentum) {
         shown.push_back({at, kf * f.baseAcceleration, BaseAccelerationColor, Column::Forces,
-                         "Force due to base acc.", 1, true, BaseAccelerationSmallColor});
+                         TrNoop("explorer", "Force due to base acc."), 1, true,
+                         BaseAccelerationSmallColor});
     }
     if (controls.check[7]) {
-        shown.push_back(
-            {at, kf * f.Total(), TotalColor, Column::Forces, "Total Force", 1, true, TotalColor});
+        shown.push_back({at, kf * f.Total(), TotalColor, Column::Forces,
+                         TrNoop("explorer", "Total Force"), 1, true, TotalColor});
     }
 
     DrawBase(s, state);

@@ -1,9 +1,11 @@
 #include "shell/introduction.h"
 
+#include "shell/translation.h"
 #include "shell/vectors.h"
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace ttl {
 
@@ -29,24 +31,32 @@ Point OnCircle(double cx, double cy, double radius, double degrees)
 
 } // namespace
 
-const std::array<IntroductionText, 3>& IntroductionTexts()
+std::array<IntroductionText, 3> IntroductionTexts()
 {
-    static const std::array<IntroductionText, 3> texts{{
-        {"Teachers often encounter difficulties explaining the motion in a rotating frame. One "
-         "of these difficulties deals with the subject of centripetal force.   Teachers need to "
-         "address the question:  \u00ABWhat is the force that acts as a centripetal force for a "
-         "body lying on a turntable?\u00BB Usually teachers and textbooks offer the following "
-         "suggestion: The friction between the body and the turntable acts as the centripetal "
-         "force :",
+    // Translated on each call: the language is chosen after the program starts.
+    static constexpr std::array<std::pair<const char*, double>, 3> sources{{
+        {TrNoop("introduction",
+                "Teachers often encounter difficulties explaining the motion in a rotating frame. "
+                "One of these difficulties deals with the subject of centripetal force. Teachers "
+                "need to address the question: «What is the force that acts as a centripetal "
+                "force for a body lying on a turntable?» Usually teachers and textbooks offer "
+                "the following suggestion: The friction between the body and the turntable acts "
+                "as the centripetal force :"),
          12.0},
-        {" There are some difficculties with this 'explanation'. If  the body at (0,A) starts a "
-         "sliding motion, the initial speed v=A\u03C9 will be perpendicular to the radius (0,A). "
-         "Why friciton is not directed to -v?",
+        {TrNoop("introduction",
+                " There are some difficulties with this 'explanation'. If the body at (0,A) starts "
+                "a sliding motion, the initial speed v=Aω will be perpendicular to the radius "
+                "(0,A). Why is friction not directed to -v?"),
          14.0},
-        {"Some teachers offer this 'cyclical argument': if the friction does not follow this "
-         "direction then there will be no cyclical motion",
+        {TrNoop("introduction",
+                "Some teachers offer this 'cyclical argument': if the friction does not follow "
+                "this direction then there will be no cyclical motion"),
          12.0},
     }};
+    std::array<IntroductionText, 3> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = {Tr("introduction", sources[i].first), sources[i].second};
+    }
     return texts;
 }
 
@@ -63,19 +73,19 @@ void DrawIntroductionPicture(Surface& s)
 
     // The textbooks' friction: from the body toward the centre.
     DrawVector(s, 0, 30, 0, -20, 0, 0, 0);
-    PrintAt(s, 2, 13, "FRICTION");
-    PrintAt(s, 2, 7, "  according to textbooks");
+    PrintAt(s, 2, 13, Tr("introduction", "FRICTION"));
+    PrintAt(s, 2, 7, Tr("introduction", "  according to textbooks"));
 
     DrawVector(s, 0, 30, 30, 0, 255, 0, 0);
 
     DrawVector(s, 0, 30, -30, 0, studentsColour.red, studentsColour.green, studentsColour.blue);
     s.SetForeColor(studentsColour);
-    PrintAt(s, -60, 30, "FRICTION?");
-    PrintAt(s, -80, 20, "Students believe this");
-    PrintAt(s, -80, 10, "is the direction of friction");
+    PrintAt(s, -60, 30, Tr("introduction", "FRICTION?"));
+    PrintAt(s, -80, 20, Tr("introduction", "Students believe this"));
+    PrintAt(s, -80, 10, Tr("introduction", "is the direction of friction"));
 
     s.SetForeColor(colors::Red);
-    PrintAt(s, 30, 30, "VELOCITY");
+    PrintAt(s, 30, 30, Tr("introduction", "VELOCITY"));
     s.SetForeColor(colors::Black);
 
     s.SetFillStyle(FillStyle::Solid);
@@ -98,7 +108,7 @@ void DrawIntroductionPicture(Surface& s)
     const Point p225 = OnCircle(0, -25, 5, 225.0);
     s.Line(p135.x, p135.y, pm45.x, pm45.y);
     s.Line(p45.x, p45.y, p225.x, p225.y);
-    PrintAt(s, 6, -25, "ANGULAR VELOCITY");
+    PrintAt(s, 6, -25, Tr("introduction", "ANGULAR VELOCITY"));
 }
 
 } // namespace ttl

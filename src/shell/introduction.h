@@ -13,8 +13,8 @@ struct IntroductionText {
 };
 
 // The three texts of the introduction: the question, the difficulty with the textbook answer,
-// and the circular argument some teachers offer.
-const std::array<IntroductionText, 3>& IntroductionTexts();
+// and the circular argument some teachers offer, in the reader's language.
+std::array<IntroductionText, 3> IntroductionTexts();
 
 // The font family the introduction texts ask for; a serif font with Greek glyphs stands in.
 inline constexpr const char* IntroductionFontName = "Times New Roman Greek";

@@ -1,5 +1,6 @@
 #include "shell/number_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,8 @@
 namespace ttl {
 
 namespace {
+
+char g_separator = '.';
 
 // A value as a string of significant decimal digits d0 d1 d2 ... meaning 0.d0d1d2... x 10^(exponent
 // + 1).
@@ -17,10 +20,13 @@ struct Decimal {
 };
 
 // Fifteen significant digits: the precision at which a double reads back as the number typed.
+// to_chars, unlike printf, writes a point whatever the C locale Qt has set from the system.
 Decimal ToDecimal(double value)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     Decimal d;
     const char* p = buffer;
     if (*p == '-') {
@@ -90,7 +96,7 @@ std::string FormatFixed(double value, int decimals)
     std::string out = (d.negative && !AllZero(integerPart + fraction)) ? "-" : "";
     out += integerPart;
     if (decimals > 0) {
-        out += '.';
+        out += g_separator;
         out += fraction;
     }
     return out;
@@ -99,17 +105,22 @@ std::string FormatFixed(double value, int decimals)
 std::string FormatScientific(double value)
 {
     if (value == 0.0) {
-        return "0.0E+00";
+        return std::string("0") + g_separator + "0E+00";
     }
     Decimal d = ToDecimal(value);
     RoundToDigits(d, 2);
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%s%c.%cE%c%02d", d.negative ? "-" : "", d.digits[0],
-                  d.digits[1], d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
+    std::snprintf(buffer, sizeof buffer, "%s%c%c%cE%c%02d", d.negative ? "-" : "", d.digits[0],
+                  g_separator, d.digits[1], d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
     return buffer;
 }
 
 } // namespace
+
+void SetDecimalSeparator(char separator)
+{
+    g_separator = separator;
+}
 
 std::string FormatNumber(double value, std::string_view pattern)
 {

@@ -12,6 +12,11 @@ namespace ttl {
 // and any of these with literal blanks around it (" 0.00 " -> " 1.50 ").
 // Halves round away from zero on the shortest decimal form of the value (2.675 -> "2.68"),
 // and a value that rounds to zero never shows a minus sign.
+// The point of the patterns is written as the reader's decimal separator, "0.5" or "0,5".
 std::string FormatNumber(double value, std::string_view pattern);
+
+// The decimal separator of the numbers on screen, '.' until the UI sets the reader's. Files and
+// the command line do not use FormatNumber: they keep the point whatever the language.
+void SetDecimalSeparator(char separator);
 
 } // namespace ttl

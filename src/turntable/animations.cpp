@@ -1,6 +1,7 @@
 #include "turntable/animations.h"
 
 #include "shell/fit_window.h"
+#include "shell/translation.h"
 #include "shell/vectors.h"
 #include "turntable/orbit_graph.h"
 
@@ -131,12 +132,12 @@ void VectorsAnimation::Begin(Surface& s) const
     s.SetForeColor(colors::Blue);
     s.SetCurrentX(left + 0.5 * w);
     s.SetCurrentY(top + 0.02 * h);
-    s.Print("FORCE");
+    s.Print(Tr("simulation", "FORCE"));
     DrawWindowVector(s, left + 0.3 * w, top + 0.035 * h, 0.1 * w, 0.0, 0, 0, 255);
     s.SetForeColor(colors::Red);
     s.SetCurrentX(left + 0.5 * w);
     s.SetCurrentY(top + 0.1 * h);
-    s.Print("VELOCITY");
+    s.Print(Tr("simulation", "VELOCITY"));
     DrawWindowVector(s, left + 0.3 * w, top + 0.15 * h, 0.1 * w, 0.0, 255, 0, 0);
     s.SetForeColor(colors::Black);
 }

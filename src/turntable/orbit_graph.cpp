@@ -1,6 +1,7 @@
 #include "turntable/orbit_graph.h"
 
 #include "shell/axis_ticks.h"
+#include "shell/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +22,7 @@ int LastSegment(const SimulationResult& run)
 }
 
 // A legend row in the band above the orbits: the text, and its sample line to its left.
-void DrawLegendEntry(Surface& surface, int row, const char* text, Color color)
+void DrawLegendEntry(Surface& surface, int row, const std::string& text, Color color)
 {
     const double left = surface.ScaleLeft();
     const double width = surface.ScaleWidth();
@@ -100,8 +101,8 @@ void DrawOrbitGraph(Surface& surface, const SimulationResult& run)
     }
     surface.SetDrawStyle(DrawStyle::Solid);
 
-    DrawLegendEntry(surface, 1, "INERTIAL SYSTEM", colors::Red);
-    DrawLegendEntry(surface, 2, "ROTATING SYSTEM", colors::Blue);
+    DrawLegendEntry(surface, 1, Tr("simulation", "INERTIAL SYSTEM"), colors::Red);
+    DrawLegendEntry(surface, 2, Tr("simulation", "ROTATING SYSTEM"), colors::Blue);
     surface.SetForeColor(colors::Black);
 }
 

@@ -1,6 +1,7 @@
 #include "turntable/run_csv.h"
 
-#include <cstdio>
+#include <charconv>
+#include <string_view>
 #include <sstream>
 #include <utility>
 
@@ -36,8 +37,10 @@ void WriteRunCsv(const SimulationResult& run, std::ostream& out)
                                  KineticEnergyRotating(run, i)};
         bool first = true;
         for (double v : values) {
-            std::snprintf(number, sizeof number, "%.17g", v);
-            out << (first ? "" : ",") << number;
+            // to_chars keeps the point whatever C locale Qt has set from the system.
+            const auto end = std::to_chars(number, number + sizeof number, v,
+                                           std::chars_format::general, 17);
+            out << (first ? "" : ",") << std::string_view(number, end.ptr);
             first = false;
         }
         out << '\n';

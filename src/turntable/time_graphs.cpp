@@ -1,8 +1,9 @@
 #include "turntable/time_graphs.h"
 
+#include "mechanics/turntable_model.h"
 #include "shell/axis_ticks.h"
 #include "shell/number_format.h"
-#include "mechanics/turntable_model.h"
+#include "shell/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -79,15 +80,18 @@ void DrawAngularVelocityGraph(Surface& s, const SimulationResult& run)
     const double a = n * dt / 20.0;
     const double b = n * dt / 5.0;
     s.SetForeColor(colors::Red);
-    PrintAt(s, b, 1.1 * w0, "Angular velocity calculated by the motion equations");
+    PrintAt(s, b, 1.1 * w0,
+            Tr("simulation", "Angular velocity calculated by the motion equations"));
     s.Line(a, 1.05 * w0, b, 1.05 * w0);
     s.SetForeColor(colors::Blue);
     PointRow(s, a, b, 1.28 * w0, 4);
-    PrintAt(s, b, 1.3 * w0, "Angular velocity calculated by Angular Momentum conservation");
+    PrintAt(s, b, 1.3 * w0,
+            Tr("simulation", "Angular velocity calculated by Angular Momentum conservation"));
     s.SetForeColor(colors::Black);
     PrintAt(s, b, 0.3 * w0,
-            "\u03C9 final = " +
-                FormatNumber(series.BaseOmegaByMomentum[static_cast<std::size_t>(n - 15)], "0.00"));
+            Substitute(Tr("simulation", "ω final = %1"),
+                       {FormatNumber(series.BaseOmegaByMomentum[static_cast<std::size_t>(n - 15)],
+                                     "0.00")}));
 }
 
 namespace {
@@ -137,12 +141,12 @@ void DrawVelocityLegend(Surface& s, double t)
         int width;
     };
     const Entry entries[] = {
-        {"VX Inertial frame", colors::Red, true, 3},
-        {"VY Intertial frame", colors::Black, true, 1},
-        {"VX ROTATING FRAME", colors::Green, true, 1},
-        {"VY rotating frame", colors::Blue, true, 5},
-        {"Vrelative X INERTIAL", colors::Green, false, 4},
-        {"Vrelatvie Y INERTIAL", colors::Black, false, 4},
+        {TrNoop("simulation", "VX Inertial frame"), colors::Red, true, 3},
+        {TrNoop("simulation", "VY Inertial frame"), colors::Black, true, 1},
+        {TrNoop("simulation", "VX ROTATING FRAME"), colors::Green, true, 1},
+        {TrNoop("simulation", "VY rotating frame"), colors::Blue, true, 5},
+        {TrNoop("simulation", "Vrelative X INERTIAL"), colors::Green, false, 4},
+        {TrNoop("simulation", "Vrelative Y INERTIAL"), colors::Black, false, 4},
     };
     const double bottom = s.ScaleTop() + s.ScaleHeight();
     const double height = -s.ScaleHeight();
@@ -150,7 +154,7 @@ void DrawVelocityLegend(Surface& s, double t)
         const Entry& e = entries[k - 1];
         const double y = bottom + k * height / 10.0;
         s.SetForeColor(e.color);
-        PrintAt(s, 1.44 * t, y, e.text);
+        PrintAt(s, 1.44 * t, y, Tr("simulation", e.text));
         const double sampleY = y - 0.02 * height;
         if (e.line) {
             s.SetDrawWidth(e.width);

@@ -2,6 +2,7 @@
 
 #include "shell/axis_ticks.h"
 #include "shell/number_format.h"
+#include "shell/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -140,20 +141,27 @@ void DrawWorkLegend(Surface& s, const SimulationResult& run, const Marks& marks,
     const double bottom = s.ScaleTop() + s.ScaleHeight();
     const Color centrifugal = fromWindowButton ? colors::Green : Color{0, 155, 0};
     const LegendEntry entries[] = {
-        {1, "WORK OF FORCE DUE TO ACCELERATION OF BASE", "WORK DUE TO DECELERATION OF BASE",
-         colors::Red, colors::Red, Sample::Line, 2},
-        {9, "WORK OF CENTRIFUGAL", "WORK OF CENTRIFUGAL", centrifugal, colors::Green, Sample::Line,
+        {1, TrNoop("simulation", "WORK OF FORCE DUE TO ACCELERATION OF BASE"),
+         TrNoop("simulation", "WORK DUE TO DECELERATION OF BASE"), colors::Red, colors::Red,
+         Sample::Line, 2},
+        {9, TrNoop("simulation", "WORK OF CENTRIFUGAL"),
+         TrNoop("simulation", "WORK OF CENTRIFUGAL"), centrifugal, colors::Green, Sample::Line,
          fromWindowButton ? 1 : 3},
-        {3, "KINETIC EN. IN INERTIAL", "KINETIC ENERGY IN INERTIAL", colors::Black, colors::Black,
+        {3, TrNoop("simulation", "KINETIC EN. IN INERTIAL"),
+         TrNoop("simulation", "KINETIC ENERGY IN INERTIAL"), colors::Black, colors::Black,
          Sample::Points, 3},
-        {4, "WORK OF FRICTION IN INERTIAL", "WORK OF FRICTION IN INERTIAL", colors::Black,
-         colors::Black, Sample::Circles, 1},
-        {6, "KINETIC EN. IN ROTATIONAL", "KINETIC EN. IN ROTATIONAL", colors::Black, colors::Black,
+        {4, TrNoop("simulation", "WORK OF FRICTION IN INERTIAL"),
+         TrNoop("simulation", "WORK OF FRICTION IN INERTIAL"), colors::Black, colors::Black,
+         Sample::Circles, 1},
+        {6, TrNoop("simulation", "KINETIC EN. IN ROTATIONAL"),
+         TrNoop("simulation", "KINETIC EN. IN ROTATIONAL"), colors::Black, colors::Black,
          Sample::Triangles, 1},
-        {7, "TOTAL WORK IN ROTATIONAL", "TOTAL WORK IN ROTATIONAL", colors::Blue, colors::Blue,
+        {7, TrNoop("simulation", "TOTAL WORK IN ROTATIONAL"),
+         TrNoop("simulation", "TOTAL WORK IN ROTATIONAL"), colors::Blue, colors::Blue, Sample::Line,
+         1},
+        {2, TrNoop("simulation", "WORK OF FRICTION IN ROTATING"),
+         TrNoop("simulation", "WORK OF FRICTION IN ROTATING"), colors::Black, colors::Black,
          Sample::Line, 1},
-        {2, "WORK OF FRICTION IN ROTATING", "WORK OF FRICTION IN ROTATING", colors::Black,
-         colors::Black, Sample::Line, 1},
     };
     for (const LegendEntry& e : entries) {
         if (e.row == 1 && !run.BaseInfluenced) {
@@ -161,7 +169,7 @@ void DrawWorkLegend(Surface& s, const SimulationResult& run, const Marks& marks,
         }
         s.SetForeColor(e.color);
         PrintAt(s, 1.2 * t, bottom + e.row * height / 10.0,
-                fromWindowButton ? e.windowText : e.mainText);
+                Tr("simulation", fromWindowButton ? e.windowText : e.mainText));
         DrawLegendSample(s, e, marks, 1.05 * t, 1.18 * t, s.CurrentY() + 0.27 * height / 10.0);
     }
 }
@@ -179,10 +187,12 @@ void PrintBalances(Surface& s, const SimulationResult& run)
     s.SetForeColor(colors::Black);
     const double left = s.ScaleLeft() + 0.01 * s.ScaleWidth();
     PrintAt(s, left, s.ScaleTop() + 0.01 * s.ScaleHeight(),
-            "Inertial frame counts friction:  \u0394KE - W = " + FormatNumber(inertial, "0.0E+00"));
+            Substitute(Tr("simulation", "Inertial frame counts friction: ΔKE - W = %1"),
+                       {FormatNumber(inertial, "0.0E+00")}));
     PrintAt(s, left, s.CurrentY(),
-            "Rotating frame counts friction, centrifugal and base acceleration:  \u0394KE - W = " +
-                FormatNumber(rotating, "0.0E+00"));
+            Substitute(Tr("simulation", "Rotating frame counts friction, centrifugal and base "
+                                        "acceleration: ΔKE - W = %1"),
+                       {FormatNumber(rotating, "0.0E+00")}));
 }
 
 } // namespace

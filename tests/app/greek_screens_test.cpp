@@ -1,6 +1,7 @@
 #include "../shell/ui/screen_lookup.h"
 #include "app/language.h"
 #include "shell/surface.h"
+#include "turntable/ui/simulation_activity.h"
 
 #include <QAction>
 #include <QApplication>

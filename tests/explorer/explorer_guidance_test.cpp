@@ -57,7 +57,7 @@ constexpr auto Varies = BaseChoice::ConstantAngularMomentum;
 constexpr auto Neither = BaseChoice::None;
 const char* const A = "CASE WITH FRICTION. \u03C9 = CONSTANT";
 const char* const AEnd = "INCREASE OF SPEED";
-const char* const D = "CASE WITH FRICTION. \u03C9  NOT A  CONSTANT";
+const char* const D = "CASE WITH FRICTION. \u03C9 NOT A CONSTANT";
 const char* const F = "NO FRICTION, IN INERTIAL FRAME";
 const char* const H = "NO FRICTION, IN INERTIAL FRAME";
 
@@ -198,6 +198,24 @@ INSTANTIATE_TEST_SUITE_P(
         GuidanceRow{
             "RotatingFrictionNoChoiceUnchanged", true, true, Neither, {5, 4}, nullptr, "", {}}),
     [](const testing::TestParamInfo<GuidanceRow>& info) { return std::string(info.param.label); });
+
+// A pendulum swings rather than moving in a line: its sentence replaces the free body's and the
+// invitation after it stays.
+TEST(Guidance, ThePendulumTakesTheFreeBodysPlace)
+{
+    ExplorerControls c;
+    c.foucault = FoucaultMode::Textbook;
+    for (const bool rotating : {false, true}) {
+        c.rotatingFrame = rotating;
+        const auto guidance = ShowGuidanceText(c, false);
+        ASSERT_TRUE(guidance.has_value());
+        EXPECT_EQ(guidance->text.rfind("FOUCAULT PENDULUM, IN INERTIAL FRAME", 0), 0U);
+        EXPECT_EQ(guidance->text.find("NO FRICTION"), std::string::npos);
+        EXPECT_NE(guidance->text.find(rotating ? "PRESS CENTRIFUGAL" : "TO STUDY THIS CASE."),
+                  std::string::npos)
+            << guidance->text;
+    }
+}
 
 TEST(Guidance, IsEmptyWhileTheDerivationOwnsTheDiagram)
 {

@@ -88,7 +88,7 @@ TEST(IntroductionPicture, DrawsTheBaseTheAxisTheSenseOfRotationAndOmegaEndOn)
 
 TEST(IntroductionTexts, KeepTheirWordsAndSizes)
 {
-    const auto& texts = IntroductionTexts();
+    const auto texts = IntroductionTexts();
     EXPECT_EQ(texts[0].text.rfind("Teachers often encounter difficulties", 0), 0U);
     EXPECT_NE(texts[0].text.find("\u00ABWhat is the force"), std::string::npos);
     EXPECT_NE(texts[1].text.find("v=A\u03C9 will be"), std::string::npos);

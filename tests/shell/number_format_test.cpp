@@ -52,6 +52,20 @@ INSTANTIATE_TEST_SUITE_P(
         // blanks around the pattern are kept
         FormatCase{1.5, " 0.00 ", " 1.50 "}, FormatCase{-0.25, " 0.00 ", " -0.25 "}));
 
+// A reader's decimal comma replaces the point in every pattern and nowhere else.
+TEST(FormatNumber, WritesTheReadersDecimalSeparator)
+{
+    SetDecimalSeparator(',');
+    const FormatCase cases[] = {{2.675, "0.00", "2,68"},       {-0.25, " 0.00 ", " -0,25 "},
+                                {1234.0, "0.0E+00", "1,2E+03"}, {0.0, "0.0E+00", "0,0E+00"},
+                                {1234.5, "0", "1235"}};
+    for (const FormatCase& c : cases) {
+        EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected) << c.pattern;
+    }
+    SetDecimalSeparator('.');
+    EXPECT_EQ(FormatNumber(2.675, "0.00"), "2.68");
+}
+
 TEST(FormatNumber, NonFiniteValuesAreNamedNotCrashedOn)
 {
     EXPECT_EQ(FormatNumber(std::numeric_limits<double>::quiet_NaN(), "0.00"), "NaN");

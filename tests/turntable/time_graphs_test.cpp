@@ -61,8 +61,8 @@ TEST(VelocityGraph, StopsFiveStepsBeforeTheEndWithItsSixLegendEntries)
     DrawVelocityGraph(s, run);
     const auto redThick = Matching(s, PrimitiveKind::Line, colors::Red, 3);
     EXPECT_EQ(static_cast<int>(redThick.size()), run.StepCount - 5 + 1);
-    for (const char* text : {"VX Inertial frame", "VY Intertial frame", "VX ROTATING FRAME",
-                             "VY rotating frame", "Vrelative X INERTIAL", "Vrelatvie Y INERTIAL"}) {
+    for (const char* text : {"VX Inertial frame", "VY Inertial frame", "VX ROTATING FRAME",
+                             "VY rotating frame", "Vrelative X INERTIAL", "Vrelative Y INERTIAL"}) {
         EXPECT_TRUE(HasText(s, text)) << text;
     }
     const double lastX = redThick[static_cast<std::size_t>(run.StepCount - 6)].x2;

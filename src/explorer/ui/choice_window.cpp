@@ -10,7 +10,7 @@ namespace ttl {
 ChoiceWindow::ChoiceWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("DIALEGO"));
-    setWindowTitle(tr("Form1"));
+    setWindowTitle(tr("How the base turns"));
     m_momentum = MakeOption(this, "MHSTATHERIGON", tr("CONSTANT ANGULAR MOMENTUM"), false,
                             tr("The base turns freely: it slows down as the body "
                                "moves outward"));
@@ -22,7 +22,6 @@ ChoiceWindow::ChoiceWindow(QWidget* parent) : QWidget(parent)
     connect(m_momentum, &QRadioButton::clicked, this, [this] { emit baseChoiceMade(true); });
     connect(m_velocity, &QRadioButton::clicked, this, [this] { emit baseChoiceMade(false); });
 }
-
 
 void ChoiceWindow::ShowChoice(bool baseFree)
 {

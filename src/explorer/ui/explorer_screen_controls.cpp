@@ -95,7 +95,7 @@ QGroupBox* ExplorerScreen::BuildShownChecks()
          QT_TR_NOOP("Friction between the body and the base")},
         {"Check4", QT_TR_NOOP("show CORIOLIS"),
          QT_TR_NOOP("The Coriolis force of the rotating observer")},
-        {"Check5", QT_TR_NOOP("CENTRIFUGAL  FLORCE"),
+        {"Check5", QT_TR_NOOP("CENTRIFUGAL FORCE"),
          QT_TR_NOOP("The centrifugal force of the rotating observer")},
         {"Check6", QT_TR_NOOP("BASE ACC"),
          QT_TR_NOOP("The force due to the angular acceleration of the base")},
@@ -130,7 +130,7 @@ void ExplorerScreen::BuildControls()
 
     auto* frames = new QGroupBox(tr("Frame"), this);
     auto* frameLayout = new QVBoxLayout(frames);
-    m_option1 = MakeOption(frames, "Option1", tr("ROTAGING FRAME"), false,
+    m_option1 = MakeOption(frames, "Option1", tr("ROTATING FRAME"), false,
                            tr("Watch the motion as an observer turning with the base"));
     m_option2 = MakeOption(frames, "Option2", tr("INERTIAL FRAME"), true,
                            tr("Watch the motion as an observer at rest beside the base"));

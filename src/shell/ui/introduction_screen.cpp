@@ -37,8 +37,9 @@ IntroductionScreen::IntroductionScreen(QWidget* parent) : QWidget(parent)
 
     QTextEdit* texts[3] = {};
     const char* names[3] = {"Text1_0", "Text1_1", "Text1_2"};
+    const auto introduction = IntroductionTexts();
     for (int i = 0; i < 3; ++i) {
-        const IntroductionText& text = IntroductionTexts()[static_cast<std::size_t>(i)];
+        const IntroductionText& text = introduction[static_cast<std::size_t>(i)];
         texts[i] = MakeTextBox(this, names[i]);
         texts[i]->setFont(IntroductionFont(text.fontSize));
         texts[i]->setPlainText(QString::fromStdString(text.text));

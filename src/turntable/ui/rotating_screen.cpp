@@ -93,29 +93,28 @@ QGroupBox* RotatingScreen::BuildGraphPanel()
     // Each graph button sits beside the explanation of what to look for in its graph.
     const GraphRow rows[] = {
         {SimulationGraph::OrbitAnimation, "xronotroxia", QT_TR_NOOP("Orbit vs time"), "Label5",
-         QT_TR_NOOP(
-             "Observe the evolution  of the position of the body in ROTATING (blue)  andi in "
-             "INERTIAL (red) FRAMES")},
+         QT_TR_NOOP("Observe the evolution of the position of the body in ROTATING (blue) and in "
+                    "INERTIAL (red) FRAMES")},
         {SimulationGraph::WorkEnergy, "base_centrafugalwork", QT_TR_NOOP("Work and Energy vs Time"),
          "Label6",
          QT_TR_NOOP(
-             "Observe thw work in the ROTATING Frame. Then the work of FRICTION  plus the WORK of "
-             "CENTRIFUGAL force is not equal to the change of kinetic energhe in case of changing "
-             "angular velocity  (or Angular momentum is constant)")},
+             "Observe the work in the ROTATING Frame. Then the work of FRICTION plus the WORK of "
+             "CENTRIFUGAL force is not equal to the change of kinetic energy in case of changing "
+             "angular velocity (or Angular momentum is constant)")},
         {SimulationGraph::AngularVelocity, "goniakiarxi", QT_TR_NOOP("Angular Velocity vs time"),
          "Label7",
          QT_TR_NOOP(
-             "If the base does not ROTATE with a constant rate (due to a stabilizing mechanism), "
+             "If the base does not ROTATE with a constant rate (due to a stabilising mechanism), "
              "then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM remains constant")},
-        {SimulationGraph::Velocity, "Grafikhvel", QT_TR_NOOP("Veocity vs Time"), "Label8",
+        {SimulationGraph::Velocity, "Grafikhvel", QT_TR_NOOP("Velocity vs Time"), "Label8",
          QT_TR_NOOP(
-             "The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same  "
+             "The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same "
              "entities in the ROTATING frame.")},
         {SimulationGraph::VectorsAnimation, "enarxixronou",
          QT_TR_NOOP("Vectors of Velocity and acceleration"), "Label9",
          QT_TR_NOOP(
              "Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. "
-             "Observe  that this angle is     >90\u00B0 the movement is decellerating, when  "
+             "Observe that when this angle is >90\u00B0 the movement is decelerating, when "
              "<90\u00B0 the speed increases")},
         {SimulationGraph::BaseAngle, "gonxro", QT_TR_NOOP("Angle of Base vs time"), "Label10",
          QT_TR_NOOP(

@@ -202,28 +202,28 @@ INSTANTIATE_TEST_SUITE_P(
         ControlRow{"rotating", "xronotroxia", Kind::Button, "Orbit vs time"},
         ControlRow{"rotating", "base_centrafugalwork", Kind::Button, "Work and Energy vs Time"},
         ControlRow{"rotating", "goniakiarxi", Kind::Button, "Angular Velocity vs time"},
-        ControlRow{"rotating", "Grafikhvel", Kind::Button, "Veocity vs Time"},
+        ControlRow{"rotating", "Grafikhvel", Kind::Button, "Velocity vs Time"},
         ControlRow{"rotating", "enarxixronou", Kind::Button,
                    "Vectors of Velocity and acceleration"},
         ControlRow{"rotating", "gonxro", Kind::Button, "Angle of Base vs time"},
         ControlRow{"rotating", "Label5", Kind::Label,
-                   "Observe the evolution  of the position of the body in ROTATING (blue)  andi "
+                   "Observe the evolution of the position of the body in ROTATING (blue) and "
                    "in INERTIAL (red) FRAMES"},
         ControlRow{"rotating", "Label6", Kind::Label,
-                   "Observe thw work in the ROTATING Frame. Then the work of FRICTION  plus the "
-                   "WORK of CENTRIFUGAL force is not equal to the change of kinetic energhe in "
-                   "case of changing angular velocity  (or Angular momentum is constant)"},
+                   "Observe the work in the ROTATING Frame. Then the work of FRICTION plus the "
+                   "WORK of CENTRIFUGAL force is not equal to the change of kinetic energy in "
+                   "case of changing angular velocity (or Angular momentum is constant)"},
         ControlRow{"rotating", "Label7", Kind::Label,
-                   "If the base does not ROTATE with a constant rate (due to a stabilizing "
+                   "If the base does not ROTATE with a constant rate (due to a stabilising "
                    "mechanism), then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM "
                    "remains constant"},
         ControlRow{"rotating", "Label8", Kind::Label,
                    "The velocity in the INERTIAL frame : Absolute and Relative, and the speed. "
-                   "The same  entities in the ROTATING frame."},
+                   "The same entities in the ROTATING frame."},
         ControlRow{"rotating", "Label9", Kind::Label,
                    "Observe the change of the ANGLE between the vectors of VELOCITY and "
-                   "ACCELERATION. Observe  that this angle is     >90° the movement is "
-                   "decellerating, when  <90° the speed increases"},
+                   "ACCELERATION. Observe that when this angle is >90° the movement is "
+                   "decelerating, when <90° the speed increases"},
         ControlRow{"rotating", "Label10", Kind::Label,
                    "Graphical representation of the angle of base vs time. Observe that for "
                    "constant angular momentum the graph is a line."},
@@ -243,13 +243,13 @@ INSTANTIATE_TEST_SUITE_P(
         ControlRow{"exigisi2", "CORIOLISEXP", Kind::Entry, "CORIOLIS & CENTRIFUGAL"},
         ControlRow{"exigisi2", "Command1", Kind::Button, "STEP"},
         ControlRow{"exigisi2", "Timer1", Kind::Timer},
-        ControlRow{"exigisi2", "Option1", Kind::Option, "ROTAGING FRAME"},
+        ControlRow{"exigisi2", "Option1", Kind::Option, "ROTATING FRAME"},
         ControlRow{"exigisi2", "Option2", Kind::Option, "INERTIAL FRAME", 0, 0, 0, true},
         ControlRow{"exigisi2", "Check1", Kind::Check, "VELOCITY OF POINT OF BASE"},
         ControlRow{"exigisi2", "Check2", Kind::Check, "SHOW RELATIVE VELOCITY"},
         ControlRow{"exigisi2", "Check3", Kind::Check, "NON ZERO FRICTION"},
         ControlRow{"exigisi2", "Check4", Kind::Check, "show CORIOLIS"},
-        ControlRow{"exigisi2", "Check5", Kind::Check, "CENTRIFUGAL  FLORCE"},
+        ControlRow{"exigisi2", "Check5", Kind::Check, "CENTRIFUGAL FORCE"},
         ControlRow{"exigisi2", "Check6", Kind::Check, "BASE ACC"},
         ControlRow{"exigisi2", "Check7", Kind::Check, "TOTAL Force"},
         ControlRow{"exigisi2", "vxtax", Kind::HBar, "", -10, 10, 1},
@@ -332,7 +332,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ScreenRow{"EISAGOGIKI", "INTRODUCTION"}, ScreenRow{"firststep", "FIRST EXPLANATION"},
         ScreenRow{"exigisirelative", "EXPLANATIONS FOR RELATIVE MOTION"},
-        ScreenRow{"exigisi2", "FOLLOW THE MOVEMENT STEP BY STEP"}, ScreenRow{"DIALEGO", "Form1"},
+        ScreenRow{"exigisi2", "FOLLOW THE MOVEMENT STEP BY STEP"},
+        ScreenRow{"DIALEGO", "How the base turns"},
         ScreenRow{"rotating", "Simulation of both frames - Variables"},
         ScreenRow{"x_ygraph", "Graphs of the orbits"},
         ScreenRow{"goniaxronos", "Angle of Base vs Time"},
