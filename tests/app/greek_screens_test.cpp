@@ -50,18 +50,20 @@ void CollectTexts(QWidget& window, std::set<QString>& texts)
     }
 }
 
-// Latin words of four letters or more that are not names, units or file types.
+// Latin words of four letters or more that are not names (of people, of the program and its
+// licence), keys or the symbols written beside the arrows.
 QStringList EnglishWords(const QString& text)
 {
     static const std::set<QString> allowed{
-        QStringLiteral("Coriolis"), QStringLiteral("Foucault"), QStringLiteral("CSV"),
-        QStringLiteral("PNG"),      QStringLiteral("SVG"),      QStringLiteral("Ctrl"),
-        QStringLiteral("Shift"),    QStringLiteral("Esc"),      QStringLiteral("Alt")};
+        QStringLiteral("coriolis"), QStringLiteral("foucault"),  QStringLiteral("turntable"),
+        QStringLiteral("general"),  QStringLiteral("public"),    QStringLiteral("licence"),
+        QStringLiteral("ctrl"),     QStringLiteral("shift"),     QStringLiteral("vrex"),
+        QStringLiteral("vrelative"), QStringLiteral("relative")}; // a_relative, Vrelative
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{4,}"));
     QStringList found;
     for (auto it = word.globalMatch(text); it.hasNext();) {
         const QString w = it.next().captured();
-        if (allowed.count(w) == 0) {
+        if (allowed.count(w.toLower()) == 0) {
             found << w;
         }
     }
