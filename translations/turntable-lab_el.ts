@@ -1744,4 +1744,43 @@
         <translation>μισό ΜΕΓΙΣΤΟ</translation>
     </message>
 </context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;: no option takes it.</source>
+        <translation>Απρόσμενο όρισμα «%1»: καμία επιλογή δεν το δέχεται.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>Το --%1 δίνεται περισσότερες από μία φορές.</translation>
+    </message>
+    <message>
+        <source>--lang must be el or en, not &quot;%1&quot;.</source>
+        <translation>Το --lang πρέπει να είναι el ή en, όχι «%1».</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>Το --%1 πρέπει να είναι ακέραιος από %2 έως %3, όχι «%4».</translation>
+    </message>
+    <message>
+        <source>--snapshot SCREEN needs the picture&apos;s file name.</source>
+        <translation>Το --snapshot SCREEN χρειάζεται το όνομα του αρχείου της εικόνας.</translation>
+    </message>
+    <message>
+        <source>--size must be WxH, such as 1024x768, not &quot;%1&quot;.</source>
+        <translation>Το --size πρέπει να είναι ΠxΥ, για παράδειγμα 1024x768, όχι «%1».</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from 0 to %2.</source>
+        <translation>Το --%1 πρέπει να είναι ακέραιος από 0 έως %2.</translation>
+    </message>
+    <message>
+        <source>--export-csv needs a file name (or - for standard output).</source>
+        <translation>Το --export-csv χρειάζεται όνομα αρχείου (ή - για την τυπική έξοδο).</translation>
+    </message>
+    <message>
+        <source>Unknown screen &quot;%1&quot;; the screens are: %2.</source>
+        <translation>Άγνωστη οθόνη «%1»· οι οθόνες είναι: %2.</translation>
+    </message>
+</context>
 </TS>

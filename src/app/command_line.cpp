@@ -38,6 +38,12 @@ const Setting Settings[] = {
      simulation_controls::PeriodCount, &SimulationInputs::periodCount},
 };
 
+// A message of the command line's, in the language installed (the system's, or --lang's).
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("cli", text);
+}
+
 CommandLine Refused(const QString& why)
 {
     CommandLine line;
@@ -160,12 +166,13 @@ QString RefusalOfShape(const QCommandLineParser& parser, const Options& o)
     const QStringList positional = parser.positionalArguments();
     const qsizetype allowed = parser.isSet(o.snapshot) ? 1 : 0;
     if (positional.size() > allowed) {
-        return QStringLiteral("Unexpected argument \"%1\": no option takes it.")
+        return Translated(
+                   QT_TRANSLATE_NOOP("cli", "Unexpected argument \"%1\": no option takes it."))
             .arg(positional.at(allowed));
     }
     for (const QString& name : parser.optionNames()) {
         if (parser.optionNames().count(name) > 1) {
-            return QStringLiteral("--%1 is given more than once.").arg(name);
+            return Translated(QT_TRANSLATE_NOOP("cli", "--%1 is given more than once.")).arg(name);
         }
     }
     return {};
@@ -178,7 +185,8 @@ QString ReadSettings(const QCommandLineParser& parser, const Options& o, Command
         line.language = parser.value(o.lang);
         if (std::find(std::begin(Languages), std::end(Languages), line.language) ==
             std::end(Languages)) {
-            return QStringLiteral("--lang must be el or en, not \"%1\".").arg(line.language);
+            return Translated(QT_TRANSLATE_NOOP("cli", "--lang must be el or en, not \"%1\"."))
+                .arg(line.language);
         }
     }
     line.inputs.baseInfluenced = parser.isSet(o.influenced);
@@ -191,7 +199,8 @@ QString ReadSettings(const QCommandLineParser& parser, const Options& o, Command
         bool ok = false;
         const int value = parser.value(name).toInt(&ok);
         if (!ok || value < s.range.minimum || value > s.range.maximum) {
-            return QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\".")
+            return Translated(QT_TRANSLATE_NOOP(
+                                  "cli", "--%1 must be a whole number from %2 to %3, not \"%4\"."))
                 .arg(name)
                 .arg(s.range.minimum)
                 .arg(s.range.maximum)
@@ -212,7 +221,8 @@ QString ReadSnapshot(const QCommandLineParser& parser, const Options& o, Snapsho
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty() || positional.first().isEmpty()) {
-        return QStringLiteral("--snapshot SCREEN needs the picture's file name.");
+        return Translated(
+            QT_TRANSLATE_NOOP("cli", "--snapshot SCREEN needs the picture's file name."));
     }
     r.file = positional.first();
     if (parser.isSet(o.size)) {
@@ -222,7 +232,7 @@ QString ReadSnapshot(const QCommandLineParser& parser, const Options& o, Snapsho
             r.size = QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight));
         }
         if (!okWidth || !okHeight) {
-            return QStringLiteral("--size must be WIDTHxHEIGHT, not \"%1\".")
+            return Translated(QT_TRANSLATE_NOOP("cli", "--size must be WxH, such as 1024x768, not \"%1\"."))
                 .arg(parser.value(o.size));
         }
     }
@@ -232,7 +242,8 @@ QString ReadSnapshot(const QCommandLineParser& parser, const Options& o, Snapsho
             bool ok = false;
             *field = parser.value(*option).toInt(&ok);
             if (!ok || *field < 0 || *field > largest) {
-                return QStringLiteral("--%1 must be a whole number from 0 to %2.")
+                return Translated(
+                           QT_TRANSLATE_NOOP("cli", "--%1 must be a whole number from 0 to %2."))
                     .arg(option->names().first())
                     .arg(largest);
             }
@@ -273,11 +284,17 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     } else if (why.isEmpty() && parser.isSet(o.exportCsv)) {
         line.csvPath = parser.value(o.exportCsv);
         if (line.csvPath.isEmpty()) {
-            why = QStringLiteral("--export-csv needs a file name (or - for standard output).");
+            why = Translated(QT_TRANSLATE_NOOP(
+                "cli", "--export-csv needs a file name (or - for standard output)."));
         }
         line.action = CommandLine::Action::ExportCsv;
     }
-    return why.isEmpty() ? line : Refused(why);
+    if (why.isEmpty()) {
+        return line;
+    }
+    CommandLine refused = Refused(why);
+    refused.language = line.language; // the reason in the language asked for
+    return refused;
 }
 
 QString VersionText()

@@ -231,7 +231,7 @@ QString UnknownScreenRefusal(const QString& screen)
     if (FindScreen(screen) != nullptr) {
         return {};
     }
-    return QStringLiteral("Unknown screen \"%1\"; the screens are: %2.")
+    return QCoreApplication::translate("cli", "Unknown screen \"%1\"; the screens are: %2.")
         .arg(screen, SnapshotScreens().join(QStringLiteral(", ")));
 }
 
