@@ -1747,6 +1747,30 @@
 <context>
     <name>cli</name>
     <message>
+        <source>--snapshot and --export-csv cannot be given together.</source>
+        <translation>Τα --snapshot και --export-csv δεν δίνονται μαζί.</translation>
+    </message>
+    <message>
+        <source>--%1 is used only with --snapshot.</source>
+        <translation>Το --%1 χρησιμοποιείται μόνο με το --snapshot.</translation>
+    </message>
+    <message>
+        <source>--%1 is used only with the screens %2.</source>
+        <translation>Το --%1 χρησιμοποιείται μόνο με τις οθόνες %2.</translation>
+    </message>
+    <message>
+        <source>--page must be from 0 to %1 for the rotating observer.</source>
+        <translation>Το --page πρέπει να είναι από 0 έως %1 για τον περιστρεφόμενο παρατηρητή.</translation>
+    </message>
+    <message>
+        <source>--page must be from 0 to %1 for the inertial observer.</source>
+        <translation>Το --page πρέπει να είναι από 0 έως %1 για τον αδρανειακό παρατηρητή.</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s options (Qt):</source>
+        <translation>Οι επιλογές της εργαλειοθήκης (Qt):</translation>
+    </message>
+    <message>
         <source>Unexpected argument &quot;%1&quot;: no option takes it.</source>
         <translation>Απρόσμενο όρισμα «%1»: καμία επιλογή δεν το δέχεται.</translation>
     </message>

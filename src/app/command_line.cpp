@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/language.h"
+#include "derivation/derivation_pages.h"
 #include "shell/ui/file_writing.h"
 #include "turntable/run_csv.h"
 
@@ -59,18 +60,34 @@ void Print(std::ostream& stream, const QString& text)
 
 // The options QApplication takes for itself (-platform offscreen, -style fusion, ...): they are
 // the toolkit's, not refused here.
+const QStringList ToolkitOptionsWithValue{
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),      QStringLiteral("session"),
+    QStringLiteral("display"),         QStringLiteral("geometry")};
+const QStringList ToolkitFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                               QStringLiteral("nograb"), QStringLiteral("dograb"),
+                               QStringLiteral("sync")};
+
+// The toolkit's options for --help-all, after the program's own.
+QString ToolkitOptionsHelp()
+{
+    QString text = Translated(QT_TRANSLATE_NOOP("cli", "The toolkit's options (Qt):"));
+    for (const QString& name : ToolkitOptionsWithValue) {
+        text += QStringLiteral("\n  -%1 <value>").arg(name);
+    }
+    for (const QString& name : ToolkitFlags) {
+        text += QStringLiteral("\n  -%1").arg(name);
+    }
+    return text;
+}
+
 QStringList WithoutToolkitOptions(const QStringList& arguments)
 {
-    static const QStringList withValue{
-        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
-        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
-        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-        QStringLiteral("qwindowtitle"),    QStringLiteral("style"),
-        QStringLiteral("stylesheet"),      QStringLiteral("session"),
-        QStringLiteral("display"),         QStringLiteral("geometry")};
-    static const QStringList flags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
-                                   QStringLiteral("nograb"), QStringLiteral("dograb"),
-                                   QStringLiteral("sync")};
+    const QStringList& withValue = ToolkitOptionsWithValue;
+    const QStringList& flags = ToolkitFlags;
     QStringList kept;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString name = arguments[i];
@@ -178,6 +195,57 @@ QString RefusalOfShape(const QCommandLineParser& parser, const Options& o)
     return {};
 }
 
+// An option the chosen mode does not use is refused rather than silently ignored.
+QString RefusalOfModes(const QCommandLineParser& parser, const Options& o)
+{
+    if (parser.isSet(o.snapshot) && parser.isSet(o.exportCsv)) {
+        return Translated(
+            QT_TRANSLATE_NOOP("cli", "--snapshot and --export-csv cannot be given together."));
+    }
+    if (!parser.isSet(o.snapshot)) {
+        for (const QCommandLineOption* option : {&o.size, &o.steps, &o.rotatingFrame, &o.page}) {
+            if (parser.isSet(*option)) {
+                return Translated(QT_TRANSLATE_NOOP("cli", "--%1 is used only with --snapshot."))
+                    .arg(option->names().first());
+            }
+        }
+    }
+    return {};
+}
+
+// --steps, --rotating and --page mean something for some screens only; --page's range is that of
+// the observer's derivation.
+QString RefusalOfScreenOptions(const QCommandLineParser& parser, const Options& o,
+                               const SnapshotRequest& r)
+{
+    struct Use {
+        const QCommandLineOption* option;
+        QStringList screens;
+    };
+    const Use uses[] = {
+        {&o.steps,
+         {QStringLiteral("explorer"), QStringLiteral("translating-frame"),
+          QStringLiteral("orbit-animation"), QStringLiteral("vectors")}},
+        {&o.rotatingFrame, {QStringLiteral("explorer"), QStringLiteral("derivation")}},
+        {&o.page, {QStringLiteral("derivation")}}};
+    for (const Use& use : uses) {
+        if (parser.isSet(*use.option) && !use.screens.contains(r.screen)) {
+            return Translated(QT_TRANSLATE_NOOP("cli", "--%1 is used only with the screens %2."))
+                .arg(use.option->names().first(), use.screens.join(QStringLiteral(", ")));
+        }
+    }
+    const int pages = DerivationPageCount(r.rotatingFrame);
+    if (r.page >= pages) {
+        return (r.rotatingFrame
+                    ? Translated(QT_TRANSLATE_NOOP(
+                          "cli", "--page must be from 0 to %1 for the rotating observer."))
+                    : Translated(QT_TRANSLATE_NOOP(
+                          "cli", "--page must be from 0 to %1 for the inertial observer.")))
+            .arg(pages - 1);
+    }
+    return {};
+}
+
 // --lang and the simulation's scroll bars; an empty text when every value is in range.
 QString ReadSettings(const QCommandLineParser& parser, const Options& o, CommandLine& line)
 {
@@ -250,7 +318,7 @@ QString ReadSnapshot(const QCommandLineParser& parser, const Options& o, Snapsho
         }
     }
     r.rotatingFrame = parser.isSet(o.rotatingFrame);
-    return {};
+    return RefusalOfScreenOptions(parser, o, r);
 }
 
 } // namespace
@@ -263,9 +331,12 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         return Refused(parser.errorText());
     }
     CommandLine line;
-    if (parser.isSet(o.help)) {
+    if (parser.isSet(o.help) || parser.isSet(QStringLiteral("help-all"))) {
         line.action = CommandLine::Action::Help;
         line.text = parser.helpText() + u'\n' + SnapshotScreensHelp();
+        if (parser.isSet(QStringLiteral("help-all"))) {
+            line.text += u'\n' + ToolkitOptionsHelp();
+        }
         line.language = parser.value(o.lang); // so that --lang el --help reads Greek
         return line;
     }
@@ -275,6 +346,9 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         return line;
     }
     QString why = RefusalOfShape(parser, o);
+    if (why.isEmpty()) {
+        why = RefusalOfModes(parser, o);
+    }
     if (why.isEmpty()) {
         why = ReadSettings(parser, o, line);
     }

@@ -109,6 +109,46 @@ TEST(Snapshot, AFailureSaysWhyWithItsStatusAndLeavesNoFile)
     EXPECT_EQ(good.snapshot.file, path);
 }
 
+// An option the chosen mode or screen does not use is refused, naming the option (or the range
+// of pages the observer has), never silently ignored; --lang is valid in every mode.
+TEST(CommandLineModes, AnOptionTheModeDoesNotUseIsRefused)
+{
+    const auto parse = [](const QString& line) {
+        return ParseCommandLine(QStringList{QStringLiteral("turntable-lab")} +
+                                line.split(QLatin1Char(' ')));
+    };
+    struct Row {
+        const char* line;
+        const char* named; // empty: accepted
+    };
+    for (const Row& row : {
+             Row{"--snapshot introduction a.png --export-csv o.csv", "--export-csv"},
+             Row{"--export-csv o.csv --size 0x0 --steps 99 --page 5", "--size"},
+             Row{"--steps 3", "--steps"},
+             Row{"--rotating", "--rotating"},
+             Row{"--snapshot introduction a.png --steps 3", "--steps"},
+             Row{"--snapshot explorer a.png --page 2", "--page"},
+             Row{"--snapshot derivation a.png --page 9 --rotating", "0 to 8"},
+             Row{"--snapshot derivation a.png --page 10", "0 to 9"},
+             Row{"--snapshot derivation a.png --page 9 --lang en", ""},
+             Row{"--snapshot derivation a.png --page 8 --rotating", ""},
+             Row{"--export-csv o.csv --mass 3 --lang el", ""},
+             Row{"--snapshot translating-frame a.png --steps 3 --lang en", ""},
+         }) {
+        const CommandLine parsed = parse(QString::fromLatin1(row.line));
+        if (*row.named == '\0') {
+            EXPECT_NE(parsed.action, CommandLine::Action::Refuse) << row.line;
+        } else {
+            EXPECT_EQ(parsed.action, CommandLine::Action::Refuse) << row.line;
+            EXPECT_TRUE(parsed.text.contains(QString::fromLatin1(row.named)))
+                << row.line << ": " << parsed.text.toStdString();
+        }
+    }
+    const CommandLine all = parse(QStringLiteral("--help-all"));
+    EXPECT_EQ(all.action, CommandLine::Action::Help);
+    EXPECT_TRUE(all.text.contains(QStringLiteral("-platform")));
+}
+
 // The program run as a user's shell runs it: its status, what it prints, and that the toolkit's
 // platform notes stay out of the output while the program's own complaints are printed.
 TEST(Snapshot, TheProgramAnswersItsCommandLine)
