@@ -1747,6 +1747,10 @@
 <context>
     <name>cli</name>
     <message>
+        <source>--size must be from 100x100 to 8000x8000, not %1x%2.</source>
+        <translation>Το --size πρέπει να είναι από 100x100 έως 8000x8000, όχι %1x%2.</translation>
+    </message>
+    <message>
         <source>--snapshot and --export-csv cannot be given together.</source>
         <translation>Τα --snapshot και --export-csv δεν δίνονται μαζί.</translation>
     </message>

@@ -244,7 +244,8 @@ int TakeSnapshot(Application& app, const SnapshotRequest& request, std::ostream&
     }
     if (request.size.width() < 100 || request.size.height() < 100 || request.size.width() > 8000 ||
         request.size.height() > 8000) {
-        Complain(QStringLiteral("A size from 100x100 to 8000x8000, please, not %1x%2.")
+        Complain(QCoreApplication::translate("cli",
+                                             "--size must be from 100x100 to 8000x8000, not %1x%2.")
                      .arg(request.size.width())
                      .arg(request.size.height()));
         return 2;
