@@ -15,9 +15,10 @@ namespace ttl {
 
 namespace {
 
-constexpr Color Black{0, 0, 0};
-constexpr Color Red{255, 0, 0};
-constexpr Color Blue{0, 0, 255};
+using colors::Black;
+using colors::Blue;
+using colors::Red;
+
 constexpr Color RotatingMarks{0, 10, 255};
 constexpr Color RelativeColor{255, 0, 255};
 constexpr Color MovedColor{200, 120, 0};

@@ -14,11 +14,12 @@ namespace ttl {
 
 namespace {
 
+using colors::Black;
+using colors::Blue;
+using colors::White;
+
 using Page = DerivationPageContent;
 
-constexpr Color Black{0, 0, 0};
-constexpr Color White{255, 255, 255};
-constexpr Color Blue{0, 0, 255};
 constexpr Color FrameGrey{150, 150, 150};
 
 constexpr int FooterRows = 2;
