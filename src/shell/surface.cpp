@@ -1,5 +1,7 @@
 #include "shell/surface.h"
 
+#include "shell/drawing_scale.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -174,7 +176,7 @@ void Surface::Print(const std::string& text)
 double Surface::TextLinePixels() const
 {
     constexpr double Leading = 1.3; // looser than Print's: rows of a legend must not touch
-    return m_font.size * PixelsPerPoint * Leading;
+    return m_font.size * DrawingScale() * PixelsPerPoint * Leading;
 }
 
 double Surface::TextLineHeight() const
@@ -191,7 +193,7 @@ TextExtent Surface::TextPixels(const std::string& text) const
     if (m_measure) {
         return m_measure(text, m_font);
     }
-    const double em = m_font.size * PixelsPerPoint;
+    const double em = m_font.size * DrawingScale() * PixelsPerPoint;
     return {EstimatedEmPerCharacter * em * static_cast<double>(CodePoints(text)), LineSpacing * em};
 }
 

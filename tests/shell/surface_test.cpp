@@ -1,5 +1,7 @@
 #include "shell/surface.h"
 
+#include "shell/drawing_scale.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -150,6 +152,26 @@ TEST(Surface, DegenerateWorldWindowsAreNotDrawable)
     EXPECT_FALSE((WorldWindow{-1, 1, 0, -2}.IsDrawable()));
     EXPECT_FALSE((WorldWindow{-1, 1, 2, 0}.IsDrawable()));
     EXPECT_FALSE((WorldWindow{std::numeric_limits<double>::quiet_NaN(), 1, 2, -2}.IsDrawable()));
+}
+
+TEST(Surface, TextsAndLineRowsGrowWithTheDrawingScaleWithinItsLimits)
+{
+    Surface surface;
+    surface.SetPixelSize(800, 600);
+    surface.Scale(0.0, 10.0, 10.0, 0.0);
+    const double normalWidth = surface.TextPixels("ω final").width;
+    const double normalLine = surface.TextLineHeight();
+    struct Case {
+        double asked;
+        double shown;
+    };
+    for (const Case c : {Case{2.0, 2.0}, Case{0.5, 0.75}, Case{9.0, 2.5}, Case{1.25, 1.25}}) {
+        SetDrawingScale(c.asked);
+        EXPECT_NEAR(surface.TextPixels("ω final").width, c.shown * normalWidth, 1e-9) << c.asked;
+        EXPECT_NEAR(surface.TextLineHeight(), c.shown * normalLine, 1e-9) << c.asked;
+        EXPECT_NEAR(ScaledPenWidth(2), 2.0 * c.shown, 1e-12) << c.asked;
+    }
+    SetDrawingScale(1.0);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "shell/ui/surface_painter.h"
 
+#include "shell/drawing_scale.h"
 #include "shell/ui/drawing_palette.h"
 #include "shell/ui/picture_encoding.h"
 
@@ -84,7 +85,7 @@ bool WithinLimit(QPointF p)
 // pixel of antialiasing.
 double StrokeMargin(int width)
 {
-    return width + 2.0;
+    return ScaledPenWidth(width) + 2.0;
 }
 
 QRectF Widened(const QRectF& rect, double margin)
@@ -94,7 +95,7 @@ QRectF Widened(const QRectF& rect, double margin)
 
 QPen MakePen(const Primitive& p)
 {
-    QPen pen(ToQColor(p.color), p.width, ToPenStyle(p.style));
+    QPen pen(ToQColor(p.color), ScaledPenWidth(p.width), ToPenStyle(p.style));
     pen.setCapStyle(p.style == DrawStyle::Solid ? Qt::RoundCap : Qt::FlatCap);
     return pen;
 }
@@ -118,7 +119,7 @@ void PaintLine(QPainter& painter, const Primitive& p, const WorldToPixels& map,
     QPen pen = MakePen(p);
     if (p.style != DrawStyle::Solid && clipped->startFraction > 0.0) {
         // The pattern goes on where the cut-off part would have left it (in pen widths).
-        pen.setDashOffset(clipped->startFraction * QLineF(a, b).length() / std::max(1, p.width));
+        pen.setDashOffset(clipped->startFraction * QLineF(a, b).length() / ScaledPenWidth(p.width));
     }
     painter.setPen(pen);
     painter.drawLine(clipped->line);
@@ -179,8 +180,8 @@ void PaintPoint(QPainter& painter, const Primitive& p, const WorldToPixels& map,
     if (!IsFinite(at) || !Widened(visible, StrokeMargin(p.width)).contains(at)) {
         return;
     }
-    const double size = p.width;
-    if (p.width <= 1) {
+    const double size = ScaledPenWidth(p.width);
+    if (size <= 1.0) {
         painter.fillRect(QRectF(at.x() - 0.5, at.y() - 0.5, 1.0, 1.0), ToQColor(p.color));
         return;
     }
@@ -195,7 +196,7 @@ QFont ToQFont(const Font& font)
     QFont qfont;
     // The requested family first; a serif or sans fallback with Greek glyphs follows.
     qfont.setFamilies({QString::fromStdString(font.name), QStringLiteral("DejaVu Sans")});
-    qfont.setPointSizeF(font.size);
+    qfont.setPointSizeF(font.size * DrawingScale());
     qfont.setBold(font.bold);
     return qfont;
 }
