@@ -67,6 +67,77 @@
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <source>--size must be from 100x100 to 8000x8000, not %1x%2.</source>
+        <translation>Το --size πρέπει να είναι από 100x100 έως 8000x8000, όχι %1x%2.</translation>
+    </message>
+    <message>
+        <source>--snapshot and --export-csv cannot be given together.</source>
+        <translation>Τα --snapshot και --export-csv δεν δίνονται μαζί.</translation>
+    </message>
+    <message>
+        <source>--%1 is used only with --snapshot.</source>
+        <translation>Το --%1 χρησιμοποιείται μόνο με το --snapshot.</translation>
+    </message>
+    <message>
+        <source>--%1 is used only with the screens %2.</source>
+        <translation>Το --%1 χρησιμοποιείται μόνο με τις οθόνες %2.</translation>
+    </message>
+    <message>
+        <source>--page must be from 0 to %1 for the rotating observer.</source>
+        <translation>Το --page πρέπει να είναι από 0 έως %1 για τον περιστρεφόμενο παρατηρητή.</translation>
+    </message>
+    <message>
+        <source>--page must be from 0 to %1 for the inertial observer.</source>
+        <translation>Το --page πρέπει να είναι από 0 έως %1 για τον αδρανειακό παρατηρητή.</translation>
+    </message>
+    <message>
+        <source>The toolkit&apos;s options (Qt):</source>
+        <translation>Οι επιλογές της εργαλειοθήκης (Qt):</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;: no option takes it.</source>
+        <translation>Απρόσμενο όρισμα «%1»: καμία επιλογή δεν το δέχεται.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>Το --%1 δίνεται περισσότερες από μία φορές.</translation>
+    </message>
+    <message>
+        <source>--lang must be el or en, not &quot;%1&quot;.</source>
+        <translation>Το --lang πρέπει να είναι el ή en, όχι «%1».</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation>Το --%1 πρέπει να είναι ακέραιος από %2 έως %3, όχι «%4».</translation>
+    </message>
+    <message>
+        <source>--snapshot SCREEN needs the picture&apos;s file name.</source>
+        <translation>Το --snapshot SCREEN χρειάζεται το όνομα του αρχείου της εικόνας.</translation>
+    </message>
+    <message>
+        <source>--size must be WxH, such as 1024x768, not &quot;%1&quot;.</source>
+        <translation>Το --size πρέπει να είναι ΠxΥ, για παράδειγμα 1024x768, όχι «%1».</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from 0 to %2.</source>
+        <translation>Το --%1 πρέπει να είναι ακέραιος από 0 έως %2.</translation>
+    </message>
+    <message>
+        <source>--export-csv needs a file name (or - for standard output).</source>
+        <translation>Το --export-csv χρειάζεται όνομα αρχείου (ή - για την τυπική έξοδο).</translation>
+    </message>
+    <message>
+        <source>Unknown screen &quot;%1&quot;; the screens are: %2.</source>
+        <translation>Άγνωστη οθόνη «%1»· οι οθόνες είναι: %2.</translation>
+    </message>
+    <message>
+        <source>Give the experiment file once: as FILE or with --open, not both.</source>
+        <translation>Δώστε το αρχείο πειράματος μία φορά: ως FILE ή με το --open, όχι και τα δύο.</translation>
+    </message>
+</context>
+<context>
     <name>curve</name>
     <message>
         <source>AMPLITUDE=%1</source>
@@ -1162,6 +1233,57 @@
         <source>Wrote %1 steps to %2.</source>
         <translation>Γράφτηκαν %1 βήματα στο %2.</translation>
     </message>
+    <message>
+        <source>Take the settings from the experiment FILE (.ttlab); an option given beside it overrides the file&apos;s value.</source>
+        <translation>Οι ρυθμίσεις από το αρχείο πειράματος FILE (.ttlab)· μια επιλογή που δίνεται δίπλα του υπερισχύει της τιμής του αρχείου.</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::ExperimentFile</name>
+    <message>
+        <source>no experiment for the screen %1</source>
+        <translation>δεν υπάρχει πείραμα για την οθόνη %1</translation>
+    </message>
+    <message>
+        <source>the file is larger than an experiment can be (1 MiB)</source>
+        <translation>το αρχείο είναι μεγαλύτερο από όσο μπορεί να είναι ένα πείραμα (1 MiB)</translation>
+    </message>
+    <message>
+        <source>the file is not an experiment: it is not a JSON object</source>
+        <translation>το αρχείο δεν είναι πείραμα: δεν είναι αντικείμενο JSON</translation>
+    </message>
+    <message>
+        <source>the file is not an experiment: its &quot;format&quot; is not %1</source>
+        <translation>το αρχείο δεν είναι πείραμα: το &quot;format&quot; του δεν είναι %1</translation>
+    </message>
+    <message>
+        <source>the experiment was saved by a newer version of the program</source>
+        <translation>το πείραμα αποθηκεύτηκε από νεότερη έκδοση του προγράμματος</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; must be %1</source>
+        <translation>το &quot;version&quot; πρέπει να είναι %1</translation>
+    </message>
+    <message>
+        <source>&quot;screen&quot; must be one of: %1</source>
+        <translation>το &quot;screen&quot; πρέπει να είναι ένα από: %1</translation>
+    </message>
+    <message>
+        <source>&quot;settings&quot; must be an object</source>
+        <translation>το &quot;settings&quot; πρέπει να είναι αντικείμενο</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot;</source>
+        <translation>άγνωστο πεδίο &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is a folder</source>
+        <translation>δεν διαβάζεται το %1: είναι φάκελος</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>δεν διαβάζεται το %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ttl::ExplorerScreen</name>
@@ -1707,6 +1829,37 @@
     </message>
 </context>
 <context>
+    <name>ttl::SettingsReader</name>
+    <message>
+        <source>the setting &quot;%1&quot; is missing</source>
+        <translation>λείπει η ρύθμιση &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation>το &quot;%1&quot; πρέπει να είναι ακέραιος αριθμός</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be from %2 to %3</source>
+        <translation>το &quot;%1&quot; πρέπει να είναι από %2 έως %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number</source>
+        <translation>το &quot;%1&quot; πρέπει να είναι αριθμός</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>το &quot;%1&quot; πρέπει να είναι true ή false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be one of: %2</source>
+        <translation>το &quot;%1&quot; πρέπει να είναι ένα από: %2</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1&quot;</source>
+        <translation>άγνωστη ρύθμιση &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>ttl::SurfaceView</name>
     <message>
         <source>A drawing of the program</source>
@@ -1742,73 +1895,6 @@
     <message>
         <source>half MAXIMUM</source>
         <translation>μισό ΜΕΓΙΣΤΟ</translation>
-    </message>
-</context>
-<context>
-    <name>cli</name>
-    <message>
-        <source>--size must be from 100x100 to 8000x8000, not %1x%2.</source>
-        <translation>Το --size πρέπει να είναι από 100x100 έως 8000x8000, όχι %1x%2.</translation>
-    </message>
-    <message>
-        <source>--snapshot and --export-csv cannot be given together.</source>
-        <translation>Τα --snapshot και --export-csv δεν δίνονται μαζί.</translation>
-    </message>
-    <message>
-        <source>--%1 is used only with --snapshot.</source>
-        <translation>Το --%1 χρησιμοποιείται μόνο με το --snapshot.</translation>
-    </message>
-    <message>
-        <source>--%1 is used only with the screens %2.</source>
-        <translation>Το --%1 χρησιμοποιείται μόνο με τις οθόνες %2.</translation>
-    </message>
-    <message>
-        <source>--page must be from 0 to %1 for the rotating observer.</source>
-        <translation>Το --page πρέπει να είναι από 0 έως %1 για τον περιστρεφόμενο παρατηρητή.</translation>
-    </message>
-    <message>
-        <source>--page must be from 0 to %1 for the inertial observer.</source>
-        <translation>Το --page πρέπει να είναι από 0 έως %1 για τον αδρανειακό παρατηρητή.</translation>
-    </message>
-    <message>
-        <source>The toolkit&apos;s options (Qt):</source>
-        <translation>Οι επιλογές της εργαλειοθήκης (Qt):</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &quot;%1&quot;: no option takes it.</source>
-        <translation>Απρόσμενο όρισμα «%1»: καμία επιλογή δεν το δέχεται.</translation>
-    </message>
-    <message>
-        <source>--%1 is given more than once.</source>
-        <translation>Το --%1 δίνεται περισσότερες από μία φορές.</translation>
-    </message>
-    <message>
-        <source>--lang must be el or en, not &quot;%1&quot;.</source>
-        <translation>Το --lang πρέπει να είναι el ή en, όχι «%1».</translation>
-    </message>
-    <message>
-        <source>--%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
-        <translation>Το --%1 πρέπει να είναι ακέραιος από %2 έως %3, όχι «%4».</translation>
-    </message>
-    <message>
-        <source>--snapshot SCREEN needs the picture&apos;s file name.</source>
-        <translation>Το --snapshot SCREEN χρειάζεται το όνομα του αρχείου της εικόνας.</translation>
-    </message>
-    <message>
-        <source>--size must be WxH, such as 1024x768, not &quot;%1&quot;.</source>
-        <translation>Το --size πρέπει να είναι ΠxΥ, για παράδειγμα 1024x768, όχι «%1».</translation>
-    </message>
-    <message>
-        <source>--%1 must be a whole number from 0 to %2.</source>
-        <translation>Το --%1 πρέπει να είναι ακέραιος από 0 έως %2.</translation>
-    </message>
-    <message>
-        <source>--export-csv needs a file name (or - for standard output).</source>
-        <translation>Το --export-csv χρειάζεται όνομα αρχείου (ή - για την τυπική έξοδο).</translation>
-    </message>
-    <message>
-        <source>Unknown screen &quot;%1&quot;; the screens are: %2.</source>
-        <translation>Άγνωστη οθόνη «%1»· οι οθόνες είναι: %2.</translation>
     </message>
 </context>
 </TS>

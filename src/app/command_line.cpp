@@ -1,9 +1,11 @@
 #include "app/command_line.h"
 
+#include "app/experiment_screens.h"
 #include "app/language.h"
 #include "derivation/derivation_pages.h"
 #include "shell/ui/file_writing.h"
 #include "turntable/run_csv.h"
+#include "turntable/ui/simulation_experiment.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -143,6 +145,12 @@ struct Options {
         QStringLiteral("page"),
         QCoreApplication::translate("ttl::CommandLine", "derivation: the page, from 0."),
         QStringLiteral("N")};
+    QCommandLineOption open{
+        QStringLiteral("open"),
+        QCoreApplication::translate("ttl::CommandLine",
+                                    "Take the settings from the experiment FILE (.ttlab); an "
+                                    "option given beside it overrides the file's value."),
+        QStringLiteral("FILE")};
     QCommandLineOption lang{
         QStringLiteral("lang"),
         QCoreApplication::translate(
@@ -172,16 +180,17 @@ struct Options {
                     .arg(s.range.initial),
                 QStringLiteral("N")));
         }
-        parser.addOptions({influenced, snapshot, size, steps, rotatingFrame, page, lang});
+        parser.addOptions({influenced, snapshot, size, steps, rotatingFrame, page, open, lang});
     }
 };
 
 // The positional arguments and repetitions the options allow; an empty text when they are kept.
 QString RefusalOfShape(const QCommandLineParser& parser, const Options& o)
 {
-    // The picture file of --snapshot is the one positional argument there is.
+    // The picture file of --snapshot, or the experiment the program opens with, is the one
+    // positional argument there is.
     const QStringList positional = parser.positionalArguments();
-    const qsizetype allowed = parser.isSet(o.snapshot) ? 1 : 0;
+    const qsizetype allowed = parser.isSet(o.exportCsv) ? 0 : 1;
     if (positional.size() > allowed) {
         return Translated(
                    QT_TRANSLATE_NOOP("cli", "Unexpected argument \"%1\": no option takes it."))
@@ -201,6 +210,11 @@ QString RefusalOfModes(const QCommandLineParser& parser, const Options& o)
     if (parser.isSet(o.snapshot) && parser.isSet(o.exportCsv)) {
         return Translated(
             QT_TRANSLATE_NOOP("cli", "--snapshot and --export-csv cannot be given together."));
+    }
+    if (parser.isSet(o.open) && !parser.isSet(o.snapshot) && !parser.isSet(o.exportCsv) &&
+        !parser.positionalArguments().isEmpty()) {
+        return Translated(QT_TRANSLATE_NOOP(
+            "cli", "Give the experiment file once: as FILE or with --open, not both."));
     }
     if (!parser.isSet(o.snapshot)) {
         for (const QCommandLineOption* option : {&o.size, &o.steps, &o.rotatingFrame, &o.page}) {
@@ -246,7 +260,34 @@ QString RefusalOfScreenOptions(const QCommandLineParser& parser, const Options& 
     return {};
 }
 
-// --lang and the simulation's scroll bars; an empty text when every value is in range.
+// The experiment file of --open, or the one the program is opened with; empty for none.
+QString ExperimentPath(const QCommandLineParser& parser, const Options& o)
+{
+    if (parser.isSet(o.open)) {
+        return parser.value(o.open);
+    }
+    const bool opensProgram = !parser.isSet(o.snapshot) && !parser.isSet(o.exportCsv);
+    return opensProgram ? parser.positionalArguments().value(0) : QString();
+}
+
+// The experiment's settings as the starting point that the options then override.
+QString ReadExperimentSettings(const QString& path, CommandLine& line)
+{
+    const ExperimentReading reading = ReadExperimentFile(path, ExperimentScreens());
+    QString problem = reading.problem;
+    if (reading) {
+        if (const std::optional<SimulationInputs> inputs =
+                ReadSimulationSettings(reading.experiment.settings, problem)) {
+            line.inputs = *inputs;
+            line.simulationSettingsGiven = true;
+            line.experiment = reading.experiment;
+        }
+    }
+    return problem.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(path, problem);
+}
+
+// --lang, an experiment file and the simulation's scroll bars; an empty text when every value is
+// in range.
 QString ReadSettings(const QCommandLineParser& parser, const Options& o, CommandLine& line)
 {
     if (parser.isSet(o.lang)) {
@@ -257,8 +298,15 @@ QString ReadSettings(const QCommandLineParser& parser, const Options& o, Command
                 .arg(line.language);
         }
     }
-    line.inputs.baseInfluenced = parser.isSet(o.influenced);
-    line.simulationSettingsGiven = parser.isSet(o.influenced);
+    if (const QString path = ExperimentPath(parser, o); !path.isEmpty()) {
+        if (QString why = ReadExperimentSettings(path, line); !why.isEmpty()) {
+            return why;
+        }
+    }
+    if (parser.isSet(o.influenced)) {
+        line.inputs.baseInfluenced = true;
+        line.simulationSettingsGiven = true;
+    }
     for (const Setting& s : Settings) {
         const QString name = QString::fromLatin1(s.name);
         if (!parser.isSet(name)) {
@@ -276,6 +324,9 @@ QString ReadSettings(const QCommandLineParser& parser, const Options& o, Command
         }
         line.inputs.*s.field = value;
         line.simulationSettingsGiven = true;
+    }
+    if (line.experiment) {
+        line.experiment->settings = SimulationSettings(line.inputs);
     }
     return {};
 }
@@ -300,7 +351,8 @@ QString ReadSnapshot(const QCommandLineParser& parser, const Options& o, Snapsho
             r.size = QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight));
         }
         if (!okWidth || !okHeight) {
-            return Translated(QT_TRANSLATE_NOOP("cli", "--size must be WxH, such as 1024x768, not \"%1\"."))
+            return Translated(QT_TRANSLATE_NOOP(
+                                  "cli", "--size must be WxH, such as 1024x768, not \"%1\"."))
                 .arg(parser.value(o.size));
         }
     }

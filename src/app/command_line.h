@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/experiment_file.h"
 #include "app/snapshot.h"
 #include "turntable/simulation_run.h"
 
@@ -7,6 +8,7 @@
 #include <QStringList>
 
 #include <iostream>
+#include <optional>
 
 namespace ttl {
 
@@ -21,6 +23,8 @@ struct CommandLine {
     QString text;                         // the help or version text, or why the line is refused
     SnapshotRequest snapshot;             // --snapshot SCREEN FILE [--size WxH] ...
     QString language;                     // --lang: "el" or "en"; empty for the system's
+    // The experiment file given (FILE or --open), with the options beside it applied to it.
+    std::optional<Experiment> experiment;
 };
 
 CommandLine ParseCommandLine(const QStringList& arguments);

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/experiment_screens.h"
 #include "app/language.h"
 #include "app/snapshot.h"
 #include "shell/ui/program_icon.h"
@@ -72,5 +73,10 @@ int main(int argc, char* argv[])
         app.PresetSimulation(line.inputs);
     }
     app.Start();
+    if (line.experiment) {
+        // Read and checked with the command line: nothing is left to refuse here.
+        const QString problem = ttl::OpenExperiment(app, *line.experiment);
+        Q_ASSERT(problem.isEmpty());
+    }
     return QApplication::exec();
 }

@@ -1,8 +1,10 @@
 #include "app/application.h"
-#include "turntable/run_csv.h"
 #include "app/command_line.h"
+#include "app/experiment_file.h"
+#include "turntable/run_csv.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
+#include "turntable/ui/simulation_experiment.h"
 
 #include <QFile>
 #include <QScrollBar>
@@ -167,6 +169,67 @@ TEST(RunExport, SimulationOptionsAloneSetTheScreenBeforeItOpens)
     EXPECT_EQ(shown.periodCount, 12);
     EXPECT_TRUE(shown.baseInfluenced);
     EXPECT_EQ(shown.frictionValue, simulation_controls::Friction.initial);
+}
+
+// An experiment file stands for its settings' options; an option beside it overrides its value.
+TEST(RunExport, AnExperimentFileWritesWhatItsOptionsWrite)
+{
+    QTemporaryDir dir;
+    const QString experiment = dir.filePath(QStringLiteral("ρ run.ttlab"));
+    ASSERT_TRUE(SaveExperimentFile(
+        experiment, {QStringLiteral("simulation"), SimulationSettings({7, 3, 5, 9, true})}));
+    const auto csv = [&](const QString& name, const QStringList& options) {
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(RunCommandLineExport(QStringList{QStringLiteral("turntable-lab"),
+                                                   QStringLiteral("--export-csv"), path} +
+                                       options),
+                  0)
+            << options.join(u' ').toStdString();
+        return ReadAll(path);
+    };
+    const QString open = QStringLiteral("--open");
+    EXPECT_EQ(csv(QStringLiteral("a.csv"), {open, experiment}),
+              csv(QStringLiteral("b.csv"),
+                  {QStringLiteral("--mass"), QStringLiteral("7"), QStringLiteral("--friction"),
+                   QStringLiteral("3"), QStringLiteral("--total"), QStringLiteral("9"),
+                   QStringLiteral("--influenced")}));
+    EXPECT_EQ(csv(QStringLiteral("c.csv"),
+                  {open, experiment, QStringLiteral("--mass"), QStringLiteral("2")}),
+              csv(QStringLiteral("d.csv"),
+                  {QStringLiteral("--mass"), QStringLiteral("2"), QStringLiteral("--friction"),
+                   QStringLiteral("3"), QStringLiteral("--total"), QStringLiteral("9"),
+                   QStringLiteral("--influenced")}));
+
+    // Opened as the program's argument, with the options applied to what it opens.
+    const CommandLine line = ParseCommandLine({QStringLiteral("turntable-lab"), experiment,
+                                               QStringLiteral("--total"), QStringLiteral("4")});
+    ASSERT_EQ(line.action, CommandLine::Action::OpenProgram);
+    ASSERT_TRUE(line.experiment);
+    QString problem;
+    const std::optional<SimulationInputs> opened =
+        ReadSimulationSettings(line.experiment->settings, problem);
+    ASSERT_TRUE(opened) << problem.toStdString();
+    EXPECT_EQ(opened->massValue, 7);
+    EXPECT_EQ(opened->periodCount, 4);
+    EXPECT_TRUE(opened->baseInfluenced);
+
+    // A bad or doubled experiment is refused, naming it.
+    QFile broken(dir.filePath(QStringLiteral("broken.ttlab")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"format\": \"turntable-lab-experiment\", \"version\": 1}");
+    broken.close();
+    for (const QStringList& arguments :
+         {QStringList{broken.fileName()},
+          QStringList{QStringLiteral("--export-csv"), dir.filePath(QStringLiteral("e.csv")), open,
+                      broken.fileName()},
+          QStringList{experiment, open, experiment}}) {
+        const CommandLine refused =
+            ParseCommandLine(QStringList{QStringLiteral("turntable-lab")} + arguments);
+        EXPECT_EQ(refused.action, CommandLine::Action::Refuse)
+            << arguments.join(u' ').toStdString();
+        EXPECT_FALSE(refused.text.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("e.csv"))));
 }
 
 } // namespace
