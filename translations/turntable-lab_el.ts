@@ -58,6 +58,42 @@
         <source>CSV table (*.csv)</source>
         <translation>Πίνακας CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>The recording was cancelled.</source>
+        <translation>Η εγγραφή ακυρώθηκε.</translation>
+    </message>
+    <message>
+        <source>Could not encode the recording of %1.</source>
+        <translation>Δεν ήταν δυνατή η κωδικοποίηση της εγγραφής του %1.</translation>
+    </message>
+    <message>
+        <source>Writing the recording…</source>
+        <translation>Αποθήκευση της εγγραφής…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Record animation</source>
+        <translation>Εγγραφή κινούμενης εικόνας</translation>
+    </message>
+    <message>
+        <source>Record…</source>
+        <translation>Εγγραφή…</translation>
+    </message>
+    <message>
+        <source>Play the animation from its start and save it as an animated GIF for a slide</source>
+        <translation>Παίζει την κινούμενη εικόνα από την αρχή της και την αποθηκεύει ως κινούμενο GIF για μια διαφάνεια</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Διακοπή εγγραφής</translation>
+    </message>
+    <message>
+        <source>GIF animation (*.gif)</source>
+        <translation>Κινούμενη εικόνα GIF (*.gif)</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -71,10 +107,6 @@
     <message>
         <source>--size must be from 100x100 to 8000x8000, not %1x%2.</source>
         <translation>Το --size πρέπει να είναι από 100x100 έως 8000x8000, όχι %1x%2.</translation>
-    </message>
-    <message>
-        <source>--snapshot and --export-csv cannot be given together.</source>
-        <translation>Τα --snapshot και --export-csv δεν δίνονται μαζί.</translation>
     </message>
     <message>
         <source>--%1 is used only with --snapshot.</source>
@@ -135,6 +167,34 @@
     <message>
         <source>Give the experiment file once: as FILE or with --open, not both.</source>
         <translation>Δώστε το αρχείο πειράματος μία φορά: ως FILE ή με το --open, όχι και τα δύο.</translation>
+    </message>
+    <message>
+        <source>Only one of --snapshot, --export-csv and --record can be given.</source>
+        <translation>Μόνο ένα από τα --snapshot, --export-csv και --record μπορεί να δοθεί.</translation>
+    </message>
+    <message>
+        <source>--seconds is used only with --record.</source>
+        <translation>Το --seconds χρησιμοποιείται μόνο με το --record.</translation>
+    </message>
+    <message>
+        <source>--size is used only with --snapshot or --record.</source>
+        <translation>Το --size χρησιμοποιείται μόνο με το --snapshot ή το --record.</translation>
+    </message>
+    <message>
+        <source>--record takes one of the screens %1, not &quot;%2&quot;.</source>
+        <translation>Το --record δέχεται μία από τις οθόνες %1, όχι &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--record SCREEN needs the GIF file&apos;s name.</source>
+        <translation>Το --record SCREEN χρειάζεται το όνομα του αρχείου GIF.</translation>
+    </message>
+    <message>
+        <source>--seconds must be a whole number from 1 to %1.</source>
+        <translation>Το --seconds πρέπει να είναι ακέραιος αριθμός από 1 έως %1.</translation>
+    </message>
+    <message>
+        <source>--size must be from 100x100 to 4000x4000 for a recording, not %1x%2.</source>
+        <translation>Το --size πρέπει να είναι από 100x100 έως 4000x4000 για μια εγγραφή, όχι %1x%2.</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +1296,14 @@
     <message>
         <source>Take the settings from the experiment FILE (.ttlab); an option given beside it overrides the file&apos;s value.</source>
         <translation>Οι ρυθμίσεις από το αρχείο πειράματος FILE (.ttlab)· μια επιλογή που δίνεται δίπλα του υπερισχύει της τιμής του αρχείου.</translation>
+    </message>
+    <message>
+        <source>Record the animation of SCREEN (orbit-animation or vectors) as an animated GIF FILE without a display, and exit; --size WxH, default 640x480.</source>
+        <translation>Εγγράφει την κινούμενη εικόνα της οθόνης SCREEN (orbit-animation ή vectors) ως κινούμενο GIF στο FILE χωρίς οθόνη, και τερματίζει· --size WxH, προεπιλογή 640x480.</translation>
+    </message>
+    <message>
+        <source>--record: N seconds of the animation, 1 to 120, default 10.</source>
+        <translation>--record: N δευτερόλεπτα της κινούμενης εικόνας, 1 έως 120, προεπιλογή 10.</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,8 @@ SimulationActivity& Application::Simulation()
                               [this]() -> SurfaceView& { return velocityGraph(); },
                               [this]() -> SurfaceView& { return vectorsAnimation(); },
                               [this]() -> WorkEnergyWindow& { return workEnergyWindow(); }});
+        AddRecordingActions(m_simulation->OrbitRecording());
+        AddRecordingActions(m_simulation->VectorsRecording());
     }
     return *m_simulation;
 }

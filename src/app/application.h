@@ -2,7 +2,6 @@
 
 #include "turntable/simulation_run.h"
 
-
 #include <memory>
 
 class QWidget;
@@ -19,10 +18,10 @@ class SimulationActivity;
 class SurfaceView;
 class WorkEnergyWindow;
 
-// Owns every screen and the one setting they share, whether the base is free. A screen is created the first time any
-// code asks for it and lives until the program ends; navigation only shows and hides screens.
-// Each getter is named for the screen or window it returns; the screens' object names stay those
-// of the program's design (`exigisi2`, `rotating`, …).
+// Owns every screen and the one setting they share, whether the base is free. A screen is created
+// the first time any code asks for it and lives until the program ends; navigation only shows and
+// hides screens. Each getter is named for the screen or window it returns; the screens' object
+// names stay those of the program's design (`exigisi2`, `rotating`, …).
 class Application {
 public:
     Application();

@@ -145,6 +145,18 @@ struct Options {
         QStringLiteral("page"),
         QCoreApplication::translate("ttl::CommandLine", "derivation: the page, from 0."),
         QStringLiteral("N")};
+    QCommandLineOption record{
+        QStringLiteral("record"),
+        QCoreApplication::translate(
+            "ttl::CommandLine",
+            "Record the animation of SCREEN (orbit-animation or vectors) as an animated GIF FILE "
+            "without a display, and exit; --size WxH, default 640x480."),
+        QStringLiteral("SCREEN")};
+    QCommandLineOption seconds{
+        QStringLiteral("seconds"),
+        QCoreApplication::translate("ttl::CommandLine",
+                                    "--record: N seconds of the animation, 1 to 120, default 10."),
+        QStringLiteral("N")};
     QCommandLineOption open{
         QStringLiteral("open"),
         QCoreApplication::translate("ttl::CommandLine",
@@ -180,9 +192,16 @@ struct Options {
                     .arg(s.range.initial),
                 QStringLiteral("N")));
         }
-        parser.addOptions({influenced, snapshot, size, steps, rotatingFrame, page, open, lang});
+        parser.addOptions(
+            {influenced, snapshot, size, steps, rotatingFrame, page, record, seconds, open, lang});
     }
 };
+
+// Without a mode of its own, the line opens the program (with an experiment file, if given).
+bool OpensProgram(const QCommandLineParser& parser, const Options& o)
+{
+    return !parser.isSet(o.snapshot) && !parser.isSet(o.exportCsv) && !parser.isSet(o.record);
+}
 
 // The positional arguments and repetitions the options allow; an empty text when they are kept.
 QString RefusalOfShape(const QCommandLineParser& parser, const Options& o)
@@ -190,7 +209,8 @@ QString RefusalOfShape(const QCommandLineParser& parser, const Options& o)
     // The picture file of --snapshot, or the experiment the program opens with, is the one
     // positional argument there is.
     const QStringList positional = parser.positionalArguments();
-    const qsizetype allowed = parser.isSet(o.exportCsv) ? 0 : 1;
+    const bool picture = parser.isSet(o.snapshot) || parser.isSet(o.record);
+    const qsizetype allowed = picture || !parser.isSet(o.exportCsv) ? 1 : 0;
     if (positional.size() > allowed) {
         return Translated(
                    QT_TRANSLATE_NOOP("cli", "Unexpected argument \"%1\": no option takes it."))
@@ -207,17 +227,24 @@ QString RefusalOfShape(const QCommandLineParser& parser, const Options& o)
 // An option the chosen mode does not use is refused rather than silently ignored.
 QString RefusalOfModes(const QCommandLineParser& parser, const Options& o)
 {
-    if (parser.isSet(o.snapshot) && parser.isSet(o.exportCsv)) {
-        return Translated(
-            QT_TRANSLATE_NOOP("cli", "--snapshot and --export-csv cannot be given together."));
+    if (parser.isSet(o.snapshot) + parser.isSet(o.exportCsv) + parser.isSet(o.record) > 1) {
+        return Translated(QT_TRANSLATE_NOOP(
+            "cli", "Only one of --snapshot, --export-csv and --record can be given."));
     }
-    if (parser.isSet(o.open) && !parser.isSet(o.snapshot) && !parser.isSet(o.exportCsv) &&
+    if (parser.isSet(o.seconds) && !parser.isSet(o.record)) {
+        return Translated(QT_TRANSLATE_NOOP("cli", "--seconds is used only with --record."));
+    }
+    if (parser.isSet(o.open) && OpensProgram(parser, o) &&
         !parser.positionalArguments().isEmpty()) {
         return Translated(QT_TRANSLATE_NOOP(
             "cli", "Give the experiment file once: as FILE or with --open, not both."));
     }
     if (!parser.isSet(o.snapshot)) {
-        for (const QCommandLineOption* option : {&o.size, &o.steps, &o.rotatingFrame, &o.page}) {
+        if (parser.isSet(o.size) && !parser.isSet(o.record)) {
+            return Translated(
+                QT_TRANSLATE_NOOP("cli", "--size is used only with --snapshot or --record."));
+        }
+        for (const QCommandLineOption* option : {&o.steps, &o.rotatingFrame, &o.page}) {
             if (parser.isSet(*option)) {
                 return Translated(QT_TRANSLATE_NOOP("cli", "--%1 is used only with --snapshot."))
                     .arg(option->names().first());
@@ -266,8 +293,7 @@ QString ExperimentPath(const QCommandLineParser& parser, const Options& o)
     if (parser.isSet(o.open)) {
         return parser.value(o.open);
     }
-    const bool opensProgram = !parser.isSet(o.snapshot) && !parser.isSet(o.exportCsv);
-    return opensProgram ? parser.positionalArguments().value(0) : QString();
+    return OpensProgram(parser, o) ? parser.positionalArguments().value(0) : QString();
 }
 
 // The experiment's settings as the starting point that the options then override.
@@ -331,6 +357,51 @@ QString ReadSettings(const QCommandLineParser& parser, const Options& o, Command
     return {};
 }
 
+// --size WxH, when given; an empty text when it reads.
+QString ReadSize(const QCommandLineParser& parser, const Options& o, QSize& size)
+{
+    if (!parser.isSet(o.size)) {
+        return {};
+    }
+    const QStringList parts = parser.value(o.size).split(QLatin1Char('x'));
+    bool okWidth = false, okHeight = false;
+    if (parts.size() == 2) {
+        size = QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight));
+    }
+    if (!okWidth || !okHeight) {
+        return Translated(
+                   QT_TRANSLATE_NOOP("cli", "--size must be WxH, such as 1024x768, not \"%1\"."))
+            .arg(parser.value(o.size));
+    }
+    return {};
+}
+
+// What --record asks for; an empty text when it can be made.
+QString ReadRecording(const QCommandLineParser& parser, const Options& o, RecordingRequest& r)
+{
+    r.screen = parser.value(o.record);
+    if (!RecordingScreens().contains(r.screen)) {
+        return Translated(
+                   QT_TRANSLATE_NOOP("cli", "--record takes one of the screens %1, not \"%2\"."))
+            .arg(RecordingScreens().join(QStringLiteral(", ")), r.screen);
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty() || positional.first().isEmpty()) {
+        return Translated(QT_TRANSLATE_NOOP("cli", "--record SCREEN needs the GIF file's name."));
+    }
+    r.file = positional.first();
+    if (parser.isSet(o.seconds)) {
+        bool ok = false;
+        r.seconds = parser.value(o.seconds).toInt(&ok);
+        if (!ok || r.seconds < 1 || r.seconds > LongestCommandLineRecording) {
+            return Translated(
+                       QT_TRANSLATE_NOOP("cli", "--seconds must be a whole number from 1 to %1."))
+                .arg(LongestCommandLineRecording);
+        }
+    }
+    return ReadSize(parser, o, r.size);
+}
+
 // What --snapshot asks for; an empty text when it can be made.
 QString ReadSnapshot(const QCommandLineParser& parser, const Options& o, SnapshotRequest& r)
 {
@@ -344,17 +415,8 @@ QString ReadSnapshot(const QCommandLineParser& parser, const Options& o, Snapsho
             QT_TRANSLATE_NOOP("cli", "--snapshot SCREEN needs the picture's file name."));
     }
     r.file = positional.first();
-    if (parser.isSet(o.size)) {
-        const QStringList parts = parser.value(o.size).split(QLatin1Char('x'));
-        bool okWidth = false, okHeight = false;
-        if (parts.size() == 2) {
-            r.size = QSize(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight));
-        }
-        if (!okWidth || !okHeight) {
-            return Translated(QT_TRANSLATE_NOOP(
-                                  "cli", "--size must be WxH, such as 1024x768, not \"%1\"."))
-                .arg(parser.value(o.size));
-        }
+    if (QString why = ReadSize(parser, o, r.size); !why.isEmpty()) {
+        return why;
     }
     for (const auto& [option, field, largest] :
          {std::tuple{&o.steps, &r.steps, 1500}, std::tuple{&o.page, &r.page, 9}}) {
@@ -407,6 +469,9 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     if (why.isEmpty() && parser.isSet(o.snapshot)) {
         why = ReadSnapshot(parser, o, line.snapshot);
         line.action = CommandLine::Action::Snapshot;
+    } else if (why.isEmpty() && parser.isSet(o.record)) {
+        why = ReadRecording(parser, o, line.recording);
+        line.action = CommandLine::Action::Record;
     } else if (why.isEmpty() && parser.isSet(o.exportCsv)) {
         line.csvPath = parser.value(o.exportCsv);
         if (line.csvPath.isEmpty()) {
@@ -440,6 +505,7 @@ int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::o
         Print(out, line.text);
         return 0;
     case CommandLine::Action::Snapshot:
+    case CommandLine::Action::Record:
     case CommandLine::Action::OpenProgram:
         Print(err, QCoreApplication::translate("ttl::CommandLine",
                                                "Nothing to do without windows: give --export-csv "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/experiment_file.h"
+#include "app/recording.h"
 #include "app/snapshot.h"
 #include "turntable/simulation_run.h"
 
@@ -15,13 +16,14 @@ namespace ttl {
 // What the command line asks for. Anything it does not understand is refused, never ignored:
 // an unknown option, a stray argument, a repeated option, an empty file name, a bad value.
 struct CommandLine {
-    enum class Action { OpenProgram, Help, Version, ExportCsv, Snapshot, Refuse };
+    enum class Action { OpenProgram, Help, Version, ExportCsv, Snapshot, Record, Refuse };
     Action action = Action::OpenProgram;
     SimulationInputs inputs;              // the simulation screen's scroll bars and check box
     bool simulationSettingsGiven = false; // any of --mass, --friction, ... was given
     QString csvPath;                      // "-" is standard output
     QString text;                         // the help or version text, or why the line is refused
     SnapshotRequest snapshot;             // --snapshot SCREEN FILE [--size WxH] ...
+    RecordingRequest recording;           // --record SCREEN FILE [--seconds N] [--size WxH]
     QString language;                     // --lang: "el" or "en"; empty for the system's
     // The experiment file given (FILE or --open), with the options beside it applied to it.
     std::optional<Experiment> experiment;

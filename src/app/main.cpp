@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/experiment_screens.h"
 #include "app/language.h"
+#include "app/recording.h"
 #include "app/snapshot.h"
 #include "shell/ui/program_icon.h"
 
@@ -41,7 +42,8 @@ int main(int argc, char* argv[])
     if (line.action != ttl::CommandLine::Action::OpenProgram) {
         SilenceToolkitNotes();
     }
-    if (line.action == ttl::CommandLine::Action::Snapshot) {
+    if (line.action == ttl::CommandLine::Action::Snapshot ||
+        line.action == ttl::CommandLine::Action::Record) {
         // Pictures without a display: the offscreen platform, unless one was asked for.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -53,7 +55,9 @@ int main(int argc, char* argv[])
         if (line.simulationSettingsGiven) {
             app.PresetSimulation(line.inputs);
         }
-        return ttl::TakeSnapshot(app, line.snapshot);
+        return line.action == ttl::CommandLine::Action::Record
+                   ? ttl::TakeRecording(app, line.recording)
+                   : ttl::TakeSnapshot(app, line.snapshot);
     }
     if (line.action != ttl::CommandLine::Action::OpenProgram) {
         // No display needed: help, a refused line, or an export straight to a file.

@@ -9,12 +9,12 @@ namespace ttl {
 
 namespace {
 constexpr std::size_t MostColours = 256;
-constexpr double WhiteBlends[] = {0.25, 0.5, 0.75};
+constexpr double PageBlends[] = {0.25, 0.5, 0.75};
 
-Color Blend(Color c, double towardsWhite)
+Color Blend(Color c, Color page, double towardsPage)
 {
-    const auto mix = [&](std::uint8_t v) { return v + (255.0 - v) * towardsWhite; };
-    return Rgb(mix(c.red), mix(c.green), mix(c.blue));
+    const auto mix = [&](double v, double p) { return v + (p - v) * towardsPage; };
+    return Rgb(mix(c.red, page.red), mix(c.green, page.green), mix(c.blue, page.blue));
 }
 
 int Distance(Color c, std::uint32_t rgb)
@@ -25,12 +25,24 @@ int Distance(Color c, std::uint32_t rgb)
     return dr * dr + dg * dg + db * db;
 }
 
-void AddOnce(std::vector<Color>& palette, Color c)
+bool AddOnce(std::vector<Color>& palette, Color c)
 {
-    if (palette.size() < MostColours &&
-        std::find(palette.begin(), palette.end(), c) == palette.end()) {
-        palette.push_back(c);
+    if (palette.size() >= MostColours ||
+        std::find(palette.begin(), palette.end(), c) != palette.end()) {
+        return false;
     }
+    palette.push_back(c);
+    return true;
+}
+
+// A colour and the blends a smoothed edge of it makes with the page; whether any was new.
+bool AddWithBlends(std::vector<Color>& palette, Color c, Color page)
+{
+    bool added = AddOnce(palette, c);
+    for (double blend : PageBlends) {
+        added = AddOnce(palette, Blend(c, page, blend)) || added;
+    }
+    return added;
 }
 
 // giflib writes through this into the string given as the file's user data.
@@ -65,17 +77,11 @@ bool PutDelay(GifFileType* file, int centiseconds)
 }
 } // namespace
 
-std::vector<Color> GifPalette(const std::vector<Color>& drawn)
+std::vector<Color> GifPalette(const std::vector<Color>& drawn, Color page)
 {
-    std::vector<Color> palette{colors::White, colors::Black};
+    std::vector<Color> palette{page, colors::Black};
     for (Color c : drawn) {
-        AddOnce(palette, c);
-    }
-    for (double blend : WhiteBlends) {
-        for (Color c : drawn) {
-            AddOnce(palette, Blend(c, blend));
-        }
-        AddOnce(palette, Blend(colors::Black, blend));
+        AddWithBlends(palette, c, page);
     }
     return palette;
 }
@@ -87,6 +93,17 @@ GifAnimation::GifAnimation(int width, int height, std::vector<Color> palette)
         m_palette = GifPalette({});
     }
     m_palette.resize(std::min(m_palette.size(), MostColours));
+}
+
+void GifAnimation::AddColours(const std::vector<Color>& drawn, Color page)
+{
+    bool added = false;
+    for (Color c : drawn) {
+        added = AddWithBlends(m_palette, c, page) || added;
+    }
+    if (added) {
+        m_nearest.clear(); // a new colour may be nearer than the one chosen before
+    }
 }
 
 std::uint8_t GifAnimation::Index(std::uint32_t rgb)

@@ -10,9 +10,10 @@
 
 namespace ttl {
 
-// The colours of a recording: each colour the drawing uses and its blends into the white page
-// (the edges of smoothed lines and texts), at most 256 in all.
-[[nodiscard]] std::vector<Color> GifPalette(const std::vector<Color>& drawn);
+// The colours of a recording: the page, black, each colour the drawing uses and its blends into
+// the page (the edges of smoothed lines and texts), at most 256 in all.
+[[nodiscard]] std::vector<Color> GifPalette(const std::vector<Color>& drawn,
+                                            Color page = colors::White);
 
 // An animated GIF made one frame at a time from pictures of a drawing, each pixel given the
 // nearest colour of a fixed palette. A frame keeps only the rectangle that changed since the
@@ -26,6 +27,10 @@ public:
     // for `milliseconds`. Delays are kept to the file's hundredths of a second with the rounding
     // carried, so the whole plays as long as the frames' sum.
     void AddFrame(const std::uint32_t* pixels, int milliseconds);
+
+    // Colours that appear as the drawing goes on, with their blends into the page, join the
+    // palette while there is room; the frames added before keep theirs.
+    void AddColours(const std::vector<Color>& drawn, Color page);
 
     [[nodiscard]] int FrameCount() const { return static_cast<int>(m_frames.size()); }
     [[nodiscard]] int Width() const { return m_width; }

@@ -23,6 +23,7 @@ public:
     void Stop();
     [[nodiscard]] bool IsRunning() const { return m_timer.isActive(); }
     [[nodiscard]] int NextFrame() const { return m_next; }
+    [[nodiscard]] int IntervalMs() const { return m_timer.interval(); }
 
     // Draws the next frame now, as a timer tick would.
     void Tick();

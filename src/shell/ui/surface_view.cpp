@@ -51,6 +51,7 @@ void SurfaceView::redraw()
         m_redraw(surface());
     }
     update();
+    emit pictureChanged();
 }
 
 bool SurfaceView::SnapshotFits() const
@@ -64,6 +65,7 @@ bool SurfaceView::SnapshotFits() const
 void SurfaceView::refresh()
 {
     m_lastRefreshRegion = {};
+    emit pictureChanged();
     if (!SnapshotFits()) {
         update();
         return;
@@ -214,6 +216,10 @@ void SurfaceView::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(tr("Save picture…"), this, &SurfaceView::savePictureInteractively);
     menu.addAction(tr("Copy picture"), this, &SurfaceView::copyPicture);
+    if (!actions().isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(actions());
+    }
     menu.exec(event->globalPos());
 }
 

@@ -21,7 +21,8 @@ namespace ttl {
 // end as at its start. After a Cls, the part of the new picture that begins exactly as the
 // previous one did stays in the snapshot: a step that clears and redraws a long path plus a few
 // arrows paints only the newest marks and the arrows. A resize or a change of device pixel ratio
-// repaints from scratch. Its context menu saves or copies the picture.
+// repaints from scratch. Its context menu saves or copies the picture, and lists the actions
+// added to the view (such as recording its animation).
 class SurfaceView : public QWidget {
     Q_OBJECT
 
@@ -65,6 +66,8 @@ signals:
     // keyboard modifiers held then.
     void mousePressed(double x, double y, Qt::KeyboardModifiers modifiers);
     void mouseReleased(double x, double y, Qt::KeyboardModifiers modifiers);
+    // A new picture was asked for by refresh() or redraw(): a frame of an animation.
+    void pictureChanged();
 
 protected:
     bool event(QEvent* event) override;

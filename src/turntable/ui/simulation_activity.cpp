@@ -175,6 +175,12 @@ void SimulationActivity::StartVectorsAnimation()
     SurfaceView& window = m_windows.vectors();
     PlaceSquare(window);
     ShowOnTop(window);
+    PlayVectorsAnimation();
+}
+
+void SimulationActivity::PlayVectorsAnimation()
+{
+    SurfaceView& window = m_windows.vectors();
     if (!m_lastRun) {
         return;
     }
@@ -191,6 +197,12 @@ void SimulationActivity::StartOrbitAnimation()
     SurfaceView& window = m_windows.orbitAnimation();
     PlaceWindow(window, OrbitAnimationPlacement);
     ShowOnTop(window);
+    PlayOrbitAnimation();
+}
+
+void SimulationActivity::PlayOrbitAnimation()
+{
+    SurfaceView& window = m_windows.orbitAnimation();
     if (!m_lastRun) {
         return;
     }
@@ -255,6 +267,18 @@ void SimulationActivity::SaveRunInteractively()
     if (const WriteResult written = SaveLastRun(path); !written) {
         QMessageBox::warning(&screen, QObject::tr("Save run"), written.reason);
     }
+}
+
+RecordableAnimation SimulationActivity::OrbitRecording()
+{
+    return PlayedAnimation(OrbitPlayer(), m_windows.orbitAnimation(),
+                           [this] { PlayOrbitAnimation(); });
+}
+
+RecordableAnimation SimulationActivity::VectorsRecording()
+{
+    return PlayedAnimation(VectorsPlayer(), m_windows.vectors(),
+                           [this] { PlayVectorsAnimation(); });
 }
 
 } // namespace ttl

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ui/animation_recording.h"
 #include "shell/ui/file_writing.h"
 #include "turntable/simulation_run.h"
 #include "turntable/work_energy_graph.h"
@@ -52,8 +53,12 @@ public:
     void ShowBaseAngleGraph();
     void ShowAngularVelocityGraph();
     void ShowVelocityGraph();
+    // Place and show the animation's window, then play it.
     void StartVectorsAnimation();
     void StartOrbitAnimation();
+    // Play it again from its start on its window as it is now.
+    void PlayVectorsAnimation();
+    void PlayOrbitAnimation();
     // The main button: full range; the window's own button halves it and restores it.
     void ShowWorkEnergyGraph();
     void ToggleWorkRange();
@@ -66,6 +71,10 @@ public:
 
     [[nodiscard]] AnimationPlayer& VectorsPlayer();
     [[nodiscard]] AnimationPlayer& OrbitPlayer();
+
+    // The two animations as a recording plays them: from their start, on their windows.
+    [[nodiscard]] RecordableAnimation OrbitRecording();
+    [[nodiscard]] RecordableAnimation VectorsRecording();
 
     [[nodiscard]] const std::optional<SimulationResult>& LastRun() const { return m_lastRun; }
 
