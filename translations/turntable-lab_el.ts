@@ -58,6 +58,18 @@
         <source>CSV table (*.csv)</source>
         <translation>Πίνακας CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <translation>Οδηγός για τον εκπαιδευτικό</translation>
+    </message>
+    <message>
+        <source>About Turntable Lab</source>
+        <translation>Σχετικά με το Turntable Lab</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Βοήθεια</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -1809,6 +1821,44 @@
     <message>
         <source>Unknown screen &quot;%1&quot;; the screens are: %2.</source>
         <translation>Άγνωστη οθόνη «%1»· οι οθόνες είναι: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::AboutBox</name>
+    <message>
+        <source>About Turntable Lab</source>
+        <translation>Σχετικά με το Turntable Lab</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Έκδοση %1</translation>
+    </message>
+    <message>
+        <source>Mechanics in rotating frames, for teachers and students.</source>
+        <translation>Μηχανική σε περιστρεφόμενα συστήματα αναφοράς, για καθηγητές και μαθητές.</translation>
+    </message>
+    <message>
+        <source>Free software: you may share and change it under the GNU General Public Licence, version 3 or (at your choice) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Ελεύθερο λογισμικό: μπορείτε να το διανέμετε και να το τροποποιείτε σύμφωνα με την άδεια GNU General Public Licence, έκδοση 3 ή (κατά την επιλογή σας) οποιαδήποτε νεότερη έκδοση (GPL-3.0-or-later). Παρέχεται χωρίς καμία εγγύηση.</translation>
+    </message>
+    <message>
+        <source>Text of the licence</source>
+        <translation>Το κείμενο της άδειας</translation>
+    </message>
+    <message>
+        <source>The licence:</source>
+        <translation>Η άδεια:</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::GuideWindow</name>
+    <message>
+        <source>Teacher&apos;s guide — Turntable Lab</source>
+        <translation>Οδηγός για τον εκπαιδευτικό — Turntable Lab</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <translation>Οδηγός για τον εκπαιδευτικό</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "shell/number_format.h"
 #include "shell/translation.h"
+#include "shell/ui/guide_window.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -50,6 +51,7 @@ QString InstallLanguage(const QString& language)
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     SetTranslator(&TranslateWithQt);
     const QString used = program.isEmpty() ? QStringLiteral("en") : program.language().left(2);
+    SetGuideLanguage(used);
     // Numbers on screen follow the language of the windows, not the system's region.
     const QString point = QLocale(used).decimalPoint();
     SetDecimalSeparator(point.size() == 1 && point.at(0).unicode() < 128

@@ -3,6 +3,7 @@
 #include "shell/ui/drawing_palette.h"
 #include "shell/ui/surface_painter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -214,6 +215,17 @@ void SurfaceView::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(tr("Save picture…"), this, &SurfaceView::savePictureInteractively);
     menu.addAction(tr("Copy picture"), this, &SurfaceView::copyPicture);
+    // The window's own entries (help), not its keys' silent actions.
+    bool separated = false;
+    for (QAction* action : actions()) {
+        if (!action->text().isEmpty()) {
+            if (!separated) {
+                menu.addSeparator();
+                separated = true;
+            }
+            menu.addAction(action);
+        }
+    }
     menu.exec(event->globalPos());
 }
 
