@@ -41,7 +41,7 @@ if(NOT result EQUAL 0 OR NOT logged STREQUAL VERSION)
 endif()
 
 # What a distribution's reviewer runs first: no error may stand.
-execute_process(COMMAND lintian --no-tag-display-limit "${deb}"
+execute_process(COMMAND lintian --tag-display-limit 0 "${deb}"
                 OUTPUT_VARIABLE findings ERROR_VARIABLE findings)
 if(findings MATCHES "(^|\n)E: ")
     message(FATAL_ERROR "lintian finds errors:\n${findings}")
