@@ -77,6 +77,10 @@
         <source>OK</source>
         <translation>Εντάξει</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
 </context>
 <context>
     <name>curve</name>

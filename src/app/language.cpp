@@ -14,7 +14,7 @@ namespace ttl {
 namespace {
 
 // Qt's own words that the program shows, translated here for systems without Qt's Greek: the
-// frame of --help and the button of the message boxes.
+// frame of --help, the button of the message boxes and that of About.
 [[maybe_unused]] const char* const QtWordsShown[] = {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
     QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
@@ -22,6 +22,7 @@ namespace {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
 };
 
 std::string TranslateWithQt(const char* context, const char* source)
