@@ -94,12 +94,28 @@
         <source>GIF animation (*.gif)</source>
         <translation>Κινούμενη εικόνα GIF (*.gif)</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <translation>Οδηγός για τον εκπαιδευτικό</translation>
+    </message>
+    <message>
+        <source>About Turntable Lab</source>
+        <translation>Σχετικά με το Turntable Lab</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Βοήθεια</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
         <translation>Εντάξει</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1186,33 @@
     </message>
 </context>
 <context>
+    <name>ttl::AboutBox</name>
+    <message>
+        <source>About Turntable Lab</source>
+        <translation>Σχετικά με το Turntable Lab</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Έκδοση %1</translation>
+    </message>
+    <message>
+        <source>Mechanics in rotating frames, for teachers and students.</source>
+        <translation>Μηχανική σε περιστρεφόμενα συστήματα αναφοράς, για καθηγητές και μαθητές.</translation>
+    </message>
+    <message>
+        <source>Free software: you may share and change it under the GNU General Public Licence, version 3 or (at your choice) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Ελεύθερο λογισμικό: μπορείτε να το διανέμετε και να το τροποποιείτε σύμφωνα με την άδεια GNU General Public Licence, έκδοση 3 ή (κατά την επιλογή σας) οποιαδήποτε νεότερη έκδοση (GPL-3.0-or-later). Παρέχεται χωρίς καμία εγγύηση.</translation>
+    </message>
+    <message>
+        <source>Text of the licence</source>
+        <translation>Το κείμενο της άδειας</translation>
+    </message>
+    <message>
+        <source>The licence:</source>
+        <translation>Η άδεια:</translation>
+    </message>
+</context>
+<context>
     <name>ttl::Application</name>
     <message>
         <source>Graphs of the orbits</source>
@@ -1641,6 +1684,17 @@
     <message>
         <source>The centripetal acceleration has a direction towards the concave side of the curve. If the speed changes there is a component tangent to the curve; the circles are plotted according to the radius of curvature.</source>
         <translation>Η κεντρομόλος επιτάχυνση έχει κατεύθυνση προς τα κοίλα της καμπύλης. Αν η ταχύτητα μεταβάλλεται, υπάρχει και συνιστώσα εφαπτόμενη στην καμπύλη· οι κύκλοι σχεδιάζονται με βάση την ακτίνα καμπυλότητας.</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::GuideWindow</name>
+    <message>
+        <source>Teacher&apos;s guide — Turntable Lab</source>
+        <translation>Οδηγός για τον εκπαιδευτικό — Turntable Lab</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <translation>Οδηγός για τον εκπαιδευτικό</translation>
     </message>
 </context>
 <context>

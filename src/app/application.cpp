@@ -5,6 +5,7 @@
 #include "curve/ui/first_step_screen.h"
 #include "explorer/ui/choice_window.h"
 #include "explorer/ui/explorer_screen.h"
+#include "shell/ui/help_menu.h"
 #include "shell/ui/introduction_screen.h"
 #include "shell/ui/navigation.h"
 #include "shell/ui/screen_placement.h"
@@ -47,6 +48,7 @@ std::unique_ptr<SurfaceView> GraphWindow(const char* name, const char* caption)
     window->setObjectName(QString::fromLatin1(name));
     window->setWindowTitle(QCoreApplication::translate("ttl::Application", caption));
     window->resize(640, 400);
+    AddHelpKeys(*window, GuideSection::Simulation);
     return window;
 }
 

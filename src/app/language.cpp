@@ -2,6 +2,7 @@
 
 #include "shell/number_format.h"
 #include "shell/translation.h"
+#include "shell/ui/guide_window.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -13,7 +14,7 @@ namespace ttl {
 namespace {
 
 // Qt's own words that the program shows, translated here for systems without Qt's Greek: the
-// frame of --help and the button of the message boxes.
+// frame of --help, the button of the message boxes and that of About.
 [[maybe_unused]] const char* const QtWordsShown[] = {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
     QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
@@ -21,6 +22,7 @@ namespace {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
 };
 
 std::string TranslateWithQt(const char* context, const char* source)
@@ -50,6 +52,7 @@ QString InstallLanguage(const QString& language)
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     SetTranslator(&TranslateWithQt);
     const QString used = program.isEmpty() ? QStringLiteral("en") : program.language().left(2);
+    SetGuideLanguage(used);
     // Numbers on screen follow the language of the windows, not the system's region.
     const QString point = QLocale(used).decimalPoint();
     SetDecimalSeparator(point.size() == 1 && point.at(0).unicode() < 128

@@ -1,5 +1,6 @@
 # Installs the build into a fresh prefix and checks that it holds exactly the program, its menu
-# entry, icon and metainfo, and that the entry and the metainfo pass their validators.
+# entry, icon, metainfo, copyright and changelog, and that the entry and the metainfo pass their
+# validators.
 # -DBUILD_DIR=... -DWORK_DIR=...
 file(REMOVE_RECURSE "${WORK_DIR}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}"
@@ -12,6 +13,8 @@ list(SORT installed)
 set(expected
     bin/turntable-lab
     share/applications/io.github.turntablelab.TurntableLab.desktop
+    share/doc/turntable-lab/changelog.gz
+    share/doc/turntable-lab/copyright
     share/icons/hicolor/scalable/apps/turntable-lab.svg
     share/metainfo/io.github.turntablelab.TurntableLab.metainfo.xml)
 if(NOT installed STREQUAL expected)

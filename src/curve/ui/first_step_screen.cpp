@@ -3,6 +3,7 @@
 #include "curve/curve_labels.h"
 #include "shell/ui/controls.h"
 #include "shell/ui/drawing_palette.h"
+#include "shell/ui/help_menu.h"
 #include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
 
@@ -50,6 +51,7 @@ FirstStepScreen::FirstStepScreen(QWidget* parent) : QWidget(parent)
     QAction* end = AddMenuCommand(bar, "TERMATISMOS", tr("END"));
     QAction* next = AddMenuCommand(bar, "PARAKATOEVENT", tr("NEXT"));
     AddViewMenu(bar);
+    AddHelpMenu(bar, GuideSection::CurveLab);
 
     m_eikona = new SurfaceView;
     m_eikona->setObjectName(QStringLiteral("eikona"));

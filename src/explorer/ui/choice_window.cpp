@@ -1,6 +1,7 @@
 #include "explorer/ui/choice_window.h"
 
 #include "shell/ui/controls.h"
+#include "shell/ui/help_menu.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -19,6 +20,7 @@ ChoiceWindow::ChoiceWindow(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_momentum);
     layout->addWidget(m_velocity);
+    AddHelpKeys(*this, GuideSection::Explorer);
     connect(m_momentum, &QRadioButton::clicked, this, [this] { emit baseChoiceMade(true); });
     connect(m_velocity, &QRadioButton::clicked, this, [this] { emit baseChoiceMade(false); });
 }

@@ -7,6 +7,7 @@
 #include "explorer/ui/choice_window.h"
 #include "shell/ui/controls.h"
 #include "shell/ui/drawing_palette.h"
+#include "shell/ui/help_menu.h"
 #include "shell/ui/screen_placement.h"
 #include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
@@ -46,6 +47,7 @@ QMenuBar* ExplorerScreen::BuildMenus()
     m_foucaultV0 = AddMenuEntry(foucault, "FOUCAULTV0", tr("FOUCAULT with initial speed"), true);
     m_derivation = AddMenuCommand(bar, "CORIOLISEXP", tr("CORIOLIS & CENTRIFUGAL"));
     AddViewMenu(bar);
+    AddHelpMenu(bar, GuideSection::Explorer);
     return bar;
 }
 

@@ -3,6 +3,7 @@
 #include "shell/introduction.h"
 #include "shell/ui/controls.h"
 #include "shell/ui/drawing_palette.h"
+#include "shell/ui/help_menu.h"
 #include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
 
@@ -78,6 +79,7 @@ IntroductionScreen::IntroductionScreen(QWidget* parent) : QWidget(parent)
 
     auto* bar = new QMenuBar(this);
     AddViewMenu(bar);
+    AddHelpMenu(bar, GuideSection::Introduction);
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);

@@ -3,6 +3,7 @@
 #include "shell/ui/drawing_palette.h"
 #include "shell/ui/surface_painter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -216,9 +217,22 @@ void SurfaceView::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(tr("Save picture…"), this, &SurfaceView::savePictureInteractively);
     menu.addAction(tr("Copy picture"), this, &SurfaceView::copyPicture);
+<<<<<<< HEAD
     if (!actions().isEmpty()) {
         menu.addSeparator();
         menu.addActions(actions());
+=======
+    // The window's own entries (help), not its keys' silent actions.
+    bool separated = false;
+    for (QAction* action : actions()) {
+        if (!action->text().isEmpty()) {
+            if (!separated) {
+                menu.addSeparator();
+                separated = true;
+            }
+            menu.addAction(action);
+        }
+>>>>>>> help24
     }
     menu.exec(event->globalPos());
 }

@@ -2,6 +2,7 @@
 
 #include "shell/translation.h"
 #include "shell/ui/controls.h"
+#include "shell/ui/help_menu.h"
 #include "shell/ui/square_frame.h"
 #include "shell/ui/surface_view.h"
 #include "translating/relative_motion_controls.h"
@@ -100,6 +101,7 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addWidget(parameters, 0);
+    AddHelpMenu(ScreenMenuBar(*this), GuideSection::TranslatingFrame);
     AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
                          {"Command2", QKeySequence(Qt::Key_T)},
                          {"Command3", QKeySequence(Qt::CTRL | Qt::Key_R)},

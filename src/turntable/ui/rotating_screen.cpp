@@ -1,6 +1,7 @@
 #include "turntable/ui/rotating_screen.h"
 
 #include "shell/ui/controls.h"
+#include "shell/ui/help_menu.h"
 #include "turntable/simulation_labels.h"
 
 #include <QCheckBox>
@@ -41,6 +42,7 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(BuildParameterPanel(), 1);
     layout->addWidget(BuildGraphPanel(), 3);
+    AddHelpMenu(ScreenMenuBar(*this), GuideSection::Simulation);
     ConnectControls();
 }
 

@@ -1,6 +1,7 @@
 #include "turntable/ui/work_energy_window.h"
 
 #include "shell/ui/controls.h"
+#include "shell/ui/help_menu.h"
 
 #include <QPushButton>
 
@@ -14,6 +15,7 @@ WorkEnergyWindow::WorkEnergyWindow(QWidget* parent) : SurfaceView(parent)
                             tr("Switch between the full range and half of the maximum"));
     m_command1->adjustSize();
     connect(m_command1, &QPushButton::clicked, this, &WorkEnergyWindow::rangeToggled);
+    AddHelpKeys(*this, GuideSection::Simulation);
 }
 
 void WorkEnergyWindow::SetRangeCaption(const QString& caption)
