@@ -217,12 +217,7 @@ void SurfaceView::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(tr("Save picture…"), this, &SurfaceView::savePictureInteractively);
     menu.addAction(tr("Copy picture"), this, &SurfaceView::copyPicture);
-<<<<<<< HEAD
-    if (!actions().isEmpty()) {
-        menu.addSeparator();
-        menu.addActions(actions());
-=======
-    // The window's own entries (help), not its keys' silent actions.
+    // The window's own entries (recording, help), not its keys' silent actions.
     bool separated = false;
     for (QAction* action : actions()) {
         if (!action->text().isEmpty()) {
@@ -232,7 +227,6 @@ void SurfaceView::contextMenuEvent(QContextMenuEvent* event)
             }
             menu.addAction(action);
         }
->>>>>>> help24
     }
     menu.exec(event->globalPos());
 }
