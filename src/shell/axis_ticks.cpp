@@ -6,7 +6,7 @@ namespace ttl {
 
 namespace {
 constexpr Color GridColor{225, 225, 225};
-constexpr Color ZeroLineColor{150, 150, 150};
+constexpr Color ZeroLineColor{150, 150, 150}; // greys of the palette
 } // namespace
 
 double WorldX(const Surface& s, double pixelX)

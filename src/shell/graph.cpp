@@ -12,7 +12,7 @@ namespace ttl {
 
 namespace {
 
-constexpr Color LegendFrame{190, 190, 190};
+constexpr Color LegendFrame{150, 150, 150};
 constexpr int LegendMarks = 3;
 
 Interval Extent(const std::vector<Curve>& curves, bool vertical)

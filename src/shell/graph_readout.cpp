@@ -11,8 +11,8 @@
 namespace ttl {
 
 namespace {
-constexpr Color CursorColor{120, 120, 120};
-constexpr Color BoxFrame{160, 160, 160};
+constexpr Color CursorColor{90, 90, 90};
+constexpr Color BoxFrame{150, 150, 150};
 constexpr int Significant = 3;
 
 std::string Named(const Curve& c, double value)
