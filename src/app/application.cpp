@@ -6,11 +6,14 @@
 #include "explorer/ui/choice_window.h"
 #include "explorer/ui/explorer_screen.h"
 #include "shell/ui/help_menu.h"
+#include "shell/ui/graph_interaction.h"
 #include "shell/ui/introduction_screen.h"
 #include "shell/ui/navigation.h"
 #include "shell/ui/screen_placement.h"
 #include "shell/ui/surface_view.h"
 #include "translating/ui/relative_motion_screen.h"
+#include "turntable/orbit_graph.h"
+#include "turntable/time_graphs.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
 #include "turntable/ui/work_energy_window.h"
@@ -53,15 +56,25 @@ std::unique_ptr<SurfaceView> GraphWindow(const char* name, const char* caption)
 }
 
 SurfaceView& LazyGraph(std::unique_ptr<SurfaceView>& slot, const char* name, const char* caption,
-                       const Placement* placement = nullptr)
+                       const Placement* placement = nullptr,
+                       std::function<Graph()> reading = nullptr)
 {
     if (!slot) {
         slot = GraphWindow(name, caption);
         if (placement != nullptr) {
             PlaceWindow(*slot, *placement);
         }
+        if (reading) {
+            InstallGraphInteraction(*slot, std::move(reading));
+        }
     }
     return *slot;
+}
+
+// The graph of the last run, or an empty one before any run.
+Graph LastRunGraph(const SimulationActivity& simulation, Graph (*graph)(const SimulationResult&))
+{
+    return simulation.LastRun() ? graph(*simulation.LastRun()) : Graph{};
 }
 
 void ShowGraph(SimulationActivity& simulation, SimulationGraph graph)
@@ -193,20 +206,23 @@ SurfaceView& Application::baseAngleGraph()
 {
     return LazyGraph(m_baseAngleGraph, "goniaxronos",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angle of Base vs Time"),
-                     &GraphPlacement);
+                     &GraphPlacement,
+                     [this] { return LastRunGraph(Simulation(), &BaseAngleGraph); });
 }
 
 SurfaceView& Application::angularVelocityGraph()
 {
     return LazyGraph(m_angularVelocityGraph, "goniakigraph",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angular Velocity vs Time"),
-                     &GraphPlacement);
+                     &GraphPlacement,
+                     [this] { return LastRunGraph(Simulation(), &AngularVelocityGraph); });
 }
 
 SurfaceView& Application::velocityGraph()
 {
     return LazyGraph(m_velocityGraph, "velocitytimes",
-                     QT_TRANSLATE_NOOP("ttl::Application", "Velocities"), &GraphPlacement);
+                     QT_TRANSLATE_NOOP("ttl::Application", "Velocities"), &GraphPlacement,
+                     [this] { return LastRunGraph(Simulation(), &VelocityGraph); });
 }
 
 SurfaceView& Application::vectorsAnimation()

@@ -1,20 +1,24 @@
 #pragma once
 
+#include "shell/plot_layout.h"
 #include "shell/surface.h"
 
 #include <string>
 
 namespace ttl {
 
-// Axes of a graph window covering xStart..xEnd and yStart..yEnd, with tick marks at every other
-// spacing, dotted grid lines, the horizontal numbers formatted "0.00" and the vertical ones
-// "0.0E+00". Lines and texts use the surface's ForeColor. An empty or non-finite range draws the
-// axes only.
-void AxisTicks(Surface& surface, double xEnd, double xStart, double yEnd, double yStart);
+// Converts a pixel of the surface to its world coordinates (the window must be drawable).
+[[nodiscard]] double WorldX(const Surface& surface, double pixelX);
+[[nodiscard]] double WorldY(const Surface& surface, double pixelY);
 
-// The axes' titles with their units: the horizontal one under the axis, ending at xEnd; the
-// vertical one beside the axis, a line above yEnd. Needs the surface's pixel size to measure.
-void AxisTitles(Surface& surface, double xEnd, double axisY, double yEnd, double axisX,
-                const std::string& horizontal, const std::string& vertical);
+// Writes the text with its top-left corner at the pixel.
+void PrintAtPixel(Surface& surface, double pixelX, double pixelY, const std::string& text);
+
+// The plot's axes along its left and bottom edges, light grid lines on the ticks, a zero line
+// where the vertical range spans 0, the tick labels outside the plot and the axes' titles: the
+// vertical one above the plot, the horizontal one under its labels. A factor of the labels goes
+// into the title. Needs the surface's world window set to the layout.
+void DrawAxes(Surface& surface, const PlotLayout& layout, const std::string& xTitle,
+              const std::string& yTitle);
 
 } // namespace ttl

@@ -1,9 +1,11 @@
 #include "shell/number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace ttl {
 
@@ -145,6 +147,54 @@ std::string FormatNumber(double value, std::string_view pattern)
         body = FormatFixed(value, decimals);
     }
     return std::string(lead) + body + std::string(trail);
+}
+
+std::string FormatPlain(double value, int decimals)
+{
+    std::string text = FormatNumber(value, decimals > 0 ? "0." + std::string(decimals, '0') : "0");
+    if (decimals > 0 && std::isfinite(value)) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == g_separator) {
+            text.pop_back();
+        }
+        if (text == "-0") {
+            text = "0";
+        }
+    }
+    return text;
+}
+
+std::string PowerOfTen(int exponent)
+{
+    static const char* const Superscripts[] = {"\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074",
+                                               "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
+    std::string text = "10";
+    if (exponent < 0) {
+        text += "\u207B";
+    }
+    for (char digit : std::to_string(std::abs(exponent))) {
+        text += Superscripts[digit - '0'];
+    }
+    return text;
+}
+
+std::string FormatWithFactor(double value, int significant)
+{
+    if (!std::isfinite(value) || value == 0.0) {
+        return FormatNumber(value, "0");
+    }
+    significant = std::max(1, significant);
+    const Decimal d = ToDecimal(value);
+    // The exponent after rounding: 9.96 to two digits is 10.
+    Decimal rounded = d;
+    RoundToDigits(rounded, significant);
+    const int exponent = rounded.exponent;
+    const double magnitude = std::abs(value);
+    if (magnitude >= 1e-3 && magnitude < 1e5) {
+        return FormatPlain(value, std::max(0, significant - 1 - exponent));
+    }
+    const double mantissa = value / std::pow(10.0, exponent);
+    return FormatPlain(mantissa, significant - 1) + " \u00D7 " + PowerOfTen(exponent);
 }
 
 } // namespace ttl

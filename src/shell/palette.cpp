@@ -35,6 +35,7 @@ constexpr std::array Table{
     PaletteEntry{{200, 200, 200}, {200, 200, 200}, "background of the orbit, the fan"},
     PaletteEntry{{170, 170, 150}, {170, 170, 150}, "background of the animation's picture"},
     PaletteEntry{{150, 150, 150}, {150, 150, 150}, "background of the vectors"},
+    PaletteEntry{{225, 225, 225}, {225, 225, 225}, "grid lines of the graphs"},
     PaletteEntry{{90, 90, 90}, {90, 90, 90}, "differences of velocities"},
     PaletteEntry{{0, 150, 150}, {120, 120, 120}, "parallelogram of velocities"},
 

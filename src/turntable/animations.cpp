@@ -1,6 +1,5 @@
 #include "turntable/animations.h"
 
-#include "shell/fit_window.h"
 #include "shell/translation.h"
 #include "shell/vectors.h"
 #include "turntable/orbit_graph.h"
@@ -167,12 +166,11 @@ OrbitAnimation::OrbitAnimation(const SimulationResult& run) : m_run(run)
 void OrbitAnimation::Begin(Surface& s) const
 {
     StartAfresh(s, OrbitBackground);
-    // The whole orbit fills the window; the arrows are scaled to it.
-    if (FrameCount() < 1 || !FitWorldWindow(s, OrbitExtent(m_run), 0.15)) {
+    // The whole orbit fills the window, with room for the arrows; they are scaled to it.
+    if (FrameCount() < 1) {
         return;
     }
-    s.Line(s.ScaleLeft(), 0.0, s.ScaleLeft() + s.ScaleWidth(), 0.0);
-    s.Line(0.0, s.ScaleTop(), 0.0, s.ScaleTop() + s.ScaleHeight());
+    DrawGraph(s, OrbitAxes(OrbitExtent(m_run), 0.15));
 }
 
 void OrbitAnimation::DrawFrame(Surface& s, int i) const

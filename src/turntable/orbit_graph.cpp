@@ -1,6 +1,5 @@
 #include "turntable/orbit_graph.h"
 
-#include "shell/axis_ticks.h"
 #include "shell/translation.h"
 
 #include <algorithm>
@@ -13,7 +12,7 @@ namespace {
 // The last steps are left out of the orbits.
 constexpr int OrbitTailSkipped = 20;
 constexpr int StartCircleSegments = 200;
-constexpr double LegendRows = 2.6;
+constexpr double OrbitMargin = 0.05;
 
 int LastSegment(const SimulationResult& run)
 {
@@ -21,19 +20,17 @@ int LastSegment(const SimulationResult& run)
                     static_cast<int>(run.series.PositionInertialX.size()) - 2);
 }
 
-// A legend row in the band above the orbits: the text, and its sample line to its left.
-void DrawLegendEntry(Surface& surface, int row, const std::string& text, Color color)
+Curve Path(const std::vector<double>& xs, const std::vector<double>& ys, int last,
+           std::string label, Color color)
 {
-    const double left = surface.ScaleLeft();
-    const double width = surface.ScaleWidth();
-    const double line = surface.TextLineHeight();
-    const double top = surface.ScaleTop() - (row - 1 + 0.2) * line;
-    surface.SetCurrentX(left + width / 2.0);
-    surface.SetCurrentY(top);
-    surface.SetForeColor(color);
-    surface.Print(text);
-    surface.Line(left + width / 4.0, top - 0.5 * line, left + 0.47 * width, top - 0.5 * line,
-                 color);
+    Curve c;
+    c.label = std::move(label);
+    c.color = color;
+    for (int j = 1; j <= last + 1; ++j) {
+        c.xs.push_back(xs[static_cast<std::size_t>(j)]);
+        c.ys.push_back(ys[static_cast<std::size_t>(j)]);
+    }
+    return c;
 }
 } // namespace
 
@@ -55,79 +52,77 @@ WorldBox OrbitExtent(const SimulationResult& run)
     return box;
 }
 
+Graph OrbitAxes(WorldBox box, double margin)
+{
+    Graph g;
+    g.xTitle = "x (m)";
+    g.yTitle = "y (m)";
+    const double dx = margin * (box.right - box.left);
+    const double dy = margin * (box.top - box.bottom);
+    g.xRange = Interval{box.left - dx, box.right + dx};
+    g.yRange = Interval{box.bottom - dy, box.top + dy};
+    g.equalScales = true;
+    return g;
+}
+
+Graph OrbitGraph(const SimulationResult& run)
+{
+    Graph g = OrbitAxes(OrbitExtent(run), OrbitMargin);
+    const SimulationSeries& s = run.series;
+    const int last = LastSegment(run);
+    g.curves.push_back(Path(s.PositionInertialX, s.PositionInertialY, last,
+                            Tr("simulation", "INERTIAL SYSTEM"), colors::Red));
+    g.curves.push_back(Path(s.PositionRotatingX, s.PositionRotatingY, last,
+                            Tr("simulation", "ROTATING SYSTEM"), colors::Blue));
+    Curve start;
+    start.color = colors::Magenta;
+    start.style = DrawStyle::Dot;
+    const double r0 = run.StartRadius;
+    for (int k = 1; k <= StartCircleSegments + 1; ++k) {
+        const double angle = 2.0 * std::numbers::pi * k / StartCircleSegments;
+        start.xs.push_back(r0 * std::cos(angle));
+        start.ys.push_back(r0 * std::sin(angle));
+    }
+    g.curves.push_back(std::move(start));
+    return g;
+}
+
 void DrawOrbitGraph(Surface& surface, const SimulationResult& run)
 {
-    surface.Cls();
-    if (!FitWorldWindow(surface, OrbitExtent(run), 0.05, LegendRows)) {
-        return;
-    }
-    const double r0 = run.StartRadius;
-    surface.SetDrawWidth(1);
-    surface.SetDrawStyle(DrawStyle::Solid);
     surface.SetForeColor(colors::Black);
+    DrawGraph(surface, OrbitGraph(run));
+}
 
-    const double left = surface.ScaleLeft();
-    const double right = left + surface.ScaleWidth();
-    const double bottom = surface.ScaleTop() + surface.ScaleHeight();
-    const double line = surface.TextLineHeight();
-    const double bandBottom = surface.ScaleTop() - LegendRows * line;
-    surface.Line(left, 0.0, right, 0.0);
-    surface.Line(0.0, bottom, 0.0, bandBottom);
-    const double character = 0.6 * line; // a 10 pt character is about as wide as 0.6 lines
-    surface.SetCurrentX(right - 6.0 * character);
-    surface.SetCurrentY(0.0 + 1.1 * line);
-    surface.Print("x (m)");
-    surface.SetCurrentX(0.0 + 0.4 * character);
-    surface.SetCurrentY(bandBottom);
-    surface.Print("y (m)");
-
-    const SimulationSeries& s = run.series;
-    const int lastSegment = LastSegment(run);
-    for (int j = 1; j <= lastSegment; ++j) {
-        const auto i = static_cast<std::size_t>(j);
-        surface.Line(s.PositionInertialX[i], s.PositionInertialY[i], s.PositionInertialX[i + 1],
-                     s.PositionInertialY[i + 1], colors::Red);
-        surface.Line(s.PositionRotatingX[i], s.PositionRotatingY[i], s.PositionRotatingX[i + 1],
-                     s.PositionRotatingY[i + 1], colors::Blue);
+Graph BaseAngleGraph(const SimulationResult& run)
+{
+    const std::vector<double>& theta = run.series.BaseAngle;
+    Graph g;
+    g.xTitle = "t (s)";
+    g.yTitle = "\u03B8 (rad)";
+    Curve c;
+    c.color = colors::Black;
+    c.mark = CurveMark::Dots;
+    const int last = std::min(run.StepCount - 2, static_cast<int>(theta.size()) - 1);
+    for (int j = 1; j <= last; ++j) {
+        c.xs.push_back(j * run.TimeStep);
+        c.ys.push_back(theta[static_cast<std::size_t>(j)]);
     }
-
-    constexpr double pi = std::numbers::pi;
-    surface.SetDrawStyle(DrawStyle::Dot);
-    for (int k = 1; k <= StartCircleSegments; ++k) {
-        const double from = 2.0 * pi * k / StartCircleSegments;
-        const double to = 2.0 * pi * (k + 1) / StartCircleSegments;
-        surface.Line(r0 * std::cos(from), r0 * std::sin(from), r0 * std::cos(to), r0 * std::sin(to),
-                     colors::Magenta);
+    if (!c.xs.empty()) {
+        g.curves.push_back(std::move(c));
     }
-    surface.SetDrawStyle(DrawStyle::Solid);
-
-    DrawLegendEntry(surface, 1, Tr("simulation", "INERTIAL SYSTEM"), colors::Red);
-    DrawLegendEntry(surface, 2, Tr("simulation", "ROTATING SYSTEM"), colors::Blue);
-    surface.SetForeColor(colors::Black);
+    return g;
 }
 
 void DrawBaseAngleGraph(Surface& surface, const SimulationResult& run)
 {
-    const std::vector<double>& theta = run.series.BaseAngle;
-    const double t = run.TotalTime;
-    double largest = 0.0;
-    for (double angle : theta) {
-        largest = std::max(largest, angle);
-    }
-    // Room above the curve and below the axis for the axes' titles.
-    surface.Scale(-t / 7.0, 1.25 * largest, 1.05 * t, -0.15 * largest);
-    surface.Cls();
-    surface.SetDrawWidth(1);
-    surface.SetDrawStyle(DrawStyle::Solid);
     surface.SetForeColor(colors::Black);
-    surface.Line(-t, 0.0, t, 0.0);
-    surface.Line(0.0, -largest, 0.0, largest);
-    AxisTicks(surface, t, 0.0, largest, 0.0);
-    AxisTitles(surface, t, 0.0, largest, 0.0, "t (s)", "\u03B8 (rad)");
-    const int last = std::min(run.StepCount - 2, static_cast<int>(theta.size()) - 1);
-    for (int j = 1; j <= last; ++j) {
-        surface.PSet(j * run.TimeStep, theta[static_cast<std::size_t>(j)]);
+    const Graph g = BaseAngleGraph(run);
+    if (g.curves.empty()) {
+        surface.Cls();
+        surface.Scale(0.0, 0.0, 0.0, 0.0); // nothing to show: no window to draw through
+        return;
     }
+    DrawGraph(surface, g);
 }
 
 } // namespace ttl

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/graph.h"
 #include "shell/surface.h"
 #include "shell/translation.h"
 #include "turntable/simulation_run.h"
@@ -28,6 +29,8 @@ struct WorkGraphView {
 // Every work series and both kinetic energies against time, with the legend; `fromWindowButton`
 // selects the window button's wording. Below the legend, each frame's balance at the last
 // plotted step: the change of kinetic energy minus the work that frame counts.
+[[nodiscard]] Graph WorkEnergyGraph(const SimulationResult& run, double yMax, double yMin,
+                                   bool fromWindowButton);
 void DrawWorkEnergyGraph(Surface& surface, const SimulationResult& run, double yMax, double yMin,
                          bool fromWindowButton);
 

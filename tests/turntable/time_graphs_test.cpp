@@ -1,3 +1,4 @@
+#include "shell/graph_readout.h"
 #include "shell/number_format.h"
 #include "turntable/animations.h"
 #include "turntable/time_graphs.h"
@@ -40,13 +41,20 @@ TEST(AngularVelocityGraph, StopsFifteenStepsBeforeTheEndAndReportsTheFinalOmega)
 {
     const SimulationResult run = RunWith(true);
     Surface s;
+    s.SetPixelSize(900, 500);
     DrawAngularVelocityGraph(s, run);
     const auto red = Matching(s, PrimitiveKind::Line, colors::Red);
     const int n = run.StepCount;
     ASSERT_EQ(static_cast<int>(red.size()), n - 15 + 1); // the curve and the legend sample
     EXPECT_DOUBLE_EQ(red[static_cast<std::size_t>(n - 16)].x1, (n - 15) * run.TimeStep);
-    const auto blueDots = Matching(s, PrimitiveKind::Point, colors::Blue, 3);
-    EXPECT_EQ(static_cast<int>(blueDots.size()), (n - 15) / 50);
+    // Every 50th step's momentum value, and nothing else of the curve (the legend's dots aside).
+    int onCurve = 0;
+    for (const Primitive& p : Matching(s, PrimitiveKind::Point, colors::Blue, 3)) {
+        const auto step = static_cast<std::size_t>(std::lround(p.x1 / run.TimeStep));
+        onCurve += step % 50 == 0 && std::abs(p.x1 - step * run.TimeStep) < 1e-12 &&
+                   p.y1 == run.series.BaseOmegaByMomentum[step];
+    }
+    EXPECT_EQ(onCurve, (n - 15) / 50);
     EXPECT_TRUE(HasText(
         s, "\u03C9 final = " +
                FormatNumber(run.series.BaseOmegaByMomentum[static_cast<std::size_t>(n - 15)],
@@ -58,6 +66,7 @@ TEST(VelocityGraph, StopsFiveStepsBeforeTheEndWithItsSixLegendEntries)
 {
     const SimulationResult run = RunWith(false);
     Surface s;
+    s.SetPixelSize(900, 500);
     DrawVelocityGraph(s, run);
     const auto redThick = Matching(s, PrimitiveKind::Line, colors::Red, 3);
     EXPECT_EQ(static_cast<int>(redThick.size()), run.StepCount - 5 + 1);
@@ -73,6 +82,7 @@ TEST(WorkGraph, LeavesOutTheLastTenStepsAndTheBaseWorkOfADrivenBase)
 {
     const SimulationResult driven = RunWith(false);
     Surface s;
+    s.SetPixelSize(900, 500);
     WorkRange range = ComputeWorkRange(driven);
     DrawWorkEnergyGraph(s, driven, range.max, range.min, false);
     EXPECT_TRUE(Matching(s, PrimitiveKind::Line, colors::Red).empty());
@@ -80,7 +90,11 @@ TEST(WorkGraph, LeavesOutTheLastTenStepsAndTheBaseWorkOfADrivenBase)
     const auto friction = Matching(s, PrimitiveKind::Point, colors::Black, 1);
     double lastX = 0.0;
     for (const Primitive& p : friction) {
-        lastX = std::max(lastX, p.x1 < 2.0 * driven.TotalTime ? p.x1 : 0.0);
+        const auto step = static_cast<std::size_t>(std::lround(p.x1 / driven.TimeStep));
+        if (step < driven.series.WorkFrictionRotating.size() &&
+            p.y1 == driven.series.WorkFrictionRotating[step]) {
+            lastX = std::max(lastX, p.x1);
+        }
     }
     EXPECT_DOUBLE_EQ(lastX, (driven.StepCount - 10) * driven.TimeStep);
 
@@ -91,6 +105,33 @@ TEST(WorkGraph, LeavesOutTheLastTenStepsAndTheBaseWorkOfADrivenBase)
               free.StepCount - 10 + 1);
     EXPECT_TRUE(HasText(s, "WORK DUE TO DECELERATION OF BASE"));
     EXPECT_TRUE(HasText(s, "KINETIC ENERGY IN INERTIAL"));
+}
+
+// The readout at a time between two steps gives each curve's value interpolated from the run's
+// own series, in the curve's colour.
+TEST(GraphReadout, ShowsEachVelocityInterpolatedBetweenSteps)
+{
+    const SimulationResult run = RunWith(false);
+    const double t = 123.4 * run.TimeStep;
+    const auto between = [](const std::vector<double>& v) { return v[123] + 0.4 * (v[124] - v[123]); };
+    const SimulationSeries& s = run.series;
+    const std::pair<std::string, double> expected[] = {
+        {"VX Inertial frame", between(s.VelocityInertialX)},
+        {"VY Inertial frame", between(s.VelocityInertialY)},
+        {"VX ROTATING FRAME", between(s.VelocityRotatingX)},
+        {"VY rotating frame", between(s.VelocityRotatingY)},
+    };
+    const std::vector<ReadoutLine> lines = TimeReadout(VelocityGraph(run), t);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front().text, "t = " + FormatWithFactor(t, 3) + " s");
+    for (const auto& [label, value] : expected) {
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const ReadoutLine& l) {
+            return l.text.rfind(label + ": ", 0) == 0;
+        });
+        ASSERT_NE(line, lines.end()) << label;
+        EXPECT_EQ(line->text, label + ": " + FormatWithFactor(value, 3));
+    }
+    EXPECT_EQ(lines[1].color, colors::Red);
 }
 
 TEST(WorkGraph, TheRangeReachesAThirdBelowZeroWhenTheWorkNeverDoes)
@@ -108,6 +149,7 @@ TEST(WorkGraph, PrintsEachFramesBalance)
 {
     const SimulationResult run = RunWith(true);
     Surface s;
+    s.SetPixelSize(900, 500);
     const WorkRange range = ComputeWorkRange(run);
     DrawWorkEnergyGraph(s, run, range.max, range.min, false);
     const auto balance =
