@@ -62,30 +62,6 @@ SurfaceView& LazyGraph(std::unique_ptr<SurfaceView>& slot, const char* name, con
     return *slot;
 }
 
-void ShowGraph(SimulationActivity& simulation, SimulationGraph graph)
-{
-    switch (graph) {
-    case SimulationGraph::OrbitAnimation:
-        simulation.StartOrbitAnimation();
-        break;
-    case SimulationGraph::WorkEnergy:
-        simulation.ShowWorkEnergyGraph();
-        break;
-    case SimulationGraph::AngularVelocity:
-        simulation.ShowAngularVelocityGraph();
-        break;
-    case SimulationGraph::Velocity:
-        simulation.ShowVelocityGraph();
-        break;
-    case SimulationGraph::VectorsAnimation:
-        simulation.StartVectorsAnimation();
-        break;
-    case SimulationGraph::BaseAngle:
-        simulation.ShowBaseAngleGraph();
-        break;
-    }
-}
-
 QRect AvailableArea()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -171,8 +147,14 @@ RotatingScreen& Application::simulationScreen()
         QObject::connect(&s, &RotatingScreen::backChosen, &s, [this] { LeaveSimulation(); });
         QObject::connect(&s, &RotatingScreen::endChosen, &s, EndProgram);
         QObject::connect(&s, &RotatingScreen::repeatChosen, &s, [this] { Simulation().Repeat(); });
-        QObject::connect(&s, &RotatingScreen::graphChosen, &s,
-                         [this](SimulationGraph graph) { ShowGraph(Simulation(), graph); });
+        QObject::connect(&s, &RotatingScreen::graphChosen, &s, [this](SimulationGraph graph) {
+            Simulation().ShowGraph(graph, GraphPlace::Tab);
+        });
+        QObject::connect(&s, &RotatingScreen::windowChosen, &s, [this](SimulationGraph graph) {
+            Simulation().ShowGraph(graph, GraphPlace::Window);
+        });
+        QObject::connect(&s, &RotatingScreen::workRangeToggled, &s,
+                         [this] { Simulation().ToggleWorkRange(); });
         QObject::connect(&s, &RotatingScreen::saveChosen, &s,
                          [this] { Simulation().SaveRunInteractively(); });
         QObject::connect(&s, &RotatingScreen::baseCouplingChosen, &s,
