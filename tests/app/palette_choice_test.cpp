@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/snapshot.h"
 #include "explorer/ui/explorer_screen.h"
+#include "turntable/ui/rotating_screen.h"
 #include "shell/drawing_scale.h"
 #include "shell/palette.h"
 #include "shell/ui/drawing_palette.h"
@@ -208,6 +209,14 @@ TEST(DrawingSize, StepsStopsAtItsEndsIsKeptAndRepaintsTheDrawings)
                     0.15 * normalInk * step.scale);
     }
     palette.setScale(1.0);
+
+    // F11 takes a window to full screen and back, by its View menu or without one.
+    for (int k = 0; k < 2; ++k) {
+        QTest::keyClick(&view, Qt::Key_F11);
+        EXPECT_EQ(view.isFullScreen(), k == 0);
+        app.simulationScreen().findChild<QAction*>(QStringLiteral("FULLSCREEN"))->trigger();
+        EXPECT_EQ(app.simulationScreen().isFullScreen(), k == 0);
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "turntable/work_energy_graph.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ttl {
@@ -48,13 +50,13 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
     columnLayout->addWidget(BuildParameterPanel());
     columnLayout->addWidget(BuildGraphPanel());
     columnLayout->addStretch(1);
-    QScrollArea* controls = MakeScrollPanel(this, column);
-    controls->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_controls = MakeScrollPanel(this, column);
+    FitControlsWidth();
     auto* layout = new QHBoxLayout(this);
     auto* bar = new QMenuBar(this);
     AddViewMenu(bar);
     layout->setMenuBar(bar);
-    layout->addWidget(controls, 0);
+    layout->addWidget(m_controls, 0);
     layout->addWidget(m_tabs, 1);
     // Tab follows the panel down: the save button sits above the row of commands.
     auto* save = findChild<QPushButton*>(QStringLiteral("saveCsv"));
@@ -177,6 +179,22 @@ void RotatingScreen::ConnectControls()
                          {"Grafikhvel", QKeySequence(Qt::CTRL | Qt::Key_4)},
                          {"enarxixronou", QKeySequence(Qt::CTRL | Qt::Key_5)},
                          {"gonxro", QKeySequence(Qt::CTRL | Qt::Key_6)}});
+}
+
+void RotatingScreen::FitControlsWidth()
+{
+    // As wide as the bars and buttons want, whatever the font: only the height scrolls.
+    m_controls->setMinimumWidth(m_controls->widget()->sizeHint().width() +
+                                m_controls->verticalScrollBar()->sizeHint().width());
+}
+
+void RotatingScreen::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // after the controls inside have taken the new font too
+        QTimer::singleShot(0, this, &RotatingScreen::FitControlsWidth);
+    }
 }
 
 SimulationInputs RotatingScreen::inputs() const

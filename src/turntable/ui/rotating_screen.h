@@ -9,6 +9,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QScrollBar;
 
 namespace ttl {
@@ -45,8 +46,12 @@ signals:
     // The check box was clicked: the base is now free (true) or driven.
     void baseCouplingChosen(bool baseFree);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QGroupBox* BuildParameterPanel();
+    void FitControlsWidth();
     QGroupBox* BuildGraphPanel();
     void ConnectControls();
 
@@ -66,6 +71,7 @@ private:
     QLabel* m_label3 = nullptr;
     QLabel* m_label4 = nullptr;
     SimulationGraphTabs* m_tabs = nullptr;
+    QScrollArea* m_controls = nullptr;
 };
 
 } // namespace ttl
