@@ -106,6 +106,22 @@
         <source>Help</source>
         <translation>Βοήθεια</translation>
     </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Πλήρης οθόνη</translation>
+    </message>
+    <message>
+        <source>Larger text and lines</source>
+        <translation>Μεγαλύτερα γράμματα και γραμμές</translation>
+    </message>
+    <message>
+        <source>Smaller text and lines</source>
+        <translation>Μικρότερα γράμματα και γραμμές</translation>
+    </message>
+    <message>
+        <source>Normal size</source>
+        <translation>Κανονικό μέγεθος</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -1882,10 +1898,6 @@
         <translation>Γραφικές παραστάσεις της τελευταίας προσομοίωσης</translation>
     </message>
     <message>
-        <source>Open the graph of the last run</source>
-        <translation>Η γραφική παράσταση της τελευταίας προσομοίωσης</translation>
-    </message>
-    <message>
         <source>Simulation of both frames - Variables</source>
         <translation>Προσομοίωση και στα δύο συστήματα - Μεταβλητές</translation>
     </message>
@@ -1949,6 +1961,30 @@
         <source>Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. Observe that when this angle is &gt;90° the movement is decelerating, when &lt;90° the speed increases</source>
         <translation>Παρατηρήστε τη μεταβολή της ΓΩΝΙΑΣ ανάμεσα στα διανύσματα ΤΑΧΥΤΗΤΑΣ και ΕΠΙΤΑΧΥΝΣΗΣ. Όταν η γωνία είναι &gt;90° η κίνηση είναι επιβραδυνόμενη, όταν είναι &lt;90° η ταχύτητα αυξάνεται</translation>
     </message>
+    <message>
+        <source>Work and energy</source>
+        <translation>Έργο και ενέργεια</translation>
+    </message>
+    <message>
+        <source>Angular velocity</source>
+        <translation>Γωνιακή ταχύτητα</translation>
+    </message>
+    <message>
+        <source>Velocities</source>
+        <translation>Ταχύτητες</translation>
+    </message>
+    <message>
+        <source>Vectors</source>
+        <translation>Διανύσματα</translation>
+    </message>
+    <message>
+        <source>Angle of base</source>
+        <translation>Γωνία βάσης</translation>
+    </message>
+    <message>
+        <source>Orbits</source>
+        <translation>Τροχιές</translation>
+    </message>
 </context>
 <context>
     <name>ttl::SettingsReader</name>
@@ -1979,6 +2015,21 @@
     <message>
         <source>unknown setting &quot;%1&quot;</source>
         <translation>άγνωστη ρύθμιση &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>ttl::SimulationGraphTabs</name>
+    <message>
+        <source>Switch between the full range and half of the maximum</source>
+        <translation>Εναλλαγή ανάμεσα σε όλη την κλίμακα και στο μισό του μεγίστου</translation>
+    </message>
+    <message>
+        <source>Open in its own window</source>
+        <translation>Άνοιγμα σε δικό του παράθυρο</translation>
+    </message>
+    <message>
+        <source>Show this drawing in a window of its own, for a second screen or a projector</source>
+        <translation>Εμφάνιση αυτού του σχεδίου σε δικό του παράθυρο, για δεύτερη οθόνη ή προβολικό</translation>
     </message>
 </context>
 <context>

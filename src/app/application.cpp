@@ -77,30 +77,6 @@ Graph LastRunGraph(const SimulationActivity& simulation, Graph (*graph)(const Si
     return simulation.LastRun() ? graph(*simulation.LastRun()) : Graph{};
 }
 
-void ShowGraph(SimulationActivity& simulation, SimulationGraph graph)
-{
-    switch (graph) {
-    case SimulationGraph::OrbitAnimation:
-        simulation.StartOrbitAnimation();
-        break;
-    case SimulationGraph::WorkEnergy:
-        simulation.ShowWorkEnergyGraph();
-        break;
-    case SimulationGraph::AngularVelocity:
-        simulation.ShowAngularVelocityGraph();
-        break;
-    case SimulationGraph::Velocity:
-        simulation.ShowVelocityGraph();
-        break;
-    case SimulationGraph::VectorsAnimation:
-        simulation.StartVectorsAnimation();
-        break;
-    case SimulationGraph::BaseAngle:
-        simulation.ShowBaseAngleGraph();
-        break;
-    }
-}
-
 QRect AvailableArea()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -186,8 +162,14 @@ RotatingScreen& Application::simulationScreen()
         QObject::connect(&s, &RotatingScreen::backChosen, &s, [this] { LeaveSimulation(); });
         QObject::connect(&s, &RotatingScreen::endChosen, &s, EndProgram);
         QObject::connect(&s, &RotatingScreen::repeatChosen, &s, [this] { Simulation().Repeat(); });
-        QObject::connect(&s, &RotatingScreen::graphChosen, &s,
-                         [this](SimulationGraph graph) { ShowGraph(Simulation(), graph); });
+        QObject::connect(&s, &RotatingScreen::graphChosen, &s, [this](SimulationGraph graph) {
+            Simulation().ShowGraph(graph, GraphPlace::Tab);
+        });
+        QObject::connect(&s, &RotatingScreen::windowChosen, &s, [this](SimulationGraph graph) {
+            Simulation().ShowGraph(graph, GraphPlace::Window);
+        });
+        QObject::connect(&s, &RotatingScreen::workRangeToggled, &s,
+                         [this] { Simulation().ToggleWorkRange(); });
         QObject::connect(&s, &RotatingScreen::saveChosen, &s,
                          [this] { Simulation().SaveRunInteractively(); });
         QObject::connect(&s, &RotatingScreen::baseCouplingChosen, &s,
@@ -258,8 +240,12 @@ SimulationActivity& Application::Simulation()
                               [this]() -> SurfaceView& { return velocityGraph(); },
                               [this]() -> SurfaceView& { return vectorsAnimation(); },
                               [this]() -> WorkEnergyWindow& { return workEnergyWindow(); }});
-        AddRecordingActions(m_simulation->OrbitRecording());
-        AddRecordingActions(m_simulation->VectorsRecording());
+        for (const SimulationGraph graph :
+             {SimulationGraph::OrbitAnimation, SimulationGraph::VectorsAnimation}) {
+            for (const GraphPlace place : {GraphPlace::Tab, GraphPlace::Window}) {
+                AddRecordingActions(m_simulation->AnimationRecording(graph, place));
+            }
+        }
     }
     return *m_simulation;
 }

@@ -16,12 +16,12 @@ namespace ttl {
 namespace {
 struct Recordable {
     const char* name;
-    std::function<RecordableAnimation(Application&)> animation;
+    SimulationGraph graph;
 };
 
 const Recordable Recordables[] = {
-    {"orbit-animation", [](Application& app) { return app.Simulation().OrbitRecording(); }},
-    {"vectors", [](Application& app) { return app.Simulation().VectorsRecording(); }},
+    {"orbit-animation", SimulationGraph::OrbitAnimation},
+    {"vectors", SimulationGraph::VectorsAnimation},
 };
 
 void Complain(const QString& text)
@@ -58,7 +58,9 @@ int TakeRecording(Application& app, const RecordingRequest& request)
     }
     app.Simulation().SetBeep([] {});
     app.Simulation().RunSimulation();
-    RecordableAnimation animation = found->animation(app);
+    // In a window of its own: the size asked for is the window's.
+    const RecordableAnimation animation =
+        app.Simulation().AnimationRecording(found->graph, GraphPlace::Window);
     SurfaceView& view = *animation.view;
     // The animation fits its drawing to the window when it begins: it begins at the size asked.
     view.setAttribute(Qt::WA_DontShowOnScreen);

@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 namespace ttl {
 namespace {
@@ -34,6 +36,10 @@ void CollectTexts(QWidget& window, std::set<QString>& texts)
             texts.insert(button->text());
         } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
             texts.insert(group->title());
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                texts.insert(tabs->tabText(i));
+            }
         } else if (auto* box = qobject_cast<QTextEdit*>(w)) {
             texts.insert(box->toPlainText());
         } else if (auto* view = qobject_cast<SurfaceView*>(w)) {
@@ -85,6 +91,10 @@ TEST(GreekScreens, ShowNoEnglishWords)
         for (const char* graph : {"xronotroxia", "base_centrafugalwork", "goniakiarxi",
                                   "Grafikhvel", "enarxixronou", "gonxro"}) {
             Click(Screen(app, "rotating"), graph);
+            CollectTexts(Screen(app, "rotating"), texts); // the graph in its tab
+        }
+        for (int tab = 0; tab < SimulationGraphCount; ++tab) { // and in its own window
+            Click(Screen(app, "rotating"), ("ownWindow_" + std::to_string(tab)).c_str());
         }
         for (const char* name : {"rotating", "x_ygraph", "goniaxronos", "goniakigraph",
                                  "velocitytimes", "xronikh", "xronoorbit", "base_centrafugal"}) {

@@ -1,9 +1,11 @@
 #include "app/application.h"
 #include "app/snapshot.h"
 #include "explorer/ui/explorer_screen.h"
-#include "shell/ui/introduction_screen.h"
+#include "turntable/ui/rotating_screen.h"
+#include "shell/drawing_scale.h"
 #include "shell/palette.h"
 #include "shell/ui/drawing_palette.h"
+#include "shell/ui/introduction_screen.h"
 #include "shell/ui/surface_painter.h"
 #include "shell/ui/surface_view.h"
 
@@ -15,6 +17,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +142,81 @@ TEST_F(PaletteChoice, IsKeptInTheSettingsAndShownOnEveryScreen)
     onIntroduction->trigger();
     EXPECT_TRUE(onExplorer->isChecked());
     EXPECT_TRUE(QSettings().value(QStringLiteral("view/colourBlindSafe")).toBool());
+}
+
+// The widest run of dark columns of a picture: how wide a black text is painted.
+int InkWidth(const QImage& image)
+{
+    int first = image.width();
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixelColor(x, y).lightness() < 100) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+                break;
+            }
+        }
+    }
+    return last - first + 1;
+}
+
+// Larger and smaller step by a quarter, from the View menu or by the keys in a window without
+// one, and stop at 75 % and 250 %; the choice is kept in the settings, the controls' font follows,
+// and a drawing on the screen is painted again with its text that much wider.
+TEST(DrawingSize, StepsStopsAtItsEndsIsKeptAndRepaintsTheDrawings)
+{
+    DrawingPalette& palette = DrawingPalette::Instance();
+    palette.setScale(1.0);
+    const double normalPoints = QApplication::font().pointSizeF();
+    Application app;
+    SurfaceView view; // a window without a menu
+    view.resize(400, 120);
+    view.setRedraw([](Surface& s) {
+        s.Scale(0.0, 0.0, 1.0, 1.0);
+        s.Cls();
+        s.SetForeColor(colors::Black);
+        s.SetCurrentX(0.05);
+        s.SetCurrentY(0.1);
+        s.Print("MMMM");
+    });
+    view.show();
+    const int normalInk = InkWidth(view.grab().toImage());
+    const struct {
+        const char* entry; // or a key pressed in the window without a menu
+        Qt::Key key;
+        double scale;
+    } steps[] = {
+        {"LARGER", {}, 1.25},          {"LARGER", {}, 1.5},
+        {nullptr, Qt::Key_Plus, 1.75}, {nullptr, Qt::Key_Equal, 2.0},
+        {"LARGER", {}, 2.25},          {"LARGER", {}, 2.5},
+        {"LARGER", {}, 2.5},           {"NORMALSIZE", {}, 1.0},
+        {"SMALLER", {}, 0.75},         {nullptr, Qt::Key_Minus, 0.75},
+        {nullptr, Qt::Key_0, 1.0},     {nullptr, Qt::Key_Plus, 1.25},
+    };
+    for (const auto& step : steps) {
+        if (step.entry != nullptr) {
+            app.introduction().findChild<QAction*>(QString::fromLatin1(step.entry))->trigger();
+        } else {
+            QTest::keyClick(&view, step.key, Qt::ControlModifier);
+        }
+        EXPECT_DOUBLE_EQ(palette.scale(), step.scale);
+        EXPECT_DOUBLE_EQ(DrawingScale(), step.scale);
+        EXPECT_DOUBLE_EQ(QSettings().value(QStringLiteral("view/drawingScale")).toDouble(),
+                         step.scale);
+        EXPECT_NEAR(QApplication::font().pointSizeF(), normalPoints * step.scale, 0.01);
+        EXPECT_NEAR(InkWidth(view.grab().toImage()), normalInk * step.scale,
+                    0.15 * normalInk * step.scale);
+    }
+    palette.setScale(1.0);
+
+    // F11 takes a window to full screen and back, by its View menu or without one.
+    for (int k = 0; k < 2; ++k) {
+        QTest::keyClick(&view, Qt::Key_F11);
+        EXPECT_EQ(view.isFullScreen(), k == 0);
+        app.simulationScreen().findChild<QAction*>(QStringLiteral("FULLSCREEN"))->trigger();
+        EXPECT_EQ(app.simulationScreen().isFullScreen(), k == 0);
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "shell/ui/surface_view.h"
 
+#include "shell/drawing_scale.h"
 #include "shell/ui/drawing_palette.h"
 #include "shell/ui/surface_painter.h"
 
@@ -29,6 +30,8 @@ SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent)
     // Another palette: everything is painted again in it.
     connect(&DrawingPalette::Instance(), &DrawingPalette::changed, this,
             qOverload<>(&QWidget::update));
+    // Another size of texts and lines: drawn again, so texts placed by their size move apart.
+    connect(&DrawingPalette::Instance(), &DrawingPalette::scaleChanged, this, &SurfaceView::redraw);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(40, 40);
     m_surface.SetPixelSize(width(), height());
@@ -60,7 +63,8 @@ bool SurfaceView::SnapshotFits() const
     const qreal dpr = devicePixelRatioF();
     return m_snapshot.size() == (QSizeF(size()) * dpr).toSize() &&
            m_snapshot.devicePixelRatio() == dpr && m_snapshotBackColor == m_surface.BackColor() &&
-           m_snapshotColourBlindSafe == DrawingPalette::Instance().colourBlindSafe();
+           m_snapshotColourBlindSafe == DrawingPalette::Instance().colourBlindSafe() &&
+           m_snapshotScale == DrawingScale();
 }
 
 void SurfaceView::refresh()
@@ -131,6 +135,7 @@ void SurfaceView::paintEvent(QPaintEvent*)
         m_snapshot = BlankImage(m_surface, size(), dpr);
         m_snapshotBackColor = m_surface.BackColor();
         m_snapshotColourBlindSafe = DrawingPalette::Instance().colourBlindSafe();
+        m_snapshotScale = DrawingScale();
         m_snapshotCount = 0;
     }
     m_lastPaintReused = m_snapshotCount;

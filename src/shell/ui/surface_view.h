@@ -92,6 +92,7 @@ private:
     std::size_t m_snapshotCount = 0;
     Color m_snapshotBackColor;
     bool m_snapshotColourBlindSafe = false;
+    double m_snapshotScale = 1.0;
     std::vector<Primitive> m_painted; // the display list as last painted
     std::size_t m_paintedClearCount = 0;
     QRectF m_paintedTransientBounds;

@@ -2,16 +2,20 @@
 
 #include "shell/ui/controls.h"
 #include "shell/ui/help_menu.h"
+#include "shell/ui/drawing_palette.h"
 #include "turntable/simulation_labels.h"
+#include "turntable/work_energy_graph.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ttl {
@@ -39,10 +43,27 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
                              tr("Ticked: the base turns freely and the total angular momentum is "
                                 "conserved. Clear: the base turns at a constant rate."));
 
+    m_tabs = new SimulationGraphTabs(this);
+    // The bars and buttons scroll rather than being cut on a small screen or in large text.
+    auto* column = new QWidget;
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->addWidget(BuildParameterPanel());
+    columnLayout->addWidget(BuildGraphPanel());
+    columnLayout->addStretch(1);
+    m_controls = MakeScrollPanel(this, column);
+    FitControlsWidth();
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(BuildParameterPanel(), 1);
-    layout->addWidget(BuildGraphPanel(), 3);
-    AddHelpMenu(ScreenMenuBar(*this), GuideSection::Simulation);
+    auto* bar = new QMenuBar(this);
+    AddViewMenu(bar);
+    AddHelpMenu(bar, GuideSection::Simulation);
+    layout->setMenuBar(bar);
+    layout->addWidget(m_controls, 0);
+    layout->addWidget(m_tabs, 1);
+    // Tab follows the panel down: the save button sits above the row of commands.
+    auto* save = findChild<QPushButton*>(QStringLiteral("saveCsv"));
+    setTabOrder(m_dialogi, save);
+    setTabOrder(save, findChild<QPushButton*>(QStringLiteral("epanalipsi")));
     ConnectControls();
 }
 
@@ -59,7 +80,7 @@ QGroupBox* RotatingScreen::BuildParameterPanel()
     connect(end, &QPushButton::clicked, this, &RotatingScreen::endChosen);
     connect(save, &QPushButton::clicked, this, &RotatingScreen::saveChosen);
 
-    auto* parameters = new QGroupBox(tr("Parameters"), this);
+    auto* parameters = new QGroupBox(tr("Parameters"));
     auto* parameterLayout = new QVBoxLayout(parameters);
     for (auto [label, bar] : {std::pair{m_label4, m_massvalue},
                               {m_label3, m_syntelfri},
@@ -70,15 +91,11 @@ QGroupBox* RotatingScreen::BuildParameterPanel()
         parameterLayout->addWidget(bar);
     }
     parameterLayout->addWidget(m_dialogi);
-    // Tab follows the panel down: the save button sits above the row of commands.
-    setTabOrder(m_dialogi, save);
-    setTabOrder(save, repeat);
     auto* commands = new QHBoxLayout;
     commands->addWidget(repeat);
     commands->addWidget(back);
     commands->addWidget(end);
     parameterLayout->addWidget(save);
-    parameterLayout->addStretch(1);
     parameterLayout->addLayout(commands);
     return parameters;
 }
@@ -89,59 +106,56 @@ QGroupBox* RotatingScreen::BuildGraphPanel()
         SimulationGraph graph;
         const char* button;
         const char* caption;
+        const char* tab;
         const char* label;
         const char* explanation;
     };
-    // Each graph button sits beside the explanation of what to look for in its graph.
+    // Each graph button opens its tab, whose first line explains what to look for in the graph.
     const GraphRow rows[] = {
-        {SimulationGraph::OrbitAnimation, "xronotroxia", QT_TR_NOOP("Orbit vs time"), "Label5",
+        {SimulationGraph::OrbitAnimation, "xronotroxia", QT_TR_NOOP("Orbit vs time"),
+         QT_TR_NOOP("Orbit vs time"), "Label5",
          QT_TR_NOOP("Observe the evolution of the position of the body in ROTATING (blue) and in "
                     "INERTIAL (red) FRAMES")},
         {SimulationGraph::WorkEnergy, "base_centrafugalwork", QT_TR_NOOP("Work and Energy vs Time"),
-         "Label6",
+         QT_TR_NOOP("Work and energy"), "Label6",
          QT_TR_NOOP(
              "Observe the work in the ROTATING Frame. Then the work of FRICTION plus the WORK of "
              "CENTRIFUGAL force is not equal to the change of kinetic energy in case of changing "
              "angular velocity (or Angular momentum is constant)")},
         {SimulationGraph::AngularVelocity, "goniakiarxi", QT_TR_NOOP("Angular Velocity vs time"),
-         "Label7",
+         QT_TR_NOOP("Angular velocity"), "Label7",
          QT_TR_NOOP(
              "If the base does not ROTATE with a constant rate (due to a stabilising mechanism), "
              "then the ANGULAR VELOCITY changes but the ANGULAR MOMENTUM remains constant")},
-        {SimulationGraph::Velocity, "Grafikhvel", QT_TR_NOOP("Velocity vs Time"), "Label8",
+        {SimulationGraph::Velocity, "Grafikhvel", QT_TR_NOOP("Velocity vs Time"),
+         QT_TR_NOOP("Velocities"), "Label8",
          QT_TR_NOOP(
              "The velocity in the INERTIAL frame : Absolute and Relative, and the speed. The same "
              "entities in the ROTATING frame.")},
         {SimulationGraph::VectorsAnimation, "enarxixronou",
-         QT_TR_NOOP("Vectors of Velocity and acceleration"), "Label9",
+         QT_TR_NOOP("Vectors of Velocity and acceleration"), QT_TR_NOOP("Vectors"), "Label9",
          QT_TR_NOOP(
              "Observe the change of the ANGLE between the vectors of VELOCITY and ACCELERATION. "
              "Observe that when this angle is >90\u00B0 the movement is decelerating, when "
              "<90\u00B0 the speed increases")},
-        {SimulationGraph::BaseAngle, "gonxro", QT_TR_NOOP("Angle of Base vs time"), "Label10",
+        {SimulationGraph::BaseAngle, "gonxro", QT_TR_NOOP("Angle of Base vs time"),
+         QT_TR_NOOP("Angle of base"), "Label10",
          QT_TR_NOOP(
              "Graphical representation of the angle of base vs time. Observe that for constant "
              "angular momentum the graph is a line.")},
     };
-    auto* graphs = new QGroupBox(tr("Graphs of the last run"), this);
-    // On a small screen, or in a wordier language, the explanations scroll rather than being cut.
-    auto* rowsPanel = new QWidget;
-    auto* graphLayout = new QGridLayout(rowsPanel);
-    int row = 0;
+    m_tabs->AddGraph(SimulationGraph::Orbits, tr("Orbits"));
+    auto* graphs = new QGroupBox(tr("Graphs of the last run"));
+    auto* buttons = new QVBoxLayout(graphs);
     for (const GraphRow& r : rows) {
-        auto* button =
-            MakeButton(graphs, r.button, tr(r.caption), tr("Open the graph of the last run"));
-        button->setMinimumWidth(260);
+        // The explanation is the button's tooltip as well, so it can be read before choosing.
+        auto* button = MakeButton(graphs, r.button, tr(r.caption), tr(r.explanation));
         connect(button, &QPushButton::clicked, this,
                 [this, graph = r.graph] { emit graphChosen(graph); });
-        graphLayout->addWidget(button, row, 0, Qt::AlignTop);
-        QLabel* explanation = MakeLabel(rowsPanel, r.label, tr(r.explanation));
-        explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop); // level with its button
-        graphLayout->addWidget(explanation, row, 1);
-        ++row;
+        buttons->addWidget(button);
+        m_tabs->AddGraph(r.graph, tr(r.tab), r.label, tr(r.explanation));
     }
-    graphLayout->setColumnStretch(1, 1);
-    (new QVBoxLayout(graphs))->addWidget(MakeScrollPanel(graphs, rowsPanel));
+    m_tabs->WorkRangeButton().setText(ToQString(WorkGraphView{}.ButtonCaption()));
     return graphs;
 }
 
@@ -154,6 +168,10 @@ void RotatingScreen::ConnectControls()
     // The caption follows the box before the application hears of the change.
     connect(m_dialogi, &QCheckBox::clicked, this, &RotatingScreen::dialogi_Click);
     connect(m_dialogi, &QCheckBox::clicked, this, &RotatingScreen::baseCouplingChosen);
+    connect(m_tabs, &SimulationGraphTabs::graphChosen, this, &RotatingScreen::graphChosen);
+    connect(m_tabs, &SimulationGraphTabs::windowChosen, this, &RotatingScreen::windowChosen);
+    connect(m_tabs, &SimulationGraphTabs::workRangeToggled, this,
+            &RotatingScreen::workRangeToggled);
     AddShortcuts(*this, {{"epanalipsi", QKeySequence(Qt::CTRL | Qt::Key_R)},
                          {"Command1", QKeySequence(Qt::Key_Escape)},
                          {"telos", QKeySequence(Qt::CTRL | Qt::Key_Q)},
@@ -163,6 +181,22 @@ void RotatingScreen::ConnectControls()
                          {"Grafikhvel", QKeySequence(Qt::CTRL | Qt::Key_4)},
                          {"enarxixronou", QKeySequence(Qt::CTRL | Qt::Key_5)},
                          {"gonxro", QKeySequence(Qt::CTRL | Qt::Key_6)}});
+}
+
+void RotatingScreen::FitControlsWidth()
+{
+    // As wide as the bars and buttons want, whatever the font: only the height scrolls.
+    m_controls->setMinimumWidth(m_controls->widget()->sizeHint().width() +
+                                m_controls->verticalScrollBar()->sizeHint().width());
+}
+
+void RotatingScreen::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // after the controls inside have taken the new font too
+        QTimer::singleShot(0, this, &RotatingScreen::FitControlsWidth);
+    }
 }
 
 SimulationInputs RotatingScreen::inputs() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "turntable/simulation_run.h"
+#include "turntable/ui/simulation_graph_tabs.h"
 
 #include <QWidget>
 
@@ -8,23 +9,14 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QScrollBar;
 
 namespace ttl {
 
-// The graphs and animations of the last run, one button each.
-enum class SimulationGraph {
-    OrbitAnimation,
-    WorkEnergy,
-    AngularVelocity,
-    Velocity,
-    VectorsAnimation,
-    BaseAngle
-};
-
-// "Simulation of both frames - Variables": the parameters of a simulation run, REPEAT, and the
-// buttons that open the graphs of the last run. Where the buttons lead is the application's
-// navigation.
+// "Simulation of both frames - Variables": the parameters of a simulation run, REPEAT, the buttons
+// of the graphs of the last run, and beside them the run itself: the orbits and each graph in a
+// tab of its own. Where the buttons lead is the application's navigation.
 class RotatingScreen : public QWidget {
     Q_OBJECT
 
@@ -39,17 +31,27 @@ public:
     // The base made free or driven elsewhere (the explorer's choice window).
     void ShowBaseInfluenced(bool baseFree);
 
+    [[nodiscard]] SimulationGraphTabs& GraphTabs() const { return *m_tabs; }
+
 signals:
     void backChosen();
     void endChosen();
     void repeatChosen();
     void saveChosen();
+    // A graph button or a tab: the graph is shown in its tab.
     void graphChosen(ttl::SimulationGraph graph);
+    // The tab's button: the graph opens in a window of its own.
+    void windowChosen(ttl::SimulationGraph graph);
+    void workRangeToggled();
     // The check box was clicked: the base is now free (true) or driven.
     void baseCouplingChosen(bool baseFree);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QGroupBox* BuildParameterPanel();
+    void FitControlsWidth();
     QGroupBox* BuildGraphPanel();
     void ConnectControls();
 
@@ -68,6 +70,8 @@ private:
     QLabel* m_label2 = nullptr;
     QLabel* m_label3 = nullptr;
     QLabel* m_label4 = nullptr;
+    SimulationGraphTabs* m_tabs = nullptr;
+    QScrollArea* m_controls = nullptr;
 };
 
 } // namespace ttl

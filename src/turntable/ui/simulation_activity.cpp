@@ -24,7 +24,8 @@
 namespace ttl {
 
 namespace {
-constexpr Placement RotatingPlacement{0.0, 0.5, 0.85, 0.5};
+// The screen shows the run itself now: it takes the whole screen.
+constexpr Placement RotatingPlacement{0.0, 0.0, 1.0, 1.0};
 constexpr Placement OrbitPlacement{0.0, 0.0, 0.5, 0.5};
 constexpr Placement OrbitAnimationPlacement{0.5, 0.0, 0.5, 0.5};
 // A few milliseconds a frame: the pace of the classroom version's busy loop, without blocking.
@@ -36,8 +37,7 @@ void ShowOnTop(QWidget& window)
     window.raise();
 }
 
-// Square, in the upper right quarter of the screen: over the orbit animation's place, never over
-// the simulation screen's controls in the lower half.
+// Square, in the upper right quarter of the screen, over the orbit animation's place.
 void PlaceSquare(QWidget& window)
 {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
@@ -48,6 +48,18 @@ void PlaceSquare(QWidget& window)
     const int side = std::min(area.height() / 2 - 40, area.width() / 2); // the title bar too
     window.setGeometry(area.left() + area.width() / 2, area.top(), side, side);
 }
+
+// The windows of the orbits and the animations open where they always did.
+void PlaceOwnWindow(SimulationGraph graph, QWidget& window)
+{
+    if (graph == SimulationGraph::Orbits) {
+        PlaceWindow(window, OrbitPlacement);
+    } else if (graph == SimulationGraph::OrbitAnimation) {
+        PlaceWindow(window, OrbitAnimationPlacement);
+    } else if (graph == SimulationGraph::VectorsAnimation) {
+        PlaceSquare(window);
+    }
+}
 } // namespace
 
 SimulationActivity::SimulationActivity(SimulationWindows windows)
@@ -57,31 +69,67 @@ SimulationActivity::SimulationActivity(SimulationWindows windows)
 
 SimulationActivity::~SimulationActivity() = default;
 
+AnimationPlayer& SimulationActivity::PlayerOn(PlayerSlot& slot, SurfaceView& view)
+{
+    if (!slot.player || slot.view != &view) {
+        slot.player = std::make_unique<AnimationPlayer>(view, FrameIntervalMs);
+        slot.view = &view;
+    }
+    return *slot.player;
+}
+
 AnimationPlayer& SimulationActivity::VectorsPlayer()
 {
-    if (!m_vectorsPlayer) {
-        m_vectorsPlayer = std::make_unique<AnimationPlayer>(m_windows.vectors(), FrameIntervalMs);
-    }
-    return *m_vectorsPlayer;
+    return m_vectorsPlayer.player
+               ? *m_vectorsPlayer.player
+               : PlayerOn(m_vectorsPlayer,
+                          GraphView(SimulationGraph::VectorsAnimation, GraphPlace::Tab));
 }
 
 AnimationPlayer& SimulationActivity::OrbitPlayer()
 {
-    if (!m_orbitPlayer) {
-        m_orbitPlayer =
-            std::make_unique<AnimationPlayer>(m_windows.orbitAnimation(), FrameIntervalMs);
-    }
-    return *m_orbitPlayer;
+    return m_orbitPlayer.player ? *m_orbitPlayer.player
+                                : PlayerOn(m_orbitPlayer, GraphView(SimulationGraph::OrbitAnimation,
+                                                                    GraphPlace::Tab));
 }
 
 void SimulationActivity::StopAnimations()
 {
-    if (m_vectorsPlayer) {
-        m_vectorsPlayer->Stop();
+    for (const PlayerSlot* slot : {&m_vectorsPlayer, &m_orbitPlayer}) {
+        if (slot->player) {
+            slot->player->Stop();
+        }
     }
-    if (m_orbitPlayer) {
-        m_orbitPlayer->Stop();
+}
+
+SurfaceView& SimulationActivity::GraphView(SimulationGraph graph, GraphPlace place)
+{
+    // Every graph's view, in a tab or a window, is handed out here and nowhere else.
+    if (place == GraphPlace::Tab) {
+        return m_windows.rotating().GraphTabs().View(graph);
     }
+    switch (graph) {
+    case SimulationGraph::Orbits:
+        return m_windows.orbits();
+    case SimulationGraph::OrbitAnimation:
+        return m_windows.orbitAnimation();
+    case SimulationGraph::WorkEnergy:
+        return m_windows.workEnergy();
+    case SimulationGraph::AngularVelocity:
+        return m_windows.angularVelocity();
+    case SimulationGraph::Velocity:
+        return m_windows.velocities();
+    case SimulationGraph::VectorsAnimation:
+        return m_windows.vectors();
+    case SimulationGraph::BaseAngle:
+        break;
+    }
+    return m_windows.baseAngle();
+}
+
+bool SimulationActivity::IsAnimation(SimulationGraph graph)
+{
+    return graph == SimulationGraph::OrbitAnimation || graph == SimulationGraph::VectorsAnimation;
 }
 
 void SimulationActivity::RunSimulation()
@@ -89,157 +137,150 @@ void SimulationActivity::RunSimulation()
     StopAnimations(); // they read the series this run replaces
     RotatingScreen& screen = m_windows.rotating();
     m_lastRun = ttl::RunSimulation(screen.inputs());
-    const SimulationResult& run = *m_lastRun;
 
     PlaceWindow(screen, RotatingPlacement);
     screen.show();
+    m_workWindowWording = !m_workView.halfMaximum;
+    RedrawOpenGraphs();
+    ShowGraph(SimulationGraph::Orbits, GraphPlace::Tab);
 
-    // The orbits are fitted to the window's shape, so they are drawn again whenever it resizes.
-    SurfaceView& orbits = m_windows.orbits();
-    PlaceWindow(orbits, OrbitPlacement);
-    orbits.setRedraw([this](Surface& surface) {
-        if (m_lastRun) {
-            DrawOrbitGraph(surface, *m_lastRun);
-        }
-    });
-    orbits.redraw();
-    orbits.show();
-
-    SurfaceView& angle = m_windows.baseAngle();
-    DrawBaseAngleGraph(angle.surface(), run);
-    angle.update();
-
-    // The graph windows open on the screen show the new run at once.
-    for (const auto& [window, draw] :
-         {std::pair{&m_windows.angularVelocity(), &DrawAngularVelocityGraph},
-          std::pair{&m_windows.velocities(), &DrawVelocityGraph}}) {
-        if (window->isVisible()) {
-            draw(window->surface(), run);
-            window->update();
-        }
-    }
-    WorkEnergyWindow& work = m_windows.workEnergy();
-    if (work.isVisible()) {
-        m_workRange = ComputeWorkRange(run);
-        const double factor = m_workView.halfMaximum ? 1.0 : 0.5;
-        DrawWorkEnergyGraph(work.surface(), run, factor * m_workRange.max, factor * m_workRange.min,
-                            !m_workView.halfMaximum);
-        work.update();
-    }
-
-    if (run.restStep) {
+    if (m_lastRun->restStep) {
         m_beep();
+    }
+}
+
+void SimulationActivity::RedrawOpenGraphs()
+{
+    for (const SimulationGraph graph :
+         {SimulationGraph::Orbits, SimulationGraph::BaseAngle, SimulationGraph::AngularVelocity,
+          SimulationGraph::Velocity, SimulationGraph::WorkEnergy}) {
+        // The orbits and the angle of the base are drawn even while their windows are closed,
+        // as they always were: a picture of the window shows the run without opening it.
+        const bool always = graph == SimulationGraph::Orbits || graph == SimulationGraph::BaseAngle;
+        if (SurfaceView& window = GraphView(graph, GraphPlace::Window);
+            always || window.isVisible()) {
+            DrawStill(graph, window);
+        }
     }
 }
 
 void SimulationActivity::Repeat()
 {
     StopAnimations();
-    SurfaceView& animation = m_windows.orbitAnimation();
-    Surface& surface = animation.surface();
-    surface.FilledBox(surface.ScaleLeft(), surface.ScaleTop(),
-                      surface.ScaleLeft() + surface.ScaleWidth(),
-                      surface.ScaleTop() + surface.ScaleHeight(), Color{170, 170, 150});
-    animation.update();
-    animation.hide();
+    // The last frame of the previous run is not shown again while the new run is made.
+    for (const GraphPlace place : {GraphPlace::Tab, GraphPlace::Window}) {
+        SurfaceView& animation = GraphView(SimulationGraph::OrbitAnimation, place);
+        Surface& surface = animation.surface();
+        surface.FilledBox(surface.ScaleLeft(), surface.ScaleTop(),
+                          surface.ScaleLeft() + surface.ScaleWidth(),
+                          surface.ScaleTop() + surface.ScaleHeight(), Color{170, 170, 150});
+        animation.update();
+    }
+    m_windows.orbitAnimation().hide();
     RunSimulation();
 }
 
-void SimulationActivity::ShowBaseAngleGraph()
+void SimulationActivity::ShowGraph(SimulationGraph graph, GraphPlace place)
 {
-    ShowOnTop(m_windows.baseAngle()); // drawn by the run
-}
-
-void SimulationActivity::ShowGraph(SurfaceView& window,
-                                   void (*draw)(Surface&, const SimulationResult&))
-{
-    if (m_lastRun) {
-        draw(window.surface(), *m_lastRun);
+    SurfaceView& view = GraphView(graph, place);
+    if (graph == SimulationGraph::WorkEnergy) { // opened at full range
+        m_workView.halfMaximum = true;
+        m_workWindowWording = false;
+        ShowWorkRangeCaption();
     }
-    window.update();
-    ShowOnTop(window);
+    if (place == GraphPlace::Tab) {
+        m_windows.rotating().GraphTabs().ShowGraph(graph);
+    } else {
+        PlaceOwnWindow(graph, view);
+        ShowOnTop(view);
+    }
+    if (IsAnimation(graph)) {
+        StartAnimation(graph, view);
+    } else {
+        DrawStill(graph, view);
+    }
 }
 
-void SimulationActivity::ShowAngularVelocityGraph()
+void SimulationActivity::DrawStill(SimulationGraph graph, SurfaceView& view)
 {
-    ShowGraph(m_windows.angularVelocity(), &DrawAngularVelocityGraph);
+    view.setRedraw([this, graph](Surface& surface) {
+        if (m_lastRun) {
+            DrawStillOn(graph, surface);
+        }
+    });
+    view.redraw();
 }
 
-void SimulationActivity::ShowVelocityGraph()
+void SimulationActivity::DrawStillOn(SimulationGraph graph, Surface& surface) const
 {
-    ShowGraph(m_windows.velocities(), &DrawVelocityGraph);
+    const SimulationResult& run = *m_lastRun;
+    switch (graph) {
+    case SimulationGraph::Orbits:
+        DrawOrbitGraph(surface, run);
+        break;
+    case SimulationGraph::BaseAngle:
+        DrawBaseAngleGraph(surface, run);
+        break;
+    case SimulationGraph::AngularVelocity:
+        DrawAngularVelocityGraph(surface, run);
+        break;
+    case SimulationGraph::Velocity:
+        DrawVelocityGraph(surface, run);
+        break;
+    case SimulationGraph::WorkEnergy: {
+        const WorkRange range = ComputeWorkRange(run);
+        const double factor = m_workView.halfMaximum ? 1.0 : 0.5;
+        DrawWorkEnergyGraph(surface, run, factor * range.max, factor * range.min,
+                            m_workWindowWording);
+        break;
+    }
+    case SimulationGraph::OrbitAnimation:
+    case SimulationGraph::VectorsAnimation:
+        break;
+    }
 }
 
-void SimulationActivity::StartVectorsAnimation()
+void SimulationActivity::StartAnimation(SimulationGraph graph, SurfaceView& view)
 {
-    SurfaceView& window = m_windows.vectors();
-    PlaceSquare(window);
-    ShowOnTop(window);
-    PlayVectorsAnimation();
-}
-
-void SimulationActivity::PlayVectorsAnimation()
-{
-    SurfaceView& window = m_windows.vectors();
     if (!m_lastRun) {
         return;
     }
-    m_vectorsAnimation = std::make_unique<VectorsAnimation>(*m_lastRun);
-    m_vectorsAnimation->Begin(window.surface());
-    window.update();
-    VectorsPlayer().Start(m_vectorsAnimation->FrameCount(), [this, &window](int i) {
-        m_vectorsAnimation->DrawFrame(window.surface(), i);
-    });
-}
-
-void SimulationActivity::StartOrbitAnimation()
-{
-    SurfaceView& window = m_windows.orbitAnimation();
-    PlaceWindow(window, OrbitAnimationPlacement);
-    ShowOnTop(window);
-    PlayOrbitAnimation();
-}
-
-void SimulationActivity::PlayOrbitAnimation()
-{
-    SurfaceView& window = m_windows.orbitAnimation();
-    if (!m_lastRun) {
+    if (graph == SimulationGraph::VectorsAnimation) {
+        m_vectorsAnimation = std::make_unique<VectorsAnimation>(*m_lastRun);
+        m_vectorsAnimation->Begin(view.surface());
+        view.update();
+        PlayerOn(m_vectorsPlayer, view)
+            .Start(m_vectorsAnimation->FrameCount(),
+                   [this, &view](int i) { m_vectorsAnimation->DrawFrame(view.surface(), i); });
         return;
     }
     m_orbitAnimation = std::make_unique<OrbitAnimation>(*m_lastRun);
-    m_orbitAnimation->Begin(window.surface());
-    window.update();
-    OrbitPlayer().Start(
-        m_orbitAnimation->FrameCount(),
-        [this, &window](int i) { m_orbitAnimation->DrawFrame(window.surface(), i); },
-        [this, &window] { m_orbitAnimation->Finish(window.surface()); });
+    m_orbitAnimation->Begin(view.surface());
+    view.update();
+    PlayerOn(m_orbitPlayer, view)
+        .Start(
+            m_orbitAnimation->FrameCount(),
+            [this, &view](int i) { m_orbitAnimation->DrawFrame(view.surface(), i); },
+            [this, &view] { m_orbitAnimation->Finish(view.surface()); });
 }
 
-void SimulationActivity::ShowWorkEnergyGraph()
+void SimulationActivity::ShowWorkRangeCaption()
 {
-    WorkEnergyWindow& window = m_windows.workEnergy();
-    m_workView.halfMaximum = true;
-    window.SetRangeCaption(ToQString(m_workView.ButtonCaption()));
-    if (m_lastRun) {
-        m_workRange = ComputeWorkRange(*m_lastRun);
-        DrawWorkEnergyGraph(window.surface(), *m_lastRun, m_workRange.max, m_workRange.min, false);
-    }
-    window.update();
-    ShowOnTop(window);
+    const QString caption = ToQString(m_workView.ButtonCaption());
+    m_windows.rotating().GraphTabs().WorkRangeButton().setText(caption);
+    m_windows.workEnergy().SetRangeCaption(caption);
 }
 
 void SimulationActivity::ToggleWorkRange()
 {
-    WorkEnergyWindow& window = m_windows.workEnergy();
-    const bool halve = m_workView.halfMaximum;
-    m_workView.halfMaximum = !halve;
-    window.SetRangeCaption(ToQString(m_workView.ButtonCaption()));
-    if (m_lastRun) {
-        const double factor = halve ? 0.5 : 1.0;
-        DrawWorkEnergyGraph(window.surface(), *m_lastRun, factor * m_workRange.max,
-                            factor * m_workRange.min, true);
+    m_workView.halfMaximum = !m_workView.halfMaximum;
+    m_workWindowWording = true;
+    ShowWorkRangeCaption();
+    for (const GraphPlace place : {GraphPlace::Tab, GraphPlace::Window}) {
+        if (SurfaceView& view = GraphView(SimulationGraph::WorkEnergy, place); view.isVisible()) {
+            DrawStill(SimulationGraph::WorkEnergy, view);
+        }
     }
-    window.update();
 }
 
 WriteResult SimulationActivity::SaveLastRun(const QString& path) const
@@ -269,16 +310,21 @@ void SimulationActivity::SaveRunInteractively()
     }
 }
 
-RecordableAnimation SimulationActivity::OrbitRecording()
+RecordableAnimation SimulationActivity::AnimationRecording(SimulationGraph graph,
+                                                          GraphPlace place)
 {
-    return PlayedAnimation(OrbitPlayer(), m_windows.orbitAnimation(),
-                           [this] { PlayOrbitAnimation(); });
-}
-
-RecordableAnimation SimulationActivity::VectorsRecording()
-{
-    return PlayedAnimation(VectorsPlayer(), m_windows.vectors(),
-                           [this] { PlayVectorsAnimation(); });
+    SurfaceView& view = GraphView(graph, place);
+    PlayerSlot& slot =
+        graph == SimulationGraph::VectorsAnimation ? m_vectorsPlayer : m_orbitPlayer;
+    // Only the animation playing on this view counts: the other place may be playing its own.
+    const auto playing = [&slot, &view] { return slot.view == &view && slot.player; };
+    return {&view, FrameIntervalMs, [this, graph, &view] { StartAnimation(graph, view); },
+            [playing, &slot] { return playing() && slot.player->IsRunning(); },
+            [playing, &slot] {
+                if (playing()) {
+                    slot.player->Tick();
+                }
+            }};
 }
 
 } // namespace ttl

@@ -3,6 +3,7 @@
 #include "shell/ui/animation_recording.h"
 #include "shell/ui/file_writing.h"
 #include "turntable/simulation_run.h"
+#include "turntable/ui/simulation_graph_tabs.h"
 #include "turntable/work_energy_graph.h"
 
 #include <QString>
@@ -33,8 +34,12 @@ struct SimulationWindows {
     std::function<WorkEnergyWindow&()> workEnergy; // base_centrafugal
 };
 
-// Runs the turntable simulation from the simulation screen's controls and draws its windows;
-// keeps the last run for the graph windows.
+// Where a drawing of the run is shown: in its tab on the simulation screen, or in a window of its
+// own as a second screen or a projector needs.
+enum class GraphPlace { Tab, Window };
+
+// Runs the turntable simulation from the simulation screen's controls and draws the run in the
+// screen's tabs and in the graph windows; keeps the last run for them.
 class SimulationActivity {
 public:
     explicit SimulationActivity(SimulationWindows windows);
@@ -42,25 +47,32 @@ public:
     SimulationActivity(const SimulationActivity&) = delete;
     SimulationActivity& operator=(const SimulationActivity&) = delete;
 
-    // Reads the controls, runs, places and shows the simulation screen and the orbit window,
-    // draws the angle-of-base window (shown by its button) and beeps once if a free base has
-    // caught the body.
+    // Reads the controls, runs, places and shows the simulation screen with the orbits in their
+    // tab, draws the run again in every graph window that is open and beeps once if a free base
+    // has caught the body.
     void RunSimulation();
 
-    // REPEAT: blanks and hides the orbit animation of the previous run, then runs again.
+    // REPEAT: blanks the orbit animation of the previous run and hides its window, then runs again.
     void Repeat();
 
-    void ShowBaseAngleGraph();
-    void ShowAngularVelocityGraph();
-    void ShowVelocityGraph();
-    // Place and show the animation's window, then play it.
-    void StartVectorsAnimation();
-    void StartOrbitAnimation();
-    // Play it again from its start on its window as it is now.
-    void PlayVectorsAnimation();
-    void PlayOrbitAnimation();
-    // The main button: full range; the window's own button halves it and restores it.
-    void ShowWorkEnergyGraph();
+    // Draws the graph of the last run (nothing before any run), or starts its animation, in its
+    // tab or its window, and brings that forward.
+    void ShowGraph(SimulationGraph graph, GraphPlace place);
+
+    // Each graph in its own window, as the tabs' window buttons open them.
+    void ShowBaseAngleGraph() { ShowGraph(SimulationGraph::BaseAngle, GraphPlace::Window); }
+    void ShowAngularVelocityGraph()
+    {
+        ShowGraph(SimulationGraph::AngularVelocity, GraphPlace::Window);
+    }
+    void ShowVelocityGraph() { ShowGraph(SimulationGraph::Velocity, GraphPlace::Window); }
+    void StartVectorsAnimation()
+    {
+        ShowGraph(SimulationGraph::VectorsAnimation, GraphPlace::Window);
+    }
+    void StartOrbitAnimation() { ShowGraph(SimulationGraph::OrbitAnimation, GraphPlace::Window); }
+    // Full range; the range buttons halve it and restore it.
+    void ShowWorkEnergyGraph() { ShowGraph(SimulationGraph::WorkEnergy, GraphPlace::Window); }
     void ToggleWorkRange();
     // "Save run as CSV…": asks for a file and writes the last run; says so when it cannot.
     void SaveRunInteractively();
@@ -69,12 +81,12 @@ public:
     // BACK and REPEAT stop a running animation.
     void StopAnimations();
 
+    // The players of the animations, on the view each last played on (its tab at first).
     [[nodiscard]] AnimationPlayer& VectorsPlayer();
     [[nodiscard]] AnimationPlayer& OrbitPlayer();
 
-    // The two animations as a recording plays them: from their start, on their windows.
-    [[nodiscard]] RecordableAnimation OrbitRecording();
-    [[nodiscard]] RecordableAnimation VectorsRecording();
+    // An animation as a recording plays it: from its start, on its tab or its window as it is.
+    [[nodiscard]] RecordableAnimation AnimationRecording(SimulationGraph graph, GraphPlace place);
 
     [[nodiscard]] const std::optional<SimulationResult>& LastRun() const { return m_lastRun; }
 
@@ -82,8 +94,23 @@ public:
     void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
 private:
-    // Draws the last run's graph on the window (nothing before any run) and brings it forward.
-    void ShowGraph(SurfaceView& window, void (*draw)(Surface&, const SimulationResult&));
+    // An animation's player, made again when the animation moves to another view.
+    struct PlayerSlot {
+        std::unique_ptr<AnimationPlayer> player;
+        SurfaceView* view = nullptr;
+    };
+
+    // The view a graph is shown on in that place; every graph view passes here before it is drawn.
+    SurfaceView& GraphView(SimulationGraph graph, GraphPlace place);
+    static bool IsAnimation(SimulationGraph graph);
+    // A still graph, drawn through the view's redraw so it follows the view's size and scale.
+    void DrawStill(SimulationGraph graph, SurfaceView& view);
+    void DrawStillOn(SimulationGraph graph, Surface& surface) const;
+    void StartAnimation(SimulationGraph graph, SurfaceView& view);
+    AnimationPlayer& PlayerOn(PlayerSlot& slot, SurfaceView& view);
+    void ShowWorkRangeCaption();
+    // The graph windows that are open show the new run at once.
+    void RedrawOpenGraphs();
 
     SimulationWindows m_windows;
     std::optional<SimulationResult> m_lastRun;
@@ -91,10 +118,10 @@ private:
     // The animations read the last run; a new run stops them first.
     std::unique_ptr<VectorsAnimation> m_vectorsAnimation;
     std::unique_ptr<OrbitAnimation> m_orbitAnimation;
-    std::unique_ptr<AnimationPlayer> m_vectorsPlayer;
-    std::unique_ptr<AnimationPlayer> m_orbitPlayer;
-    WorkRange m_workRange;
+    PlayerSlot m_vectorsPlayer;
+    PlayerSlot m_orbitPlayer;
     WorkGraphView m_workView;
+    bool m_workWindowWording = false;
 };
 
 } // namespace ttl

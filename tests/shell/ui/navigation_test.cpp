@@ -81,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
                       {},
                       "EISAGOGIKI",
                       "Command2",
-                      {"rotating", "x_ygraph", "EISAGOGIKI"},
-                      {"goniaxronos"}},
+                      {"rotating", "EISAGOGIKI"},
+                      {"goniaxronos", "x_ygraph"}}, // the run is shown on the screen itself
         NavigationRow{"FirstExplanationNext",
                       {"firststep"},
                       "firststep",
@@ -125,9 +125,16 @@ INSTANTIATE_TEST_SUITE_P(
                       {"xronoorbit"},
                       "rotating",
                       "epanalipsi",
-                      {"rotating", "x_ygraph"},
+                      {"rotating"},
                       {"xronoorbit"}},
-        NavigationRow{"SimulationAngleOfBase", {}, "rotating", "gonxro", {"goniaxronos"}, {}}),
+        NavigationRow{"SimulationAngleOfBase",
+                      {"rotating"},
+                      "rotating",
+                      "gonxro",
+                      {"rotating"},
+                      {"goniaxronos"}},
+        NavigationRow{
+            "SimulationAngleOfBaseWindow", {}, "rotating", "ownWindow_6", {"goniaxronos"}, {}}),
     [](const testing::TestParamInfo<NavigationRow>& info) {
         return std::string(info.param.label);
     });

@@ -31,6 +31,11 @@ protected:
         app.Simulation().RunSimulation();
     }
 
+    SurfaceView& Tab(SimulationGraph graph)
+    {
+        return app.simulationScreen().GraphTabs().View(graph);
+    }
+
     void Click(QWidget& screen, const char* name)
     {
         auto* button = screen.findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -47,9 +52,12 @@ TEST_F(GraphWindowsTest, EachButtonDrawsItsGraphTheSameWayEveryTime)
         const char* button;
         SurfaceView* window;
     } graphs[] = {
-        {"goniakiarxi", &app.angularVelocityGraph()},
-        {"Grafikhvel", &app.velocityGraph()},
-        {"base_centrafugalwork", &app.workEnergyWindow()},
+        {"goniakiarxi", &Tab(SimulationGraph::AngularVelocity)},
+        {"Grafikhvel", &Tab(SimulationGraph::Velocity)},
+        {"base_centrafugalwork", &Tab(SimulationGraph::WorkEnergy)},
+        {"ownWindow_3", &app.angularVelocityGraph()},
+        {"ownWindow_4", &app.velocityGraph()},
+        {"ownWindow_2", &app.workEnergyWindow()},
     };
     for (const auto& g : graphs) {
         Click(app.simulationScreen(), g.button);
@@ -61,18 +69,27 @@ TEST_F(GraphWindowsTest, EachButtonDrawsItsGraphTheSameWayEveryTime)
     }
 }
 
+// In the tab and in the window, each range button switches both; the captions follow.
 TEST_F(GraphWindowsTest, TheRangeButtonHalvesAndRestoresWithItsCaptions)
 {
     Click(app.simulationScreen(), "base_centrafugalwork");
+    Click(app.simulationScreen(), "ownWindow_2");
     WorkEnergyWindow& window = app.workEnergyWindow();
+    auto& tabButton = *app.simulationScreen().findChild<QPushButton*>(QStringLiteral("workRange"));
     const double fullTop = window.surface().ScaleTop();
-    EXPECT_EQ(window.RangeButton().text(), QStringLiteral("HALF MAXIMUM"));
-    Click(window, "Command1");
-    EXPECT_EQ(window.RangeButton().text(), QStringLiteral(" INITIAL  "));
-    EXPECT_DOUBLE_EQ(window.surface().ScaleTop(), fullTop / 2.0);
-    Click(window, "Command1");
-    EXPECT_EQ(window.RangeButton().text(), QStringLiteral("HALF MAXIMUM"));
-    EXPECT_DOUBLE_EQ(window.surface().ScaleTop(), fullTop);
+    const double tabFullTop = Tab(SimulationGraph::WorkEnergy).surface().ScaleTop();
+    for (QWidget* pressed : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&tabButton)}) {
+        EXPECT_EQ(window.RangeButton().text(), QStringLiteral("HALF MAXIMUM"));
+        EXPECT_EQ(tabButton.text(), window.RangeButton().text());
+        pressed == &window ? Click(window, "Command1") : tabButton.click();
+        EXPECT_EQ(window.RangeButton().text(), QStringLiteral(" INITIAL  "));
+        EXPECT_EQ(tabButton.text(), window.RangeButton().text());
+        EXPECT_DOUBLE_EQ(window.surface().ScaleTop(), fullTop / 2.0);
+        EXPECT_DOUBLE_EQ(Tab(SimulationGraph::WorkEnergy).surface().ScaleTop(), tabFullTop / 2.0);
+        pressed == &window ? Click(window, "Command1") : tabButton.click();
+        EXPECT_EQ(window.RangeButton().text(), QStringLiteral("HALF MAXIMUM"));
+        EXPECT_DOUBLE_EQ(window.surface().ScaleTop(), fullTop);
+    }
     // the button stays in the window's top-right corner whatever its caption
     EXPECT_EQ(window.RangeButton().geometry().right(), window.width() - 1);
 }
@@ -103,21 +120,22 @@ TEST_F(GraphWindowsTest, AnimationsRestartStopAndNeverDrawIntoAHiddenWindow)
     Click(app.simulationScreen(), "enarxixronou");
     AnimationPlayer& vectors = app.Simulation().VectorsPlayer();
     ASSERT_TRUE(vectors.IsRunning());
-    app.vectorsAnimation().hide();
-    const auto drawn = app.vectorsAnimation().surface().TransientPrimitives().size();
+    app.simulationScreen().GraphTabs().setCurrentIndex(0); // another tab hides the animation's
+    const auto drawn =
+        Tab(SimulationGraph::VectorsAnimation).surface().TransientPrimitives().size();
     vectors.Tick();
     EXPECT_FALSE(vectors.IsRunning());
-    EXPECT_EQ(app.vectorsAnimation().surface().TransientPrimitives().size(), drawn);
+    EXPECT_EQ(Tab(SimulationGraph::VectorsAnimation).surface().TransientPrimitives().size(), drawn);
 
     Click(app.simulationScreen(), "enarxixronou");
     Click(app.simulationScreen(), "Command1"); // BACK
     EXPECT_FALSE(vectors.IsRunning());
-    EXPECT_FALSE(app.vectorsAnimation().isVisible());
+    EXPECT_FALSE(Tab(SimulationGraph::VectorsAnimation).isVisible());
 }
 
 TEST_F(GraphWindowsTest, TheVectorsAnimationRunsToItsLastFrame)
 {
-    Click(app.simulationScreen(), "enarxixronou");
+    Click(app.simulationScreen(), "ownWindow_5"); // in its own window
     AnimationPlayer& vectors = app.Simulation().VectorsPlayer();
     int frames = 0;
     while (vectors.IsRunning()) {
@@ -145,16 +163,16 @@ TEST_F(GraphWindowsTest, EveryGraphHasTitledAxesAndNoTextOverAnother)
         std::vector<std::string> titles;
     };
     const Graph graphs[] = {
-        {"goniakiarxi",
+        {"ownWindow_3",
          [this]() -> SurfaceView& { return app.angularVelocityGraph(); },
          {"t (s)", "\u03C9 (rad/s)"}},
-        {"Grafikhvel",
+        {"ownWindow_4",
          [this]() -> SurfaceView& { return app.velocityGraph(); },
          {"t (s)", "v (m/s)"}},
-        {"gonxro",
+        {"ownWindow_6",
          [this]() -> SurfaceView& { return app.baseAngleGraph(); },
          {"t (s)", "\u03B8 (rad)"}},
-        {"base_centrafugalwork",
+        {"ownWindow_2",
          [this]() -> SurfaceView& { return app.workEnergyWindow(); },
          {"t (s)", "W, KE (J)"}},
     };
@@ -169,9 +187,6 @@ TEST_F(GraphWindowsTest, EveryGraphHasTitledAxesAndNoTextOverAnother)
                 window.resize(size);
                 Click(app.simulationScreen(), g.button);
                 QApplication::processEvents();
-                if (std::string(g.button) == "gonxro") {
-                    app.Simulation().RunSimulation(); // drawn by the run, at the window's size
-                }
                 const Surface& s = window.surface();
                 for (const std::string& title : g.titles) {
                     EXPECT_TRUE(std::any_of(s.Primitives().begin(), s.Primitives().end(),
@@ -188,7 +203,9 @@ TEST_F(GraphWindowsTest, EveryGraphHasTitledAxesAndNoTextOverAnother)
         }
     }
     // the orbits, at their window's size
+    Click(app.simulationScreen(), "ownWindow_0");
     SurfaceView& orbits = app.orbitWindow();
+    ASSERT_FALSE(orbits.surface().Primitives().empty());
     orbits.resize(1280, 640);
     QApplication::processEvents();
     EXPECT_EQ(testing_support::OverlappingTexts(orbits.surface()), "");
@@ -196,8 +213,8 @@ TEST_F(GraphWindowsTest, EveryGraphHasTitledAxesAndNoTextOverAnother)
 
 TEST_F(GraphWindowsTest, RepeatRedrawsTheOpenGraphsForTheNewRun)
 {
-    Click(app.simulationScreen(), "goniakiarxi");
-    Click(app.simulationScreen(), "base_centrafugalwork");
+    Click(app.simulationScreen(), "ownWindow_3");
+    Click(app.simulationScreen(), "ownWindow_2");
     const std::vector<Primitive> omega = app.angularVelocityGraph().surface().Primitives();
     const std::vector<Primitive> work = app.workEnergyWindow().surface().Primitives();
     app.simulationScreen().findChild<QScrollBar*>(QStringLiteral("massvalue"))->setValue(12);

@@ -46,7 +46,7 @@ TEST(Recording, TheOrbitAnimationIsRecordedFrameByFrameAsItPlays)
     Application app;
     app.Simulation().SetBeep([] {});
     app.Simulation().RunSimulation();
-    RecordableAnimation animation = app.Simulation().OrbitRecording();
+    RecordableAnimation animation = app.Simulation().AnimationRecording(SimulationGraph::OrbitAnimation, GraphPlace::Window);
     SurfaceView& view = *animation.view;
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.resize(320, 240);

@@ -1,9 +1,12 @@
 #include "app/application.h"
 #include "shell/ui/introduction_screen.h"
+#include "shell/ui/surface_painter.h"
 #include "shell/ui/surface_view.h"
+#include "turntable/orbit_graph.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +15,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace ttl {
 namespace {
@@ -35,6 +40,8 @@ protected:
 
     QString LabelText(const char* name) { return Find<QLabel>(name)->text(); }
 
+    SimulationGraphTabs& Tabs() { return app.simulationScreen().GraphTabs(); }
+
     void Repeat() { QTest::mouseClick(Find<QPushButton>("epanalipsi"), Qt::LeftButton); }
 
     Application app;
@@ -44,11 +51,22 @@ protected:
 TEST_F(SimulationScreenTest, OpensWithTheLoadFormatsAndShowsTheOrbits)
 {
     EXPECT_TRUE(app.simulationScreen().isVisible());
-    EXPECT_TRUE(app.orbitWindow().isVisible());
-    EXPECT_FALSE(app.baseAngleGraph().isVisible()); // drawn, shown by its button
     EXPECT_EQ(app.simulationScreen().windowTitle(),
               QStringLiteral("Simulation of both frames - Variables"));
-    EXPECT_EQ(app.orbitWindow().windowTitle(), QStringLiteral("Graphs of the orbits"));
+    // The run is on the screen itself: its orbits in the first tab, and no window opened for it.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_TRUE(!window->isVisible() || window == &app.simulationScreen() ||
+                    window == &app.introduction())
+            << window->objectName().toStdString();
+    }
+    const SurfaceView& orbits = Tabs().View(SimulationGraph::Orbits);
+    EXPECT_TRUE(orbits.isVisible());
+    EXPECT_EQ(Tabs().currentIndex(), 0);
+    const SimulationResult& run = *app.Simulation().LastRun();
+    const auto& list = orbits.surface().Primitives();
+    EXPECT_TRUE(std::any_of(list.begin(), list.end(), [&](const Primitive& p) {
+        return p.color == colors::Red && p.x1 == run.series.PositionInertialX[1];
+    })) << "no inertial orbit drawn in the tab";
     EXPECT_EQ(LabelText("Label4"), QStringLiteral("Mass=0.5"));
     EXPECT_EQ(LabelText("Label3"),
               QStringLiteral("Friction coefficient \u03BC= 0.10 (\u03BCg = 1.00)"));
@@ -98,7 +116,8 @@ TEST_F(SimulationScreenTest, TheLabelsStateTheValuesTheRunUses)
 
 TEST_F(SimulationScreenTest, RepeatRunsWithTheNewValuesAndRedrawsTheOrbits)
 {
-    SurfaceView& orbits = app.orbitWindow();
+    Tabs().setCurrentIndex(static_cast<int>(SimulationGraph::Velocity)); // looking at another graph
+    SurfaceView& orbits = Tabs().View(SimulationGraph::Orbits);
     const Primitive firstRed =
         *std::find_if(orbits.surface().Primitives().begin(), orbits.surface().Primitives().end(),
                       [](const Primitive& p) { return p.color == colors::Red; });
@@ -113,6 +132,7 @@ TEST_F(SimulationScreenTest, RepeatRunsWithTheNewValuesAndRedrawsTheOrbits)
     EXPECT_DOUBLE_EQ(app.Simulation().LastRun()->Mass, 10.0);
     EXPECT_TRUE(app.Simulation().LastRun()->BaseInfluenced);
     EXPECT_TRUE(app.BaseFree());
+    EXPECT_EQ(Tabs().currentIndex(), 0); // the new orbits are brought forward
     EXPECT_GT(orbits.surface().ClearCount(), clears);
 
     // A heavy body on a free base slows it: a different inertial orbit is drawn.
@@ -171,12 +191,26 @@ TEST_F(SimulationScreenTest, BeepsOncePerRunWhenAFreeBaseCatchesTheBody)
     EXPECT_EQ(beeps, 2);
 }
 
-TEST_F(SimulationScreenTest, TheAngleButtonShowsTheAngleOfTheBase)
+// A graph button shows its graph in its tab; the tab's own button opens the same drawing in a
+// window of its own.
+TEST_F(SimulationScreenTest, AGraphButtonShowsItsGraphInItsTabAndTheTabOpensItsWindow)
 {
     QTest::mouseClick(Find<QPushButton>("gonxro"), Qt::LeftButton);
+    const SurfaceView& tab = Tabs().View(SimulationGraph::BaseAngle);
+    EXPECT_TRUE(tab.isVisible());
+    EXPECT_FALSE(app.baseAngleGraph().isVisible());
+    Surface expected; // the angle graph of the last run, drawn at the tab's size
+    expected.SetTextMeasure(MeasureText);
+    expected.SetPixelSize(tab.width(), tab.height());
+    DrawBaseAngleGraph(expected, *app.Simulation().LastRun());
+    const auto& list = tab.surface().Primitives();
+    EXPECT_EQ(list, expected.Primitives());
+
+    QTest::mouseClick(Find<QPushButton>("ownWindow_6"), Qt::LeftButton);
     EXPECT_TRUE(app.baseAngleGraph().isVisible());
     EXPECT_EQ(app.baseAngleGraph().windowTitle(), QStringLiteral("Angle of Base vs Time"));
-    EXPECT_FALSE(app.baseAngleGraph().surface().Primitives().empty());
+    app.baseAngleGraph().resize(tab.size());
+    EXPECT_EQ(app.baseAngleGraph().surface().Primitives(), list);
 }
 
 } // namespace
