@@ -284,7 +284,6 @@ void Application::OpenExplorer()
     const QRect area = AvailableArea();
     ExplorerScreen& screen = explorer();
     screen.resize(static_cast<int>(area.width() * ExplorerWidth), screen.height());
-    KeepOnScreen(screen); // already shown, it may have been moved towards the right edge
     screen.PlaceChoiceWindow();
     screen.show();
     screen.raise();

@@ -22,10 +22,14 @@ bool WindowKeeper::eventFilter(QObject* watched, QEvent* event)
     if (window == nullptr || !window->isWindow()) {
         return false;
     }
-    if (event->type() == QEvent::Show) {
-        // Before the window appears: a position or size kept from another screen or a
-        // maximised showing would leave it partly out of reach.
+    const bool grown = event->type() == QEvent::Resize && window->isVisible();
+    if ((event->type() == QEvent::Show || grown) && !m_fitting) {
+        // Before the window appears, a position or size kept from another screen or a maximised
+        // showing; while it shows, a layout grown with new controls or a size the program set:
+        // either would leave it partly out of reach.
+        m_fitting = true;
         KeepOnScreen(*window);
+        m_fitting = false;
     } else if (event->type() == QEvent::Close && !ProgramEnding()) {
         const auto found = m_onClose.find(watched);
         if (found != m_onClose.end()) {

@@ -9,8 +9,8 @@ class QWidget;
 
 namespace ttl {
 
-// Keeps the program's windows reachable: each is put whole on its screen every time it is shown,
-// and one closed by the user (its title-bar button) does what its BACK or END does, so the
+// Keeps the program's windows reachable: each is put whole on its screen every time it is shown
+// or resized, and one closed by the user (its title-bar button) does what its BACK or END does, so the
 // program never runs on without a window.
 class WindowKeeper : public QObject {
 public:
@@ -23,6 +23,7 @@ protected:
 
 private:
     std::map<const QObject*, std::function<void()>> m_onClose;
+    bool m_fitting = false; // fitting a window resizes it again
 };
 
 } // namespace ttl
