@@ -103,6 +103,45 @@ void BM_FoucaultTickLate(benchmark::State& bench)
 }
 BENCHMARK(BM_FoucaultTickLate)->Unit(benchmark::kMillisecond);
 
+// A tick of a continuous run at step `range(2)` (100 or the last, 1500): the step, then the
+// 800 x 800 diagram's view finding what changed and painting it. The cost late in a run must
+// stay that of an early tick, in both frames, with the pendulum or the sliding body.
+void BM_ExplorerStepLate(benchmark::State& bench)
+{
+    const bool rotating = bench.range(0) == 1;
+    const auto foucault =
+        bench.range(1) == 1 ? ttl::FoucaultMode::Textbook : ttl::FoucaultMode::Off;
+    const auto at = static_cast<int>(bench.range(2));
+    Setup s(rotating, foucault);
+    ttl::SurfaceView view;
+    view.resize(800, 800);
+    ttl::ScaleExplorerDiagram(view.surface(), s.state, s.controls.zoomValue);
+    const auto tick = [&] {
+        if (rotating) {
+            ttl::StepRotatingView(view.surface(), s.picture2, s.state, s.controls);
+        } else {
+            ttl::StepInertialView(view.surface(), s.state, s.controls);
+        }
+        view.refresh();
+    };
+    QImage screen(800, 800, QImage::Format_ARGB32_Premultiplied);
+    for (int n = 1; n < at; ++n) {
+        tick();
+        view.render(&screen);
+    }
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        s.state.StepIndex = at - 1; // the same tick again: its cost, not that of a growing run
+        bench.ResumeTiming();
+        tick();
+        view.render(&screen);
+    }
+}
+BENCHMARK(BM_ExplorerStepLate)
+    ->ArgNames({"rotating", "foucault", "step"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {100, ttl::MaxExplorerSteps}})
+    ->Unit(benchmark::kMicrosecond);
+
 // A Coriolis arrow that grows with the body's distance and runs far off the picture: rotating
 // frame, no friction, Vx = 10, Vy = -10, mass bar 20, zoom 50, only "show CORIOLIS". One step at
 // step `range(0)`, with the view painting it; painting must cost what the visible part costs.

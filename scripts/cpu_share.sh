@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # How much of a core the program takes with the explorer open: idle, with a Foucault pendulum
-# swinging and with the body sliding, on an Xvfb display of a classroom projector's size:
+# swinging and with the body sliding, then over a whole Foucault run in the rotating frame, on an
+# Xvfb display of a classroom projector's size:
 #   bash scripts/cpu_share.sh [SECONDS]      (20 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Clicks, drags and types at random for longer than CI does, with the sanitizers on:
 #   bash scripts/monkey.sh SEEDS ACTIONS      (for example 10 10000)
-# A failing run prints its seed and step number, so it can be replayed.
+# A failing run prints its seed and action number, so it can be replayed (MONKEY_TRACE=1 and
+# MONKEY_FIRST_SEED=N MONKEY_SEEDS=1 print each action of that seed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seeds=${1:-3}

@@ -11,6 +11,7 @@
 #include "shell/ui/navigation.h"
 #include "shell/ui/screen_placement.h"
 #include "shell/ui/surface_view.h"
+#include "shell/ui/window_keeper.h"
 #include "translating/ui/relative_motion_screen.h"
 #include "turntable/orbit_graph.h"
 #include "turntable/time_graphs.h"
@@ -55,12 +56,13 @@ std::unique_ptr<SurfaceView> GraphWindow(const char* name, const char* caption)
     return window;
 }
 
-SurfaceView& LazyGraph(std::unique_ptr<SurfaceView>& slot, const char* name, const char* caption,
-                       const Placement* placement = nullptr,
+SurfaceView& LazyGraph(std::unique_ptr<SurfaceView>& slot, WindowKeeper& keeper, const char* name,
+                       const char* caption, const Placement* placement = nullptr,
                        std::function<Graph()> reading = nullptr)
 {
     if (!slot) {
         slot = GraphWindow(name, caption);
+        keeper.Keep(*slot);
         if (placement != nullptr) {
             PlaceWindow(*slot, *placement);
         }
@@ -85,7 +87,7 @@ QRect AvailableArea()
 
 } // namespace
 
-Application::Application() = default;
+Application::Application() : m_keeper(std::make_unique<WindowKeeper>()) {}
 Application::~Application() = default;
 
 void Application::Start()
@@ -97,6 +99,7 @@ IntroductionScreen& Application::introduction()
 {
     return Lazy(m_introduction, [this](IntroductionScreen& s) {
         PlaceWindow(s, FullScreen);
+        m_keeper->Keep(s, EndProgram);
         QObject::connect(&s, &IntroductionScreen::firstExplanationChosen, &s,
                          [this] { ShowFirstStep(); });
         QObject::connect(&s, &IntroductionScreen::explorerChosen, &s, [this] { OpenExplorer(); });
@@ -114,8 +117,9 @@ FirstStepScreen& Application::firstExplanation()
             relative.show();
             relative.raise();
         });
-        QObject::connect(&s, &FirstStepScreen::backChosen, &s,
-                         [this] { BackToIntroduction(firstExplanation()); });
+        const auto back = [this] { BackToIntroduction(firstExplanation()); };
+        QObject::connect(&s, &FirstStepScreen::backChosen, &s, back);
+        m_keeper->Keep(s, back);
         QObject::connect(&s, &FirstStepScreen::endChosen, &s, EndProgram);
     });
 }
@@ -128,8 +132,12 @@ RelativeMotionScreen& Application::translatingFrame()
             translatingFrame().hide();
             OpenExplorer();
         });
-        QObject::connect(&s, &RelativeMotionScreen::backChosen, &s,
-                         [this] { translatingFrame().hide(); });
+        const auto back = [this] {
+            translatingFrame().hide();
+            ShowIntroductionIfNoScreen();
+        };
+        QObject::connect(&s, &RelativeMotionScreen::backChosen, &s, back);
+        m_keeper->Keep(s, back);
         QObject::connect(&s, &RelativeMotionScreen::endChosen, &s, EndProgram);
     });
 }
@@ -141,6 +149,9 @@ ExplorerScreen& Application::explorer()
             m_baseFree, [this]() -> ChoiceWindow& { return baseChoice(); },
             DrawDerivationForExplorer);
         PlaceWindow(*m_explorer, {0.0, 0.0, ExplorerWidth, 1.0});
+        m_keeper->Keep(*m_explorer, [this] { explorer().Back(); });
+        QObject::connect(m_explorer.get(), &ExplorerScreen::backChosen, m_explorer.get(),
+                         [this] { ShowIntroductionIfNoScreen(); });
         QObject::connect(m_explorer.get(), &ExplorerScreen::endChosen, m_explorer.get(),
                          EndProgram);
     }
@@ -151,6 +162,7 @@ ChoiceWindow& Application::baseChoice()
 {
     return Lazy(m_baseChoice, [this](ChoiceWindow& s) {
         s.ShowChoice(m_baseFree);
+        m_keeper->Keep(s);
         QObject::connect(&s, &ChoiceWindow::baseChoiceMade, &s,
                          [this](bool baseFree) { SetBaseFree(baseFree); });
     });
@@ -160,6 +172,7 @@ RotatingScreen& Application::simulationScreen()
 {
     return Lazy(m_simulationScreen, [this](RotatingScreen& s) {
         QObject::connect(&s, &RotatingScreen::backChosen, &s, [this] { LeaveSimulation(); });
+        m_keeper->Keep(s, [this] { LeaveSimulation(); });
         QObject::connect(&s, &RotatingScreen::endChosen, &s, EndProgram);
         QObject::connect(&s, &RotatingScreen::repeatChosen, &s, [this] { Simulation().Repeat(); });
         QObject::connect(&s, &RotatingScreen::graphChosen, &s, [this](SimulationGraph graph) {
@@ -180,13 +193,13 @@ RotatingScreen& Application::simulationScreen()
 
 SurfaceView& Application::orbitWindow()
 {
-    return LazyGraph(m_orbitWindow, "x_ygraph",
+    return LazyGraph(m_orbitWindow, *m_keeper, "x_ygraph",
                      QT_TRANSLATE_NOOP("ttl::Application", "Graphs of the orbits"));
 }
 
 SurfaceView& Application::baseAngleGraph()
 {
-    return LazyGraph(m_baseAngleGraph, "goniaxronos",
+    return LazyGraph(m_baseAngleGraph, *m_keeper, "goniaxronos",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angle of Base vs Time"),
                      &GraphPlacement,
                      [this] { return LastRunGraph(Simulation(), &BaseAngleGraph); });
@@ -194,7 +207,7 @@ SurfaceView& Application::baseAngleGraph()
 
 SurfaceView& Application::angularVelocityGraph()
 {
-    return LazyGraph(m_angularVelocityGraph, "goniakigraph",
+    return LazyGraph(m_angularVelocityGraph, *m_keeper, "goniakigraph",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angular Velocity vs Time"),
                      &GraphPlacement,
                      [this] { return LastRunGraph(Simulation(), &AngularVelocityGraph); });
@@ -202,20 +215,20 @@ SurfaceView& Application::angularVelocityGraph()
 
 SurfaceView& Application::velocityGraph()
 {
-    return LazyGraph(m_velocityGraph, "velocitytimes",
+    return LazyGraph(m_velocityGraph, *m_keeper, "velocitytimes",
                      QT_TRANSLATE_NOOP("ttl::Application", "Velocities"), &GraphPlacement,
                      [this] { return LastRunGraph(Simulation(), &VelocityGraph); });
 }
 
 SurfaceView& Application::vectorsAnimation()
 {
-    return LazyGraph(m_vectorsAnimation, "xronikh",
+    return LazyGraph(m_vectorsAnimation, *m_keeper, "xronikh",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angle of Vectors"));
 }
 
 SurfaceView& Application::orbitAnimation()
 {
-    return LazyGraph(m_orbitAnimation, "xronoorbit",
+    return LazyGraph(m_orbitAnimation, *m_keeper, "xronoorbit",
                      QT_TRANSLATE_NOOP("ttl::Application", "Time development of the orbit"));
 }
 
@@ -223,6 +236,7 @@ WorkEnergyWindow& Application::workEnergyWindow()
 {
     return Lazy(m_workEnergyWindow, [this](WorkEnergyWindow& s) {
         PlaceWindow(s, {0.0, 0.0, 0.9, 0.5});
+        m_keeper->Keep(s);
         QObject::connect(&s, &WorkEnergyWindow::rangeToggled, &s,
                          [this] { Simulation().ToggleWorkRange(); });
     });
@@ -312,6 +326,20 @@ void Application::LeaveSimulation()
 void Application::BackToIntroduction(QWidget& from)
 {
     from.hide();
+    introduction().show();
+}
+
+void Application::ShowIntroductionIfNoScreen()
+{
+    for (const QWidget* screen :
+         {static_cast<QWidget*>(m_introduction.get()),
+          static_cast<QWidget*>(m_firstExplanation.get()),
+          static_cast<QWidget*>(m_translatingFrame.get()), static_cast<QWidget*>(m_explorer.get()),
+          static_cast<QWidget*>(m_simulationScreen.get())}) {
+        if (screen != nullptr && screen->isVisible()) {
+            return;
+        }
+    }
     introduction().show();
 }
 

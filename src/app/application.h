@@ -16,6 +16,7 @@ class RelativeMotionScreen;
 class RotatingScreen;
 class SimulationActivity;
 class SurfaceView;
+class WindowKeeper;
 class WorkEnergyWindow;
 
 // Owns every screen and the one setting they share, whether the base is free. A screen is created
@@ -63,12 +64,16 @@ public:
 private:
     void ShowFirstStep();
     void BackToIntroduction(QWidget& from);
+    // Where a BACK lands when what lay behind was closed: the introduction, unless a screen shows.
+    void ShowIntroductionIfNoScreen();
     // BACK on the simulation screen: the animations stop and the run's windows close with it.
     void LeaveSimulation();
     // Makes the base free or driven for every activity and every control that shows it.
     void SetBaseFree(bool baseFree);
 
     bool m_baseFree = false;
+    // First, so that it outlives the windows it watches.
+    std::unique_ptr<WindowKeeper> m_keeper;
     std::unique_ptr<IntroductionScreen> m_introduction;
     std::unique_ptr<FirstStepScreen> m_firstExplanation;
     std::unique_ptr<RelativeMotionScreen> m_translatingFrame;

@@ -100,6 +100,12 @@ void DrawBase(Surface& s, const ExplorerState& state)
     s.Circle(0, 0, state.HubRadius, colors::Black);
 }
 
+double MarkRadius(const Surface& s, const ExplorerState& state)
+{
+    return s.PixelWidth() > 0 ? 2.5 * std::abs(s.ScaleWidth()) / s.PixelWidth()
+                              : state.HubRadius / 4.0;
+}
+
 // A small circle at each position the body has had, step 1 to the current one, a few pixels
 // across so that it never hides an arrow. Drawn before the arrows: the path only grows, so the
 // view repaints just its newest marks.
@@ -107,11 +113,43 @@ void DrawPath(Surface& s, const ExplorerState& state,
               const std::array<double, MaxExplorerSteps + 1>& xs,
               const std::array<double, MaxExplorerSteps + 1>& ys, Color color)
 {
-    const double radius = s.PixelWidth() > 0 ? 2.5 * std::abs(s.ScaleWidth()) / s.PixelWidth()
-                                             : state.HubRadius / 4.0;
+    const double radius = MarkRadius(s, state);
     for (int k = 1; k <= state.StepIndex; ++k) {
         const auto i = static_cast<std::size_t>(k);
         s.Circle(xs[i], ys[i], radius, color);
+    }
+}
+
+// The rotating frame's path with the fan of the angle the base has turned (past a full turn a
+// full disc), one line every 1.8 degrees. While that angle only grows, each step's mark is
+// followed by the fan's lines it added, so that the drawing too only grows from step to step
+// and the view paints just what is new; a base turning back gets the fan after the path.
+void DrawRotatingPathAndFan(Surface& s, const ExplorerState& state)
+{
+    const auto reached = [&state](int k) {
+        return std::min(state.AngleHistory[static_cast<std::size_t>(k)], 2.0 * Pi);
+    };
+    double phi = 0.0; // the fan's next line
+    const auto fanTo = [&](double angle) {
+        for (; phi <= angle; phi += Pi / 100.0) {
+            s.Line(0, 0, state.StartRadius * std::cos(-phi), state.StartRadius * std::sin(-phi),
+                   FanColor);
+        }
+    };
+    bool growing = true;
+    for (int k = 1; k <= state.StepIndex && growing; ++k) {
+        growing = reached(k) >= reached(k - 1);
+    }
+    if (!growing) {
+        DrawPath(s, state, state.PathXR, state.PathYR, RotatingPathColor);
+        fanTo(std::min(state.BaseAngle, 2.0 * Pi));
+        return;
+    }
+    const double radius = MarkRadius(s, state);
+    for (int k = 1; k <= state.StepIndex; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        s.Circle(state.PathXR[i], state.PathYR[i], radius, RotatingPathColor);
+        fanTo(reached(k));
     }
 }
 
@@ -372,14 +410,8 @@ void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
 
     DrawBase(s, state);
     DrawLegends(s, shown, scales);
-    DrawPath(s, state, state.PathXR, state.PathYR, RotatingPathColor);
-    // The fan of the angle the base has turned; past a full turn it is a full disc.
+    DrawRotatingPathAndFan(s, state);
     const double theta = state.BaseAngle;
-    const double turned = std::min(theta, 2.0 * Pi);
-    for (double phi = 0.0; phi <= turned; phi += Pi / 100.0) {
-        s.Line(0, 0, state.StartRadius * std::cos(-phi), state.StartRadius * std::sin(-phi),
-               FanColor);
-    }
     s.Line(0, 0, state.BaseRadius * std::cos(-theta), state.BaseRadius * std::sin(-theta),
            RotatingVelocityColor);
     DrawArrows(s, shown);

@@ -145,5 +145,41 @@ TEST_F(ExplorerViewTest, TheRotatingViewBuildsThePathStepByStep)
     EXPECT_EQ(circles, 2 + 7); // base, hub and one marker per step
 }
 
+// A continuous run costs the same late as early only if each step's drawing repeats the last one
+// and adds a little: the view paints what follows the first difference. Checked past the point
+// where the base has turned half a turn, in both frames, with the pendulum and without.
+TEST(ExplorerViewGrowth, AStepChangesOnlyTheEndOfTheDrawing)
+{
+    for (const bool rotating : {false, true}) {
+        for (const FoucaultMode foucault : {FoucaultMode::Off, FoucaultMode::Textbook}) {
+            ExplorerControls controls;
+            controls.rotatingFrame = rotating;
+            controls.foucault = foucault;
+            controls.check = {false, true, true, foucault == FoucaultMode::Off,
+                              true,  true, true, true};
+            controls.vxValue = 3;
+            ExplorerState state;
+            ResetExplorer(state, controls);
+            Surface picture1;
+            Surface picture2;
+            ScaleExplorerDiagram(picture1, state, controls.zoomValue);
+            std::size_t mostChanged = 0;
+            for (int n = 1; n <= 700; ++n) {
+                const std::vector<Primitive> before = picture1.Primitives();
+                rotating ? StepRotatingView(picture1, picture2, state, controls)
+                         : StepInertialView(picture1, state, controls);
+                const auto& after = picture1.Primitives();
+                const auto same =
+                    std::mismatch(before.begin(), before.end(), after.begin(), after.end()).second -
+                    after.begin();
+                mostChanged = std::max(mostChanged, after.size() - static_cast<std::size_t>(same));
+            }
+            EXPECT_GT(state.BaseAngle, 3.0); // a fan of more than 150 lines
+            EXPECT_LE(mostChanged, 100U)
+                << "rotating " << rotating << ", pendulum " << (foucault != FoucaultMode::Off);
+        }
+    }
+}
+
 } // namespace
 } // namespace ttl

@@ -240,7 +240,7 @@ void ExplorerScreen::EPANELAVE_Click()
     ShowChoiceWindowAfterFriction(true);
 }
 
-void ExplorerScreen::piso_Click()
+void ExplorerScreen::Back()
 {
     LeaveDerivation();
     m_foucaultTextbook->setChecked(false);
@@ -250,6 +250,7 @@ void ExplorerScreen::piso_Click()
     Reset();
     // The choice window belongs beside the explorer; it does not stay behind on its own.
     m_choiceWindow().hide();
+    emit backChosen();
 }
 
 void ExplorerScreen::Check3_Click()

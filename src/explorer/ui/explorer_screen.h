@@ -68,10 +68,15 @@ public:
     [[nodiscard]] SurfaceView& Picture1() { return *m_picture1; }
     [[nodiscard]] SurfaceView& Picture2() { return *m_picture2; }
 
+    // BACK: the run stops and the explorer hides with its choice window; backChosen follows, so
+    // that whoever placed it can show what lies behind.
+    void Back();
+
     // The platform beep by default; tests count it instead.
     void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
 signals:
+    void backChosen();
     void endChosen();
 
 private:
@@ -89,7 +94,6 @@ private:
     void Timer1_Timer();
     void CHRONIKHMETAVOLH_Click();
     void EPANELAVE_Click();
-    void piso_Click();
     void Check3_Click();
     void Option1_Click();
     void Option2_Click();

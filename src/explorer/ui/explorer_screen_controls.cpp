@@ -200,7 +200,7 @@ void ExplorerScreen::ConnectHandlers()
     connect(m_timer, &QTimer::timeout, this, &ExplorerScreen::Timer1_Timer);
     connect(m_continuous, &QAction::triggered, this, &ExplorerScreen::CHRONIKHMETAVOLH_Click);
     connect(m_repeat, &QAction::triggered, this, &ExplorerScreen::EPANELAVE_Click);
-    connect(m_back, &QAction::triggered, this, &ExplorerScreen::piso_Click);
+    connect(m_back, &QAction::triggered, this, &ExplorerScreen::Back);
     connect(m_foucaultTextbook, &QAction::triggered, this,
             [this] { Foucault_Click(m_foucaultTextbook, m_foucaultV0); });
     connect(m_foucaultV0, &QAction::triggered, this,

@@ -5,8 +5,9 @@
 namespace ttl {
 
 AnimationPlayer::AnimationPlayer(SurfaceView& view, int frameIntervalMs, QObject* parent)
-    : QObject(parent), m_view(view)
+    : QObject(parent), m_view(view), m_timer(this)
 {
+    m_timer.setObjectName(QStringLiteral("frameTimer"));
     m_timer.setInterval(frameIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &AnimationPlayer::Tick);
 }

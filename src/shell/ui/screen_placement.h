@@ -7,7 +7,7 @@ class QWidget;
 
 namespace ttl {
 
-// Where a window goes, as fractions of the available screen area (taskbars excluded).
+// Where a window's frame goes, as fractions of the available screen area (taskbars excluded).
 struct Placement {
     double left = 0.0;
     double top = 0.0;
@@ -22,7 +22,16 @@ void PlaceWindow(QWidget& window, const Placement& placement);
 // always whole on the area when it is no larger than it.
 QPoint BesidePosition(const QRect& anchor, const QSize& size, const QRect& available);
 
-// Moves `window` beside `anchor` (its frame, title bar included, whole on the screen).
+// Moves `window` beside `anchor` (its frame, title bar included, whole on the screen). A window
+// placed beside another is not maximised.
 void PlaceBeside(QWidget& window, const QWidget& anchor);
+
+// The frame `frame` made whole on `available`: shrunk to it where larger, then moved the least
+// distance that puts it inside.
+QRect FitInside(const QRect& frame, const QRect& available);
+
+// Moves and, if needed, shrinks `window` so that its frame lies on the available area of its
+// screen. A maximised or full-screen window is left to the window system.
+void KeepOnScreen(QWidget& window);
 
 } // namespace ttl

@@ -47,6 +47,7 @@ void PlaceSquare(QWidget& window)
     const QRect area = screen->availableGeometry();
     const int side = std::min(area.height() / 2 - 40, area.width() / 2); // the title bar too
     window.setGeometry(area.left() + area.width() / 2, area.top(), side, side);
+    KeepOnScreen(window); // its frame too, when it already shows
 }
 
 // The windows of the orbits and the animations open where they always did.

@@ -1,4 +1,5 @@
 #include "screen_lookup.h"
+#include "window_checks.h"
 
 #include "turntable/ui/simulation_activity.h"
 
@@ -13,7 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
+#include <set>
+#include <string>
 #include <vector>
 
 namespace ttl {
@@ -138,6 +140,133 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<NavigationRow>& info) {
         return std::string(info.param.label);
     });
+
+// What a user does on the way: a click, the title bar's close button, a drag of the window to
+// `to`, its maximise button.
+struct WalkStep {
+    enum Kind { Click, Close, Move, Maximise } kind;
+    const char* screen;
+    const char* control = nullptr;
+    QPoint to = {};
+};
+
+struct WalkRow {
+    const char* label;
+    std::vector<WalkStep> steps;
+    std::vector<const char*> landsOn; // the windows shown at the end; none: the program ended
+};
+
+void PrintTo(const WalkRow& row, std::ostream* out)
+{
+    *out << row.label;
+}
+
+class WalkTest : public testing::TestWithParam<WalkRow> {};
+
+void Take(Application& app, const WalkStep& step)
+{
+    QWidget& window = Screen(app, step.screen);
+    switch (step.kind) {
+    case WalkStep::Click:
+        Click(window, step.control);
+        break;
+    case WalkStep::Close: // as its title-bar button does
+        window.close();
+        break;
+    case WalkStep::Move:
+        window.move(step.to);
+        break;
+    case WalkStep::Maximise:
+        window.showMaximized();
+        break;
+    }
+}
+
+// After every step a window shows or the program has ended, and every window shown lies whole
+// on the screen (ctest runs this at 1024x768 and 1366x768 as well).
+TEST_P(WalkTest, NeverLeavesTheProgramWindowlessOrAWindowOffScreen)
+{
+    const QSize display = QGuiApplication::primaryScreen()->size();
+    SCOPED_TRACE(std::to_string(display.width()) + "x" + std::to_string(display.height()));
+    Application app;
+    app.Simulation().SetBeep([] {});
+    bool ended = false;
+    testing_support::RunInEventLoop([&](const testing_support::QuitWatch& quit) {
+        app.Start();
+        int n = 0;
+        for (const WalkStep& step : GetParam().steps) {
+            Take(app, step);
+            QCoreApplication::processEvents();
+            ++n;
+            EXPECT_TRUE(testing_support::AWindowIsVisible() || quit.Ended()) << "after step " << n;
+            if (step.kind != WalkStep::Move) { // the user may drag a window partly off the screen
+                EXPECT_EQ(testing_support::WindowsOffScreen(), "") << "after step " << n;
+            }
+        }
+        ended = quit.Ended();
+    });
+    EXPECT_EQ(ended, GetParam().landsOn.empty());
+    std::set<std::string> shown;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            shown.insert(window->objectName().toStdString());
+        }
+    }
+    EXPECT_EQ(shown, std::set<std::string>(GetParam().landsOn.begin(), GetParam().landsOn.end()));
+}
+
+using Step = WalkStep;
+INSTANTIATE_TEST_SUITE_P(
+    BackAndClose, WalkTest,
+    testing::Values(WalkRow{"IntroductionClosedUnderTheExplorerEnds",
+                            {{Step::Click, "EISAGOGIKI", "Command3"}, {Step::Close, "EISAGOGIKI"}},
+                            {}},
+                    WalkRow{"CurveLabClosedUnderTheExplorerThenBack",
+                            {{Step::Click, "EISAGOGIKI", "Command1"},
+                             {Step::Click, "firststep", "PARAKATOEVENT"},
+                             {Step::Close, "firststep"},
+                             {Step::Click, "exigisi2", "piso"}},
+                            {"EISAGOGIKI"}},
+                    WalkRow{"TranslatingFrameBackAfterTheCurveLabClosed",
+                            {{Step::Click, "EISAGOGIKI", "Command1"},
+                             {Step::Click, "firststep", "SXETIKH_KINHSH"},
+                             {Step::Close, "firststep"},
+                             {Step::Click, "exigisirelative", "Command5"}},
+                            {"EISAGOGIKI"}},
+                    WalkRow{"TranslatingFrameAndCurveLabClosed",
+                            {{Step::Click, "EISAGOGIKI", "Command1"},
+                             {Step::Click, "firststep", "SXETIKH_KINHSH"},
+                             {Step::Close, "exigisirelative"},
+                             {Step::Close, "firststep"}},
+                            {"EISAGOGIKI"}},
+                    WalkRow{"ExplorerAndItsChoiceWindowClosed",
+                            {{Step::Click, "EISAGOGIKI", "Command1"},
+                             {Step::Click, "firststep", "PARAKATOEVENT"},
+                             {Step::Click, "exigisi2", "Check3"},
+                             {Step::Close, "DIALEGO"},
+                             {Step::Close, "exigisi2"}},
+                            {"firststep"}},
+                    WalkRow{"SimulationClosedWithItsGraphs",
+                            {{Step::Click, "EISAGOGIKI", "Command2"},
+                             {Step::Click, "rotating", "gonxro"},
+                             {Step::Close, "goniaxronos"},
+                             {Step::Close, "rotating"}},
+                            {"EISAGOGIKI"}},
+                    WalkRow{"ExplorerMovedRightThenReopened",
+                            {{Step::Click, "EISAGOGIKI", "Command3"},
+                             {Step::Move, "exigisi2", nullptr, {400, 0}},
+                             {Step::Click, "exigisi2", "piso"},
+                             {Step::Click, "EISAGOGIKI", "Command3"}},
+                            {"EISAGOGIKI", "exigisi2"}},
+                    WalkRow{"MaximisedChoiceWindowShownAgain",
+                            {{Step::Click, "EISAGOGIKI", "Command3"},
+                             {Step::Click, "exigisi2", "Check3"},
+                             {Step::Maximise, "DIALEGO"},
+                             {Step::Click, "exigisi2", "piso"},
+                             {Step::Click, "EISAGOGIKI", "Command3"},
+                             {Step::Click, "exigisi2", "Command1"}},
+                            {"EISAGOGIKI", "exigisi2", "DIALEGO"}}),
+    [](const testing::TestParamInfo<WalkRow>& info) { return std::string(info.param.label); });
 
 TEST(Navigation, TheExplorerOpensOnceAtFourFifthsOfTheScreenWithTheChoiceWindowAtItsEdge)
 {

@@ -1,0 +1,44 @@
+#include "shell/ui/window_keeper.h"
+
+#include "shell/ui/navigation.h"
+#include "shell/ui/screen_placement.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace ttl {
+
+void WindowKeeper::Keep(QWidget& window, std::function<void()> onClose)
+{
+    if (onClose) {
+        m_onClose[&window] = std::move(onClose);
+    }
+    window.installEventFilter(this);
+}
+
+bool WindowKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (window == nullptr || !window->isWindow()) {
+        return false;
+    }
+    const bool grown = event->type() == QEvent::Resize && window->isVisible();
+    if ((event->type() == QEvent::Show || grown) && !m_fitting) {
+        // Before the window appears, a position or size kept from another screen or a maximised
+        // showing; while it shows, a layout grown with new controls or a size the program set:
+        // either would leave it partly out of reach.
+        m_fitting = true;
+        KeepOnScreen(*window);
+        m_fitting = false;
+    } else if (event->type() == QEvent::Close && !ProgramEnding()) {
+        const auto found = m_onClose.find(watched);
+        if (found != m_onClose.end()) {
+            // A copy: the action may end the program, which closes this window again.
+            const std::function<void()> onClose = found->second;
+            onClose();
+        }
+    }
+    return false;
+}
+
+} // namespace ttl
