@@ -3,23 +3,35 @@
 #include "shell/ui/navigation.h"
 #include "shell/ui/screen_placement.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
 namespace ttl {
 
+WindowKeeper::WindowKeeper()
+{
+    // Every window, the program's dialogs and help included, is kept on screen.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        app->installEventFilter(this);
+    }
+}
+
 void WindowKeeper::Keep(QWidget& window, std::function<void()> onClose)
 {
     if (onClose) {
         m_onClose[&window] = std::move(onClose);
+        connect(&window, &QObject::destroyed, this,
+                [this](QObject* gone) { m_onClose.erase(gone); });
     }
-    window.installEventFilter(this);
 }
 
 bool WindowKeeper::eventFilter(QObject* watched, QEvent* event)
 {
     auto* window = qobject_cast<QWidget*>(watched);
-    if (window == nullptr || !window->isWindow()) {
+    // A picture drawn off screen (a snapshot, a recording) takes the size asked for.
+    if (window == nullptr || !window->isWindow() ||
+        window->testAttribute(Qt::WA_DontShowOnScreen)) {
         return false;
     }
     const bool grown = event->type() == QEvent::Resize && window->isVisible();

@@ -14,6 +14,8 @@ namespace ttl {
 // program never runs on without a window.
 class WindowKeeper : public QObject {
 public:
+    WindowKeeper();
+
     // `onClose` runs when the user closes `window` (not while the program ends); without one
     // the window simply closes.
     void Keep(QWidget& window, std::function<void()> onClose = {});
