@@ -100,6 +100,26 @@ template <typename Draw> void Repaint(benchmark::State& bench, Draw draw)
     bench.counters["primitives"] = static_cast<double>(surface.Primitives().size());
 }
 
+// The velocities graph painted one primitive at a time, as it was before marks were batched: the
+// yardstick for BM_RepaintVelocityGraph on the same machine under the same load.
+void BM_RepaintVelocityGraphMarkByMark(benchmark::State& bench)
+{
+    const QSize size(1366, 768);
+    ttl::Surface surface;
+    surface.SetPixelSize(size.width(), size.height());
+    surface.SetTextMeasure(ttl::MeasureText);
+    ttl::DrawVelocityGraph(surface, LongRun());
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : bench) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (std::size_t k = 0; k < surface.Primitives().size(); ++k) {
+            ttl::PaintPrimitives(painter, surface.Primitives(), k, QSizeF(size), k + 1);
+        }
+    }
+}
+BENCHMARK(BM_RepaintVelocityGraphMarkByMark)->Unit(benchmark::kMillisecond);
+
 void BM_RepaintBaseAngleGraph(benchmark::State& bench)
 {
     Repaint(bench, [](ttl::Surface& s) { ttl::DrawBaseAngleGraph(s, LongRun()); });

@@ -101,8 +101,30 @@ QPen MakePen(const Primitive& p)
     return pen;
 }
 
-void PaintLine(QPainter& painter, MarkBatch& marks, const Primitive& p, const WorldToPixels& map,
-               const QRectF& visible)
+// The pen of the last line painted, made again only when a line's colour, width or style
+// differs: a curve's thousands of segments share one.
+class PenCache {
+public:
+    const QPen& For(const Primitive& p)
+    {
+        if (!m_pen || p.color != m_color || p.width != m_width || p.style != m_style) {
+            m_pen = MakePen(p);
+            m_color = p.color;
+            m_width = p.width;
+            m_style = p.style;
+        }
+        return *m_pen;
+    }
+
+private:
+    std::optional<QPen> m_pen;
+    Color m_color;
+    int m_width = 0;
+    DrawStyle m_style = DrawStyle::Solid;
+};
+
+void PaintLine(QPainter& painter, MarkBatch& marks, PenCache& pens, const Primitive& p,
+               const WorldToPixels& map, const QRectF& visible)
 {
     const QPointF a = map.Map(p.x1, p.y1);
     const QPointF b = map.Map(p.x2, p.y2);
@@ -117,11 +139,11 @@ void PaintLine(QPainter& painter, MarkBatch& marks, const Primitive& p, const Wo
     if (!clipped) {
         return;
     }
-    QPen pen = MakePen(p);
     if (p.style == DrawStyle::Solid) {
-        marks.AddLine(pen, clipped->line);
+        marks.AddLine(pens.For(p), clipped->line);
         return;
     }
+    QPen pen = pens.For(p);
     marks.Paint(painter); // a dashed line's pattern starts afresh on each line: painted alone
     if (clipped->startFraction > 0.0) {
         // The pattern goes on where the cut-off part would have left it (in pen widths).
@@ -329,6 +351,7 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
     // visible part costs.
     const QRectF visible(QPointF(-0.5, -0.5), size);
     MarkBatch marks;
+    PenCache pens;
     for (std::size_t i = first; i < last; ++i) {
         const Primitive& p = list[i];
         if (!p.window.IsDrawable()) {
@@ -336,7 +359,7 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
         }
         const WorldToPixels map(p.window, size);
         if (p.kind == PrimitiveKind::Line) {
-            PaintLine(painter, marks, p, map, visible);
+            PaintLine(painter, marks, pens, p, map, visible);
             continue;
         }
         if (p.kind == PrimitiveKind::Point) {

@@ -2,8 +2,6 @@
 
 #include <QPainter>
 
-#include <cmath>
-
 namespace ttl {
 
 MarkBatch::Group& MarkBatch::Find(Kind kind, const QPen& pen, QColor color, double size)
@@ -34,8 +32,10 @@ namespace {
 // for a bevel join.
 bool TurnsGently(QPointF before, QPointF after)
 {
+    // cos 30° = 0.866, compared squared
     const double dot = QPointF::dotProduct(before, after);
-    return dot >= 0.866 * std::hypot(before.x(), before.y()) * std::hypot(after.x(), after.y());
+    return dot >= 0.0 && dot * dot >= 0.75 * QPointF::dotProduct(before, before) *
+                                           QPointF::dotProduct(after, after);
 }
 
 } // namespace
@@ -54,7 +54,8 @@ void MarkBatch::AddLine(const QPen& pen, QLineF line)
         group.chains.push_back({QPolygonF{line.p1()}, line.p1(), direction});
     }
     Chain& chain = group.chains.back();
-    if (QLineF(chain.kept.back(), line.p2()).length() >= closest) {
+    const QPointF step = line.p2() - chain.kept.back();
+    if (QPointF::dotProduct(step, step) >= closest * closest) {
         chain.kept << line.p2();
     }
     chain.end = line.p2();
