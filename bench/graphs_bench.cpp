@@ -104,6 +104,70 @@ void BM_HoverCursorMove(benchmark::State& bench)
 }
 BENCHMARK(BM_HoverCursorMove)->Unit(benchmark::kMillisecond);
 
+// A full repaint of a graph window at 1366 x 768, what a window that is uncovered or a second
+// monitor asks for: the display list of a 5000-step run is drawn once, then painted whole.
+template <typename Draw> void Repaint(benchmark::State& bench, Draw draw)
+{
+    const QSize size(1366, 768);
+    ttl::Surface surface;
+    surface.SetPixelSize(size.width(), size.height());
+    surface.SetTextMeasure(ttl::MeasureText);
+    draw(surface);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : bench) {
+        QPainter painter(&image);
+        ttl::PaintSurface(painter, surface, QSizeF(size));
+    }
+    bench.counters["primitives"] = static_cast<double>(surface.Primitives().size());
+}
+
+// The velocities graph painted one primitive at a time, as it was before marks were batched: the
+// yardstick for BM_RepaintVelocityGraph on the same machine under the same load.
+void BM_RepaintVelocityGraphMarkByMark(benchmark::State& bench)
+{
+    const QSize size(1366, 768);
+    ttl::Surface surface;
+    surface.SetPixelSize(size.width(), size.height());
+    surface.SetTextMeasure(ttl::MeasureText);
+    ttl::DrawVelocityGraph(surface, LongRun());
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : bench) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (std::size_t k = 0; k < surface.Primitives().size(); ++k) {
+            ttl::PaintPrimitives(painter, surface.Primitives(), k, QSizeF(size), k + 1);
+        }
+    }
+}
+BENCHMARK(BM_RepaintVelocityGraphMarkByMark)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintBaseAngleGraph(benchmark::State& bench)
+{
+    Repaint(bench, [](ttl::Surface& s) { ttl::DrawBaseAngleGraph(s, LongRun()); });
+}
+BENCHMARK(BM_RepaintBaseAngleGraph)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintAngularVelocityGraph(benchmark::State& bench)
+{
+    Repaint(bench, [](ttl::Surface& s) { ttl::DrawAngularVelocityGraph(s, LongRun()); });
+}
+BENCHMARK(BM_RepaintAngularVelocityGraph)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintVelocityGraph(benchmark::State& bench)
+{
+    Repaint(bench, [](ttl::Surface& s) { ttl::DrawVelocityGraph(s, LongRun()); });
+}
+BENCHMARK(BM_RepaintVelocityGraph)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintWorkEnergyGraph(benchmark::State& bench)
+{
+    Repaint(bench, [](ttl::Surface& s) {
+        const ttl::WorkRange range = ttl::ComputeWorkRange(LongRun());
+        ttl::DrawWorkEnergyGraph(s, LongRun(), range.max, range.min, false);
+    });
+}
+BENCHMARK(BM_RepaintWorkEnergyGraph)->Unit(benchmark::kMillisecond);
+
 // "Save picture..." on a window enlarged to 4000 x 3500: the picture is rendered at most 4096
 // pixels on its longer side and written with fast compression.
 void BM_SavePictureLarge(benchmark::State& bench)

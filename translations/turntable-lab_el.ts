@@ -2054,6 +2054,18 @@
         <source>PNG image (*.png);;SVG drawing (*.svg)</source>
         <translation>Εικόνα PNG (*.png);;Σχέδιο SVG (*.svg)</translation>
     </message>
+    <message>
+        <source>Print…</source>
+        <translation>Εκτύπωση…</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Εκτύπωση εικόνας</translation>
+    </message>
+    <message>
+        <source>Could not print the picture.</source>
+        <translation>Δεν ήταν δυνατή η εκτύπωση της εικόνας.</translation>
+    </message>
 </context>
 <context>
     <name>ttl::WorkEnergyWindow</name>

@@ -6,6 +6,7 @@
 #include "shell/ui/file_writing.h"
 #include "shell/ui/introduction_screen.h"
 #include "shell/ui/picture_encoding.h"
+#include "shell/ui/surface_painter.h"
 #include "shell/ui/surface_view.h"
 #include "translating/ui/relative_motion_screen.h"
 #include "turntable/animations.h"
@@ -199,6 +200,11 @@ QByteArray Encode(QWidget& widget, bool svg)
 {
     if (!svg) {
         return EncodePng(widget.grab().toImage());
+    }
+    // A screen that is one drawing is written as "Save picture…" writes it: lines and texts that
+    // stay sharp on paper, without the window's buttons.
+    if (const auto* view = qobject_cast<const SurfaceView*>(&widget)) {
+        return EncodeSurfaceSvg(view->surface(), view->size(), widget.windowTitle());
     }
     return EncodeSvg(widget.size(), widget.windowTitle(),
                      [&widget](QPainter& painter) { widget.render(&painter); });

@@ -54,6 +54,27 @@ TEST(Snapshot, EveryScreenWritesAPictureOfTheRequestedSize)
     EXPECT_TRUE(file.readAll().contains("<svg"));
 }
 
+// A screen that is one drawing is written as an SVG of lines and texts that a worksheet prints
+// sharply, not as an image wrapped in SVG; a screen of controls still draws its drawings so.
+TEST(Snapshot, ADrawingsSvgIsLinesAndTextsNotAnImage)
+{
+    QTemporaryDir dir;
+    for (const char* screen : {"velocities", "work-energy", "orbit", "simulation"}) {
+        Application app;
+        SnapshotRequest request{QString::fromLatin1(screen),
+                                dir.filePath(QString::fromLatin1(screen) + ".svg")};
+        ASSERT_EQ(TakeSnapshot(app, request), 0) << screen;
+        QFile file(request.file);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        EXPECT_GE(svg.count("<text"), 3) << screen;
+        EXPECT_GT(svg.count("<polyline") + svg.count("<path"), 5) << screen;
+        if (QByteArray(screen) != "simulation") {
+            EXPECT_FALSE(svg.contains("<image")) << screen;
+        }
+    }
+}
+
 TEST(ProgramIcon, IsTheMenuEntrysIconAtEverySize)
 {
     const QIcon icon = ProgramIcon();

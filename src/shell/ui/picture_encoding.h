@@ -6,6 +6,7 @@
 
 class QImage;
 class QPainter;
+class QPrinter;
 class QSize;
 class QString;
 
@@ -15,5 +16,10 @@ namespace ttl {
 // the picture cannot be encoded.
 QByteArray EncodePng(const QImage& image, int quality = -1);
 QByteArray EncodeSvg(QSize size, const QString& title, const std::function<void(QPainter&)>& paint);
+
+// Paints a picture of `size` logical pixels on one page, as large as the page allows with its
+// proportions kept, centred, its lines and texts as the screen shows them scaled alike. False
+// when the printer (or its file) cannot be opened.
+bool PrintPicture(QPrinter& printer, QSize size, const std::function<void(QPainter&)>& paint);
 
 } // namespace ttl

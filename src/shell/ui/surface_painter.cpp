@@ -3,6 +3,7 @@
 #include "shell/drawing_scale.h"
 #include "shell/ui/drawing_palette.h"
 #include "shell/ui/picture_encoding.h"
+#include "shell/ui/surface_painter_marks.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -100,8 +101,30 @@ QPen MakePen(const Primitive& p)
     return pen;
 }
 
-void PaintLine(QPainter& painter, const Primitive& p, const WorldToPixels& map,
-               const QRectF& visible)
+// The pen of the last line painted, made again only when a line's colour, width or style
+// differs: a curve's thousands of segments share one.
+class PenCache {
+public:
+    const QPen& For(const Primitive& p)
+    {
+        if (!m_pen || p.color != m_color || p.width != m_width || p.style != m_style) {
+            m_pen = MakePen(p);
+            m_color = p.color;
+            m_width = p.width;
+            m_style = p.style;
+        }
+        return *m_pen;
+    }
+
+private:
+    std::optional<QPen> m_pen;
+    Color m_color;
+    int m_width = 0;
+    DrawStyle m_style = DrawStyle::Solid;
+};
+
+void PaintLine(QPainter& painter, MarkBatch& marks, PenCache& pens, const Primitive& p,
+               const WorldToPixels& map, const QRectF& visible)
 {
     const QPointF a = map.Map(p.x1, p.y1);
     const QPointF b = map.Map(p.x2, p.y2);
@@ -116,8 +139,13 @@ void PaintLine(QPainter& painter, const Primitive& p, const WorldToPixels& map,
     if (!clipped) {
         return;
     }
-    QPen pen = MakePen(p);
-    if (p.style != DrawStyle::Solid && clipped->startFraction > 0.0) {
+    if (p.style == DrawStyle::Solid) {
+        marks.AddLine(pens.For(p), clipped->line);
+        return;
+    }
+    QPen pen = pens.For(p);
+    marks.Paint(painter); // a dashed line's pattern starts afresh on each line: painted alone
+    if (clipped->startFraction > 0.0) {
         // The pattern goes on where the cut-off part would have left it (in pen widths).
         pen.setDashOffset(clipped->startFraction * QLineF(a, b).length() / ScaledPenWidth(p.width));
     }
@@ -173,7 +201,7 @@ void PaintCircle(QPainter& painter, const Primitive& p, const WorldToPixels& map
     painter.setBrush(Qt::NoBrush);
 }
 
-void PaintPoint(QPainter& painter, const Primitive& p, const WorldToPixels& map,
+void PaintPoint(MarkBatch& marks, const Primitive& p, const WorldToPixels& map,
                 const QRectF& visible)
 {
     const QPointF at = map.Map(p.x1, p.y1);
@@ -182,13 +210,10 @@ void PaintPoint(QPainter& painter, const Primitive& p, const WorldToPixels& map,
     }
     const double size = ScaledPenWidth(p.width);
     if (size <= 1.0) {
-        painter.fillRect(QRectF(at.x() - 0.5, at.y() - 0.5, 1.0, 1.0), ToQColor(p.color));
-        return;
+        marks.AddPixel(ToQColor(p.color), at);
+    } else {
+        marks.AddDot(ToQColor(p.color), at, size);
     }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ToQColor(p.color));
-    painter.drawEllipse(at, size / 2.0, size / 2.0);
-    painter.setBrush(Qt::NoBrush);
 }
 
 QFont ToQFont(const Font& font)
@@ -325,30 +350,39 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
     // Only what can be seen is painted: an arrow that runs far off the picture costs what its
     // visible part costs.
     const QRectF visible(QPointF(-0.5, -0.5), size);
+    MarkBatch marks;
+    PenCache pens;
     for (std::size_t i = first; i < last; ++i) {
         const Primitive& p = list[i];
         if (!p.window.IsDrawable()) {
             continue;
         }
         const WorldToPixels map(p.window, size);
+        if (p.kind == PrimitiveKind::Line) {
+            PaintLine(painter, marks, pens, p, map, visible);
+            continue;
+        }
+        if (p.kind == PrimitiveKind::Point) {
+            PaintPoint(marks, p, map, visible);
+            continue;
+        }
+        marks.Paint(painter); // what came before lies under a box, a circle or a text
         switch (p.kind) {
-        case PrimitiveKind::Line:
-            PaintLine(painter, p, map, visible);
-            break;
         case PrimitiveKind::FilledBox:
             PaintBox(painter, p, map, visible);
             break;
         case PrimitiveKind::Circle:
             PaintCircle(painter, p, map, visible);
             break;
-        case PrimitiveKind::Point:
-            PaintPoint(painter, p, map, visible);
-            break;
         case PrimitiveKind::Text:
             PaintText(painter, p, map, visible);
             break;
+        case PrimitiveKind::Line:
+        case PrimitiveKind::Point:
+            break;
         }
     }
+    marks.Paint(painter);
     painter.restore();
 }
 
@@ -394,12 +428,17 @@ QImage RenderSurface(const Surface& surface, QSize size, qreal devicePixelRatio)
     return image;
 }
 
+QByteArray EncodeSurfaceSvg(const Surface& surface, QSize size, const QString& title)
+{
+    return EncodeSvg(size, title,
+                     [&](QPainter& painter) { PaintSurface(painter, surface, QSizeF(size)); });
+}
+
 WriteResult SaveSurface(const Surface& surface, QSize size, const QString& path)
 {
     QByteArray bytes;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        bytes = EncodeSvg(size, QStringLiteral("Turntable Lab picture"),
-                          [&](QPainter& painter) { PaintSurface(painter, surface, QSizeF(size)); });
+        bytes = EncodeSurfaceSvg(surface, size, QStringLiteral("Turntable Lab picture"));
     } else {
         // Twice the window's size for a sharp print, but never more than MaxExportPixels on the
         // longer side: an enlarged window would otherwise freeze the program for seconds.
@@ -413,6 +452,12 @@ WriteResult SaveSurface(const Surface& surface, QSize size, const QString& path)
             QCoreApplication::translate("files", "Could not draw the picture for %1.").arg(path));
     }
     return WriteWholeFile(path, bytes);
+}
+
+bool PrintSurface(const Surface& surface, QSize size, QPrinter& printer)
+{
+    return PrintPicture(printer, size,
+                        [&](QPainter& painter) { PaintSurface(painter, surface, QSizeF(size)); });
 }
 
 } // namespace ttl

@@ -16,6 +16,7 @@
 
 class QImage;
 class QPainter;
+class QPrinter;
 class QSize;
 class QString;
 
@@ -64,7 +65,14 @@ inline constexpr double MaxExportPixels = 4096.0;
 // Qt's PNG quality: 0 is the smallest file, 100 no compression.
 inline constexpr int PngQuality = 80;
 
+// The surface shown at `size` as an SVG drawing: its lines as lines and its texts as texts.
+QByteArray EncodeSurfaceSvg(const Surface& surface, QSize size, const QString& title);
+
 // Writes the surface as PNG or SVG, chosen by the file name's suffix.
 WriteResult SaveSurface(const Surface& surface, QSize size, const QString& path);
+
+// The surface shown at `size`, as vectors on one page fitted to it. False when the printer
+// cannot be opened.
+bool PrintSurface(const Surface& surface, QSize size, QPrinter& printer);
 
 } // namespace ttl

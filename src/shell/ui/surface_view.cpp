@@ -9,10 +9,14 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <algorithm>
 
@@ -33,6 +37,7 @@ SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent)
     // Another size of texts and lines: drawn again, so texts placed by their size move apart.
     connect(&DrawingPalette::Instance(), &DrawingPalette::scaleChanged, this, &SurfaceView::redraw);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus); // for Ctrl+P, without a stop in the tab order
     setMinimumSize(40, 40);
     m_surface.SetPixelSize(width(), height());
     m_surface.SetTextMeasure(MeasureText);
@@ -109,6 +114,11 @@ void SurfaceView::copyPicture() const
     QApplication::clipboard()->setImage(renderImage());
 }
 
+bool SurfaceView::printPicture(QPrinter& printer) const
+{
+    return PrintSurface(m_surface, size(), printer);
+}
+
 QSize SurfaceView::sizeHint() const
 {
     return {400, 300};
@@ -116,6 +126,12 @@ QSize SurfaceView::sizeHint() const
 
 void SurfaceView::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
+    if (painter.paintEngine()->type() != QPaintEngine::Raster) {
+        // The screen rendered into an SVG or a PDF: lines and texts, not the cached image.
+        PaintSurface(painter, m_surface, QSizeF(size()));
+        return;
+    }
     const qreal dpr = devicePixelRatioF();
     const auto& list = m_surface.Primitives();
     const bool resized = !SnapshotFits();
@@ -140,8 +156,8 @@ void SurfaceView::paintEvent(QPaintEvent*)
     }
     m_lastPaintReused = m_snapshotCount;
     if (stable > m_snapshotCount) {
-        QPainter painter(&m_snapshot);
-        PaintRange(painter, m_snapshotCount, stable);
+        QPainter snapshotPainter(&m_snapshot);
+        PaintRange(snapshotPainter, m_snapshotCount, stable);
         m_snapshotCount = stable;
     }
     if (cleared) {
@@ -152,7 +168,6 @@ void SurfaceView::paintEvent(QPaintEvent*)
     }
     m_paintedClearCount = m_surface.ClearCount();
 
-    QPainter painter(this);
     painter.drawImage(QPointF(0, 0), m_snapshot);
     PaintRange(painter, m_snapshotCount, list.size());
     const auto& transient = m_surface.TransientPrimitives();
@@ -222,6 +237,8 @@ void SurfaceView::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(tr("Save picture…"), this, &SurfaceView::savePictureInteractively);
     menu.addAction(tr("Copy picture"), this, &SurfaceView::copyPicture);
+    menu.addAction(tr("Print…"), this, &SurfaceView::printInteractively)
+        ->setShortcut(QKeySequence::Print);
     // The window's own entries (recording, help), not its keys' silent actions.
     bool separated = false;
     for (QAction* action : actions()) {
@@ -234,6 +251,31 @@ void SurfaceView::contextMenuEvent(QContextMenuEvent* event)
         }
     }
     menu.exec(event->globalPos());
+}
+
+void SurfaceView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Print)) {
+        printInteractively();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SurfaceView::printInteractively()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    printer.setPageOrientation(width() > height() ? QPageLayout::Landscape
+                                                  : QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print picture"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (!printPicture(printer)) {
+        QMessageBox::warning(this, tr("Print picture"), tr("Could not print the picture."));
+    }
 }
 
 void SurfaceView::savePictureInteractively()

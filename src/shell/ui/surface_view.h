@@ -8,6 +8,7 @@
 #include <QRegion>
 
 class QPainter;
+class QPrinter;
 #include <QWidget>
 
 #include <cstddef>
@@ -21,8 +22,8 @@ namespace ttl {
 // end as at its start. After a Cls, the part of the new picture that begins exactly as the
 // previous one did stays in the snapshot: a step that clears and redraws a long path plus a few
 // arrows paints only the newest marks and the arrows. A resize or a change of device pixel ratio
-// repaints from scratch. Its context menu saves or copies the picture, and lists the actions
-// added to the view (such as recording its animation).
+// repaints from scratch. Its context menu saves, copies or prints the picture (Ctrl+P prints it
+// when the view has the focus), and lists the window's own entries (recording, help).
 class SurfaceView : public QWidget {
     Q_OBJECT
 
@@ -44,9 +45,13 @@ public:
     // so a continuous run costs what its newest marks and arrows cost.
     void refresh();
 
+    // What is shown, as it is shown: the pictures of "Save picture…", "Copy picture" and
+    // "Print…".
     [[nodiscard]] QImage renderImage() const;
     WriteResult savePicture(const QString& path) const;
     void copyPicture() const;
+    // False when the printer cannot be opened.
+    bool printPicture(QPrinter& printer) const;
 
     [[nodiscard]] QSize sizeHint() const override;
 
@@ -76,9 +81,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void savePictureInteractively();
+    void printInteractively();
     // Whether the snapshot can be kept as it is for a paint at the current size.
     [[nodiscard]] bool SnapshotFits() const;
 

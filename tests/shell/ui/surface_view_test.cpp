@@ -1,9 +1,15 @@
+#include "shell/drawing_scale.h"
+#include "shell/ui/drawing_palette.h"
 #include "shell/ui/surface_painter.h"
 #include "shell/ui/surface_view.h"
+#include "turntable/orbit_graph.h"
+#include "turntable/time_graphs.h"
+#include "turntable/work_energy_graph.h"
 
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -261,6 +267,59 @@ TEST_F(SurfaceViewTest, SavesPngAndSvgAndReportsUnwritablePaths)
     EXPECT_FALSE(view.savePicture(dir.filePath(QStringLiteral("missing/dir/picture.svg"))));
 }
 
+// The page contents of a PDF, its compressed streams unpacked.
+QByteArray PdfContents(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray pdf = file.readAll();
+    QByteArray contents;
+    for (qsizetype at = pdf.indexOf("stream\n"); at >= 0; at = pdf.indexOf("stream\n", at)) {
+        at += 7;
+        const qsizetype end = pdf.indexOf("endstream", at);
+        QByteArray packed = pdf.mid(at, end - at);
+        packed.prepend(QByteArray("\x00\x01\x00\x00", 4)); // a size hint for qUncompress
+        const QByteArray unpacked = qUncompress(packed);
+        contents += unpacked.isEmpty() ? pdf.mid(at, end - at) : unpacked;
+        at = end + 9; // past "endstream"
+    }
+    return pdf + contents;
+}
+
+// "Print…" through a PDF printer: one page of the size asked for, the picture on it in lines and
+// texts; a printer that cannot write says so.
+TEST_F(SurfaceViewTest, PrintsThePictureAsVectorsOnOnePage)
+{
+    QTemporaryDir dir;
+    const auto print = [&](const QString& name) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(name));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return view.printPicture(printer);
+    };
+    ASSERT_TRUE(print(QStringLiteral("blank.pdf")));
+    view.surface().Line(1, 5, 19, 5, colors::Red);
+    view.surface().SetCurrentX(2);
+    view.surface().SetCurrentY(9);
+    view.surface().Print("0.5");
+    ASSERT_TRUE(print(QStringLiteral("picture.pdf")));
+    EXPECT_FALSE(print(QStringLiteral("missing/picture.pdf")));
+
+    const QByteArray blank = PdfContents(dir.filePath(QStringLiteral("blank.pdf")));
+    const QByteArray drawn = PdfContents(dir.filePath(QStringLiteral("picture.pdf")));
+    // A4 across, in points
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 842[.0]* 595[.0]*\\]"))
+                    .match(QString::fromLatin1(drawn))
+                    .hasMatch());
+    EXPECT_TRUE(drawn.contains("\nBT\n")) << "no text";
+    EXPECT_FALSE(blank.contains("\nBT\n"));
+    EXPECT_GT(drawn.count("\nS\n"), blank.count("\nS\n")) << "no stroke";
+}
+
 TEST(PaintClipping, CutsSegmentsAndSkipsCirclesToTheVisibleRectangle)
 {
     const QRectF rect(0, 0, 100, 50);
@@ -328,6 +387,98 @@ TEST(PaintClipping, APaintedLongLineLooksAsIfItWerePaintedWhole)
             }
         }
         EXPECT_LE(worst, 1) << "style " << static_cast<int>(style);
+    }
+}
+
+// The pixels `reference` inks, and of them and the blank ones, how many are blank in one picture
+// and clearly inked in the other: a mark that went missing, appeared or moved. A fringe painted
+// lighter or a colour on top of another does not count.
+std::pair<int, int> InkThatMoved(const QImage& reference, const QImage& picture)
+{
+    const auto ink = [](QColor c) {
+        return 255 - std::min({c.red(), c.green(), c.blue()}); // 0 on white
+    };
+    int inked = 0;
+    int moved = 0;
+    for (int y = 0; y < reference.height(); ++y) {
+        for (int x = 0; x < reference.width(); ++x) {
+            const int a = ink(reference.pixelColor(x, y));
+            const int b = ink(picture.pixelColor(x, y));
+            inked += a > 0 ? 1 : 0;
+            moved += std::min(a, b) < 32 && std::max(a, b) > 128 ? 1 : 0;
+        }
+    }
+    return {inked, moved};
+}
+
+// Each primitive painted on its own by the painter's plain calls, as marks were painted before
+// they were batched: solid lines with round caps, points as discs or single pixels; the rest as
+// the surface painter paints them.
+QImage PaintedOneByOne(const Surface& s, QSize size)
+{
+    QImage image = BlankImage(s, size, 1.0);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const auto& list = s.Primitives();
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        const Primitive& p = list[k];
+        const auto at = [&](double x, double y) {
+            return QPointF((x - p.window.left) / p.window.width * size.width() + 0.5,
+                           (y - p.window.top) / p.window.height * size.height() + 0.5);
+        };
+        const QColor color = DrawingPalette::Instance().shown(p.color);
+        const double width = ScaledPenWidth(p.width);
+        if (p.kind == PrimitiveKind::Line && p.style == DrawStyle::Solid) {
+            QPen pen(color, width);
+            pen.setCapStyle(Qt::RoundCap);
+            painter.setPen(pen);
+            painter.drawLine(at(p.x1, p.y1), at(p.x2, p.y2));
+        } else if (p.kind == PrimitiveKind::Point && width <= 1.0) {
+            painter.fillRect(QRectF(at(p.x1, p.y1) - QPointF(0.5, 0.5), QSizeF(1, 1)), color);
+        } else if (p.kind == PrimitiveKind::Point) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(color);
+            painter.drawEllipse(at(p.x1, p.y1), width / 2.0, width / 2.0);
+            painter.setBrush(Qt::NoBrush);
+        } else {
+            PaintPrimitives(painter, list, k, QSizeF(size), k + 1);
+        }
+    }
+    return image;
+}
+
+// A graph of thousands of steps is painted in a few batched calls; it must look as it does when
+// each primitive is painted on its own. Wide curves' antialiased fringes are painted once rather
+// than many times over, and a dot may now lie over a curve drawn after it; a dropped, added or
+// shifted curve or row of dots shows.
+TEST(PaintBatching, AGraphPaintedInBatchesLooksAsIfEachMarkWerePaintedAlone)
+{
+    SimulationInputs inputs;
+    inputs.periodCount = 40;
+    inputs.intervalValue = 1; // 5000 steps
+    inputs.baseInfluenced = true;
+    const SimulationResult run = RunSimulation(inputs);
+    const QSize size(1366, 768);
+    const std::pair<const char*, std::function<void(Surface&)>> graphs[] = {
+        {"velocities", [&](Surface& s) { DrawVelocityGraph(s, run); }},
+        {"angular velocity", [&](Surface& s) { DrawAngularVelocityGraph(s, run); }},
+        {"base angle", [&](Surface& s) { DrawBaseAngleGraph(s, run); }},
+        {"work-energy",
+         [&](Surface& s) {
+             const WorkRange range = ComputeWorkRange(run);
+             DrawWorkEnergyGraph(s, run, range.max, range.min, false);
+         }},
+    };
+    for (const auto& [name, draw] : graphs) {
+        Surface s;
+        s.SetPixelSize(size.width(), size.height());
+        s.SetTextMeasure(MeasureText);
+        draw(s);
+        const auto [inked, moved] =
+            InkThatMoved(PaintedOneByOne(s, size), RenderSurface(s, size, 1.0));
+        EXPECT_GT(inked, 10000) << name;
+        EXPECT_LT(moved, inked / 500) << name; // 20 of 33000 in the velocities, else none
     }
 }
 
