@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
           libbenchmark-dev libgif-dev qt6-tools-dev qt6-l10n-tools xvfb xauth fonts-dejavu-core
-          fonts-liberation2 desktop-file-utils appstream dpkg-dev file wbritish lintian
+          fonts-liberation2 desktop-file-utils appstream shared-mime-info dpkg-dev file wbritish lintian
           qt6-translations-l10n)
 
 missing=()

@@ -1413,6 +1413,45 @@
     </message>
 </context>
 <context>
+    <name>ttl::ExperimentMenu</name>
+    <message>
+        <source>Turntable Lab experiment (*.ttlab)</source>
+        <translation>Πείραμα του Turntable Lab (*.ttlab)</translation>
+    </message>
+    <message>
+        <source>Open experiment</source>
+        <translation>Άνοιγμα πειράματος</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>Δεν ήταν δυνατό το άνοιγμα του %1: %2</translation>
+    </message>
+    <message>
+        <source>Save experiment</source>
+        <translation>Αποθήκευση πειράματος</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Αρχείο</translation>
+    </message>
+    <message>
+        <source>Save experiment…</source>
+        <translation>Αποθήκευση πειράματος…</translation>
+    </message>
+    <message>
+        <source>Keep this screen&apos;s settings in a file, to open in class or at home</source>
+        <translation>Κρατά τις ρυθμίσεις αυτής της οθόνης σε αρχείο, για να ανοιχτεί στην τάξη ή στο σπίτι</translation>
+    </message>
+    <message>
+        <source>Open experiment…</source>
+        <translation>Άνοιγμα πειράματος…</translation>
+    </message>
+    <message>
+        <source>Recent experiments</source>
+        <translation>Πρόσφατα πειράματα</translation>
+    </message>
+</context>
+<context>
     <name>ttl::ExplorerScreen</name>
     <message>
         <source>The Coriolis, base-acceleration and total forces drawn again from a common origin, so that they can be compared</source>

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/derivation_link.h"
+#include "app/experiment_menu.h"
 
 #include "curve/ui/first_step_screen.h"
 #include "explorer/ui/choice_window.h"
@@ -121,6 +122,7 @@ FirstStepScreen& Application::firstExplanation()
         QObject::connect(&s, &FirstStepScreen::backChosen, &s, back);
         m_keeper->Keep(s, back);
         QObject::connect(&s, &FirstStepScreen::endChosen, &s, EndProgram);
+        AddExperimentMenu(*this, s, QStringLiteral("curve-lab"));
     });
 }
 
@@ -139,6 +141,7 @@ RelativeMotionScreen& Application::translatingFrame()
         QObject::connect(&s, &RelativeMotionScreen::backChosen, &s, back);
         m_keeper->Keep(s, back);
         QObject::connect(&s, &RelativeMotionScreen::endChosen, &s, EndProgram);
+        AddExperimentMenu(*this, s, QStringLiteral("translating-frame"));
     });
 }
 
@@ -154,6 +157,7 @@ ExplorerScreen& Application::explorer()
                          [this] { ShowIntroductionIfNoScreen(); });
         QObject::connect(m_explorer.get(), &ExplorerScreen::endChosen, m_explorer.get(),
                          EndProgram);
+        AddExperimentMenu(*this, *m_explorer, QStringLiteral("explorer"));
     }
     return *m_explorer;
 }
@@ -174,6 +178,7 @@ RotatingScreen& Application::simulationScreen()
         QObject::connect(&s, &RotatingScreen::backChosen, &s, [this] { LeaveSimulation(); });
         m_keeper->Keep(s, [this] { LeaveSimulation(); });
         QObject::connect(&s, &RotatingScreen::endChosen, &s, EndProgram);
+        AddExperimentMenu(*this, s, QStringLiteral("simulation"));
         QObject::connect(&s, &RotatingScreen::repeatChosen, &s, [this] { Simulation().Repeat(); });
         QObject::connect(&s, &RotatingScreen::graphChosen, &s, [this](SimulationGraph graph) {
             Simulation().ShowGraph(graph, GraphPlace::Tab);

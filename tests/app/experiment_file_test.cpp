@@ -1,7 +1,14 @@
+#include "app/application.h"
 #include "app/experiment_file.h"
+#include "app/experiment_menu.h"
+#include "turntable/ui/rotating_screen.h"
+#include "turntable/ui/simulation_activity.h"
 #include "turntable/ui/simulation_experiment.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <random>
 
@@ -28,12 +35,12 @@ QByteArray SimulationFile(const SimulationInputs& inputs)
 
 bool WithinBars(const SimulationInputs& in)
 {
-    using namespace simulation_controls;
+    namespace bars = simulation_controls;
     const auto within = [](int v, const ScrollRange& r) {
         return v >= r.minimum && v <= r.maximum;
     };
-    return within(in.massValue, Mass) && within(in.frictionValue, Friction) &&
-           within(in.intervalValue, Interval) && within(in.periodCount, PeriodCount);
+    return within(in.massValue, bars::Mass) && within(in.frictionValue, bars::Friction) &&
+           within(in.intervalValue, bars::Interval) && within(in.periodCount, bars::PeriodCount);
 }
 
 TEST(ExperimentFile, SimulationSettingsComeBackAsTheyWereSaved)
@@ -130,6 +137,49 @@ TEST(ExperimentFile, MutatedFilesAreRefusedOrReadWithinRange)
     // Some mutations leave a valid file (spaces, a reordered field): both paths are exercised.
     EXPECT_GT(accepted, 0);
     EXPECT_LT(accepted, 4000);
+}
+
+bool SameInputs(const SimulationInputs& a, const SimulationInputs& b)
+{
+    return a.massValue == b.massValue && a.frictionValue == b.frictionValue &&
+           a.intervalValue == b.intervalValue && a.periodCount == b.periodCount &&
+           a.baseInfluenced == b.baseInfluenced;
+}
+
+// Saved, changed, opened: the screen and its run are back; a refused file changes nothing; both
+// files reached are remembered, newest first.
+TEST(ExperimentFile, TheSimulationScreenComesBackFromItsFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("μ experiment.ttlab"));
+    Application app;
+    app.Simulation().SetBeep([] {});
+    const SimulationInputs saved{7, 2, 3, 6, true};
+    app.PresetSimulation(saved);
+    app.Simulation().RunSimulation();
+    const SimulationResult savedRun = *app.Simulation().LastRun();
+    ASSERT_TRUE(SaveExperimentTo(app, QStringLiteral("simulation"), path));
+
+    app.PresetSimulation({});
+    app.Simulation().RunSimulation();
+    ASSERT_TRUE(OpenExperimentFrom(app, path).isEmpty());
+    EXPECT_TRUE(SameInputs(app.simulationScreen().inputs(), saved));
+    EXPECT_TRUE(app.BaseFree());
+    ASSERT_TRUE(app.Simulation().LastRun());
+    EXPECT_EQ(app.Simulation().LastRun()->StepCount, savedRun.StepCount);
+    EXPECT_EQ(app.Simulation().LastRun()->series.PositionInertialX,
+              savedRun.series.PositionInertialX);
+
+    const QString bad = dir.filePath(QStringLiteral("bad.ttlab"));
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(ExperimentJson({QStringLiteral("simulation"), SimulationSettings({})})
+                   .replace("\"mass\": 1", "\"mass\": 100"));
+    file.close();
+    EXPECT_FALSE(OpenExperimentFrom(app, bad).isEmpty());
+    EXPECT_FALSE(OpenExperimentFrom(app, dir.filePath(QStringLiteral("gone.ttlab"))).isEmpty());
+    EXPECT_TRUE(SameInputs(app.simulationScreen().inputs(), saved));
+    EXPECT_EQ(RecentExperiments().value(0), path);
 }
 
 } // namespace

@@ -12,7 +12,7 @@ if(NOT EXISTS "${deb}")
     message(FATAL_ERROR "no ${deb}")
 endif()
 execute_process(COMMAND dpkg-deb --info "${deb}" OUTPUT_VARIABLE info)
-foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6printsupport6
+foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6printsupport6 libgif7
                 fonts-dejavu-core)
     if(NOT info MATCHES "Depends:[^\n]*${library}")
         message(FATAL_ERROR "the package does not depend on ${library}:\n${info}")
@@ -24,7 +24,8 @@ foreach(path ./usr/bin/turntable-lab
              ./usr/share/icons/hicolor/scalable/apps/turntable-lab.svg
              ./usr/share/metainfo/io.github.turntablelab.TurntableLab.metainfo.xml
              ./usr/share/doc/turntable-lab/copyright
-             ./usr/share/doc/turntable-lab/changelog.gz)
+             ./usr/share/doc/turntable-lab/changelog.gz
+             ./usr/share/mime/packages/io.github.turntablelab.TurntableLab.xml)
     if(NOT contents MATCHES "${path}")
         message(FATAL_ERROR "the package lacks ${path}:\n${contents}")
     endif()
