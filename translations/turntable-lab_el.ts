@@ -122,6 +122,10 @@
         <source>Normal size</source>
         <translation>Κανονικό μέγεθος</translation>
     </message>
+    <message>
+        <source>This picture has no animation to record now.</source>
+        <translation>Αυτή η εικόνα δεν έχει τώρα κινούμενη εικόνα για εγγραφή.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -1357,12 +1361,12 @@
         <translation>Οι ρυθμίσεις από το αρχείο πειράματος FILE (.ttlab)· μια επιλογή που δίνεται δίπλα του υπερισχύει της τιμής του αρχείου.</translation>
     </message>
     <message>
-        <source>Record the animation of SCREEN (orbit-animation or vectors) as an animated GIF FILE without a display, and exit; --size WxH, default 640x480.</source>
-        <translation>Εγγράφει την κινούμενη εικόνα της οθόνης SCREEN (orbit-animation ή vectors) ως κινούμενο GIF στο FILE χωρίς οθόνη, και τερματίζει· --size WxH, προεπιλογή 640x480.</translation>
-    </message>
-    <message>
         <source>--record: N seconds of the animation, 1 to 120, default 10.</source>
         <translation>--record: N δευτερόλεπτα της κινούμενης εικόνας, 1 έως 120, προεπιλογή 10.</translation>
+    </message>
+    <message>
+        <source>Record the animation of SCREEN (orbit-animation, vectors, explorer or translating-frame) as an animated GIF FILE without a display, and exit; --size WxH, default 640x480.</source>
+        <translation>Εγγράφει την κινούμενη εικόνα της οθόνης SCREEN (orbit-animation, vectors, explorer ή translating-frame) ως κινούμενο GIF στο FILE χωρίς οθόνη, και τερματίζει· --size WxH, προεπιλογή 640x480.</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,7 @@ FirstStepScreen& Application::firstExplanation()
         m_keeper->Keep(s, back);
         QObject::connect(&s, &FirstStepScreen::endChosen, &s, EndProgram);
         AddExperimentMenu(*this, s, QStringLiteral("curve-lab"));
+        AddRecordingActions(s.TimedRunRecording());
     });
 }
 
@@ -142,6 +143,8 @@ RelativeMotionScreen& Application::translatingFrame()
         m_keeper->Keep(s, back);
         QObject::connect(&s, &RelativeMotionScreen::endChosen, &s, EndProgram);
         AddExperimentMenu(*this, s, QStringLiteral("translating-frame"));
+        AddRecordingActions(s.TimeEvolutionRecording(s.LabView()));
+        AddRecordingActions(s.TimeEvolutionRecording(s.MovingView()));
     });
 }
 
@@ -158,6 +161,7 @@ ExplorerScreen& Application::explorer()
         QObject::connect(m_explorer.get(), &ExplorerScreen::endChosen, m_explorer.get(),
                          EndProgram);
         AddExperimentMenu(*this, *m_explorer, QStringLiteral("explorer"));
+        AddRecordingActions(m_explorer->ContinuousRunRecording());
     }
     return *m_explorer;
 }

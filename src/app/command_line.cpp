@@ -149,8 +149,9 @@ struct Options {
         QStringLiteral("record"),
         QCoreApplication::translate(
             "ttl::CommandLine",
-            "Record the animation of SCREEN (orbit-animation or vectors) as an animated GIF FILE "
-            "without a display, and exit; --size WxH, default 640x480."),
+            "Record the animation of SCREEN (orbit-animation, vectors, explorer or "
+            "translating-frame) as an animated GIF FILE without a display, and exit; --size WxH, "
+            "default 640x480."),
         QStringLiteral("SCREEN")};
     QCommandLineOption seconds{
         QStringLiteral("seconds"),

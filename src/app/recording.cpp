@@ -3,6 +3,8 @@
 #include "app/application.h"
 #include "shell/ui/animation_recording.h"
 #include "shell/ui/surface_view.h"
+#include "explorer/ui/explorer_screen.h"
+#include "translating/ui/relative_motion_screen.h"
 #include "turntable/ui/simulation_activity.h"
 
 #include <QApplication>
@@ -14,14 +16,51 @@
 namespace ttl {
 
 namespace {
+// Shows `window` off screen at the size asked: an animation fits its drawing to its view when it
+// begins, so it begins there.
+void Ready(QWidget& window, const QSize& size)
+{
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.resize(size);
+    window.show();
+    QApplication::processEvents();
+}
+
+// A simulation animation in a window of its own, after a run with the screen's settings.
+RecordableAnimation SimulationAnimation(Application& app, SimulationGraph graph, const QSize& size)
+{
+    app.Simulation().SetBeep([] {});
+    app.Simulation().RunSimulation();
+    RecordableAnimation animation = app.Simulation().AnimationRecording(graph, GraphPlace::Window);
+    Ready(*animation.view, size);
+    return animation;
+}
+
 struct Recordable {
     const char* name;
-    SimulationGraph graph;
+    std::function<RecordableAnimation(Application&, const QSize&)> prepare;
 };
 
 const Recordable Recordables[] = {
-    {"orbit-animation", SimulationGraph::OrbitAnimation},
-    {"vectors", SimulationGraph::VectorsAnimation},
+    {"orbit-animation",
+     [](Application& app, const QSize& size) {
+         return SimulationAnimation(app, SimulationGraph::OrbitAnimation, size);
+     }},
+    {"vectors",
+     [](Application& app, const QSize& size) {
+         return SimulationAnimation(app, SimulationGraph::VectorsAnimation, size);
+     }},
+    {"explorer",
+     [](Application& app, const QSize& size) {
+         app.explorer().SetBeep([] {});
+         Ready(app.explorer(), size);
+         return app.explorer().ContinuousRunRecording();
+     }},
+    {"translating-frame",
+     [](Application& app, const QSize& size) {
+         Ready(app.translatingFrame(), size);
+         return app.translatingFrame().TimeEvolutionRecording(app.translatingFrame().LabView());
+     }},
 };
 
 void Complain(const QString& text)
@@ -56,17 +95,7 @@ int TakeRecording(Application& app, const RecordingRequest& request)
                      .arg(request.size.height()));
         return 2;
     }
-    app.Simulation().SetBeep([] {});
-    app.Simulation().RunSimulation();
-    // In a window of its own: the size asked for is the window's.
-    const RecordableAnimation animation =
-        app.Simulation().AnimationRecording(found->graph, GraphPlace::Window);
-    SurfaceView& view = *animation.view;
-    // The animation fits its drawing to the window when it begins: it begins at the size asked.
-    view.setAttribute(Qt::WA_DontShowOnScreen);
-    view.resize(request.size);
-    view.show();
-    QApplication::processEvents();
+    const RecordableAnimation animation = found->prepare(app, request.size);
     const GifAnimation gif = RecordWithoutWindows(animation, request.seconds * 1000);
     const WriteResult written = WriteRecording(
         gif, request.file, [] { return false; }, [](int) {});

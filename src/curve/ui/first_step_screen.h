@@ -17,6 +17,8 @@ class QTimer;
 
 namespace ttl {
 
+struct RecordableAnimation;
+
 class SurfaceView;
 
 // "FIRST EXPLANATION": the first explanation of why a body on a disk falls behind, the curve lab
@@ -36,6 +38,10 @@ public:
     // Every entry from the introduction: the first explanation drawn afresh, with the options,
     // bars, texts and buttons as it needs them, whatever was left on the screen before.
     void ShowFirstExplanation();
+
+    // The timed run along the curve from its start, as a recording plays it; there is one only
+    // while the screen shows its START.
+    [[nodiscard]] RecordableAnimation TimedRunRecording();
 
 signals:
     void nextChosen();

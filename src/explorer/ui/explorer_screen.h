@@ -21,6 +21,8 @@ class QTimer;
 
 namespace ttl {
 
+struct RecordableAnimation;
+
 class ChoiceWindow;
 class SurfaceView;
 
@@ -74,6 +76,9 @@ public:
 
     // The platform beep by default; tests count it instead.
     void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
+
+    // The continuous run (or the Foucault pendulum) from its start, as a recording plays it.
+    [[nodiscard]] RecordableAnimation ContinuousRunRecording();
 
 signals:
     void backChosen();

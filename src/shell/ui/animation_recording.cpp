@@ -52,13 +52,19 @@ std::vector<Color> DrawnColours(const Surface& surface)
 RecordableAnimation PlayedAnimation(AnimationPlayer& player, SurfaceView& view,
                                     std::function<void()> restart)
 {
-    return {&view, player.IntervalMs(), std::move(restart),
-            [&player] { return player.IsRunning(); }, [&player] { player.Tick(); }};
+    return {&view, [&player] { return player.IntervalMs(); }, std::move(restart),
+            [&player] { return player.IsRunning(); }, [&player] { player.Tick(); }, {}};
 }
 
 AnimationRecorder::AnimationRecorder(RecordableAnimation animation, int longestMs)
-    : m_animation(std::move(animation)), m_longestMs(longestMs)
+    : m_animation(std::move(animation)), m_longestMs(longestMs), m_poll(new QTimer(this))
 {
+    m_poll->setInterval(100);
+    connect(m_poll, &QTimer::timeout, this, [this] {
+        if (!m_animation.running()) {
+            Stop();
+        }
+    });
 }
 
 void AnimationRecorder::Start()
@@ -83,7 +89,7 @@ void AnimationRecorder::Start()
 
 void AnimationRecorder::Picture()
 {
-    const int tick = std::max(1, m_animation.tickMs);
+    const int tick = std::max(1, m_animation.tickMs());
     m_pendingMs += tick;
     m_playedMs += tick;
     const bool ending = !m_animation.running() || m_playedMs >= m_longestMs;
@@ -103,6 +109,7 @@ void AnimationRecorder::Stop()
         return;
     }
     disconnect(m_connection);
+    m_poll->stop();
     Capture(std::max(m_pendingMs, LastPictureMs));
     m_recording = false;
     emit finished();
@@ -136,8 +143,8 @@ GifAnimation RecordWithoutWindows(const RecordableAnimation& animation, int mill
     AnimationRecorder recorder(animation, milliseconds);
     recorder.Start();
     // A tick that draws nothing must not keep this loop going for ever.
-    const long long mostTicks = 2LL * milliseconds / std::max(1, animation.tickMs) + 10;
-    for (long long k = 0; recorder.IsRecording() && k < mostTicks; ++k) {
+    const long long mostTicks = 2LL * milliseconds / std::max(1, animation.tickMs()) + 10;
+    for (long long k = 0; recorder.IsRecording() && animation.running() && k < mostTicks; ++k) {
         animation.tick();
     }
     recorder.Stop();
@@ -213,6 +220,11 @@ void AddRecordingActions(const RecordableAnimation& animation)
     view.addAction(stop);
     auto path = std::make_shared<QString>();
     QObject::connect(record, &QAction::triggered, &view, [&view, recorder, record, stop, path] {
+        if (recorder->Animation().available && !recorder->Animation().available()) {
+            QMessageBox::information(&view, QObject::tr("Record animation"),
+                                     QObject::tr("This picture has no animation to record now."));
+            return;
+        }
         QString chosen =
             QFileDialog::getSaveFileName(&view, QObject::tr("Record animation"), QString(),
                                          QObject::tr("GIF animation (*.gif)"));

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QTimer>
 #include <QString>
 
 #include <functional>
@@ -20,10 +21,13 @@ class SurfaceView;
 // An animation a view plays, as a recording needs it.
 struct RecordableAnimation {
     SurfaceView* view = nullptr;
-    int tickMs = 40;               // how long each of its pictures stays on screen
+    std::function<int()> tickMs;   // how long each of its pictures stays on screen now
     std::function<void()> restart; // plays it again from its first picture
     std::function<bool()> running; // whether it is still playing
     std::function<void()> tick;    // its next picture now, for recording without windows
+    // Whether the view can play its animation now (a screen may show it in one state only);
+    // without one it always can.
+    std::function<bool()> available;
 };
 
 // An animation played by a player on its view; `restart` starts it again.
@@ -46,6 +50,7 @@ public:
     void Start();
     void Stop();
     [[nodiscard]] bool IsRecording() const { return m_recording; }
+    [[nodiscard]] const RecordableAnimation& Animation() const { return m_animation; }
     // The recording made, once it has ended.
     [[nodiscard]] GifAnimation TakeAnimation();
 
@@ -67,6 +72,7 @@ private:
     Color m_page;
     int m_playedMs = 0;
     QMetaObject::Connection m_connection;
+    QTimer* m_poll = nullptr; // an animation may end without a last picture
 };
 
 // Plays the animation to its end, or for `milliseconds`, without waiting for its timer.

@@ -18,6 +18,8 @@ class QTimer;
 
 namespace ttl {
 
+struct RecordableAnimation;
+
 class SurfaceView;
 
 // "EXPLANATIONS FOR RELATIVE MOTION": a body sliding on a platform that moves with constant
@@ -32,6 +34,9 @@ public:
     [[nodiscard]] const RelativeMotionRun& Run() const { return m_run; }
     [[nodiscard]] SurfaceView& LabView() { return *m_eikona1; }
     [[nodiscard]] SurfaceView& MovingView() { return *m_eikona2; }
+
+    // The time evolution from its start on one of the two pictures, as a recording plays it.
+    [[nodiscard]] RecordableAnimation TimeEvolutionRecording(SurfaceView& picture);
 
 signals:
     void nextChosen();

@@ -319,13 +319,14 @@ RecordableAnimation SimulationActivity::AnimationRecording(SimulationGraph graph
         graph == SimulationGraph::VectorsAnimation ? m_vectorsPlayer : m_orbitPlayer;
     // Only the animation playing on this view counts: the other place may be playing its own.
     const auto playing = [&slot, &view] { return slot.view == &view && slot.player; };
-    return {&view, FrameIntervalMs, [this, graph, &view] { StartAnimation(graph, view); },
+    return {&view, [] { return FrameIntervalMs; }, [this, graph, &view] { StartAnimation(graph, view); },
             [playing, &slot] { return playing() && slot.player->IsRunning(); },
             [playing, &slot] {
                 if (playing()) {
                     slot.player->Tick();
                 }
-            }};
+            },
+            {}};
 }
 
 } // namespace ttl

@@ -64,7 +64,7 @@ TEST(Recording, TheOrbitAnimationIsRecordedFrameByFrameAsItPlays)
 
     // Every step is a picture shown for the player's interval; a frame holds 40 ms of them.
     const int steps = OrbitAnimation(*app.Simulation().LastRun()).FrameCount();
-    const int playedMs = steps * animation.tickMs;
+    const int playedMs = steps * animation.tickMs();
     EXPECT_EQ(gif.FrameCount(), (playedMs + FastestFrameMs - 1) / FastestFrameMs + 1);
 
     QTemporaryDir dir;
@@ -100,6 +100,9 @@ TEST(Recording, TheCommandLineTakesAnAnimatedScreenAndALengthWithinItsLimits)
         {{QStringLiteral("--record"), QStringLiteral("orbit-animation"), QStringLiteral("o.gif"),
           QStringLiteral("--seconds"), QStringLiteral("120"), QStringLiteral("--size"),
           QStringLiteral("320x200")},
+         true},
+        {{QStringLiteral("--record"), QStringLiteral("explorer"), QStringLiteral("e.gif")}, true},
+        {{QStringLiteral("--record"), QStringLiteral("translating-frame"), QStringLiteral("t.gif")},
          true},
         {{QStringLiteral("--record"), QStringLiteral("angle"), QStringLiteral("a.gif")}, false},
         {{QStringLiteral("--record"), QStringLiteral("vectors")}, false},
