@@ -181,7 +181,6 @@ void ExplorerScreen::BuildControls()
     controlsLayout->addWidget(setup);
     controlsLayout->addStretch(1);
     QScrollArea* scroll = MakeScrollPanel(this, panel);
-    scroll->setMinimumWidth(panel->sizeHint().width() + 20);
     m_text1->setMinimumHeight(90);
     m_text1->setMaximumHeight(160);
     auto* side = new QVBoxLayout;

@@ -1,5 +1,7 @@
 #include "shell/ui/controls.h"
 
+#include "shell/ui/side_panel.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -112,13 +114,7 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& capti
 
 QScrollArea* MakeScrollPanel(QWidget* parent, QWidget* content)
 {
-    auto* scroll = new QScrollArea(parent);
-    scroll->setWidget(content);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    return scroll;
+    return new SidePanel(content, parent);
 }
 
 QTextEdit* MakeTextBox(QWidget* parent, const char* name)

@@ -44,8 +44,9 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
                         const QString& tip = {});
 QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, bool selected,
                          const QString& tip = {});
-// A frameless panel that scrolls `content` up and down when it is taller than the room it gets;
-// Tab goes through the content's controls, and the panel follows them.
+// A frameless panel that scrolls `content` when it is larger than the room it gets: up and down,
+// and sideways where its width would crowd the screen; Tab goes through the content's controls,
+// and the panel follows them.
 QScrollArea* MakeScrollPanel(QWidget* parent, QWidget* content);
 // A multi-line text box for explanations: wraps words, read-only.
 QTextEdit* MakeTextBox(QWidget* parent, const char* name);

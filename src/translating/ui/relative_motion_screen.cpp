@@ -9,12 +9,16 @@
 #include "translating/relative_motion_views.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -100,7 +104,8 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
-    layout->addWidget(parameters, 0);
+    // The bars scroll rather than push the window past a small screen or large text.
+    layout->addWidget(MakeScrollPanel(this, parameters), 0);
     AddHelpMenu(ScreenMenuBar(*this), GuideSection::TranslatingFrame);
     AddShortcuts(*this, {{"Command1", QKeySequence(Qt::Key_S)},
                          {"Command2", QKeySequence(Qt::Key_T)},
@@ -169,7 +174,7 @@ QGroupBox* RelativeMotionScreen::BuildParameters()
 
 QGridLayout* RelativeMotionScreen::BuildCommands()
 {
-    auto* commands = new QGridLayout;
+    m_commands = new QGridLayout;
     const struct {
         const char* name;
         const char* caption;
@@ -193,17 +198,44 @@ QGridLayout* RelativeMotionScreen::BuildCommands()
         {"Command6", QT_TR_NOOP("NEXT"), QT_TR_NOOP("On to the rotating frame, step by step"),
          &RelativeMotionScreen::nextChosen},
     };
-    int index = 0;
     for (const auto& b : buttons) {
         QPushButton* button = MakeButton(this, b.name, tr(b.caption), tr(b.tip));
         connect(button, &QPushButton::clicked, this, b.handler);
         if (std::strcmp(b.name, "Command1") == 0) {
             m_step = button;
         }
-        commands->addWidget(button, index / 4, index % 4);
+        m_commandButtons.push_back(button);
+    }
+    ArrangeCommands();
+    return m_commands;
+}
+
+void RelativeMotionScreen::ArrangeCommands()
+{
+    int widest = 0;
+    for (QPushButton* button : m_commandButtons) {
+        m_commands->removeWidget(button);
+        widest = std::max(widest, button->sizeHint().width());
+    }
+    // The bars take up to two fifths of the screen; the views and commands share the rest.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() * 11 / 20 : 4 * widest;
+    const int spacing = std::max(0, m_commands->horizontalSpacing());
+    const int columns = std::clamp((room + spacing) / (widest + spacing), 2, 4);
+    int index = 0;
+    for (QPushButton* button : m_commandButtons) {
+        m_commands->addWidget(button, index / columns, index % columns);
         ++index;
     }
-    return commands;
+}
+
+void RelativeMotionScreen::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // after the buttons have taken the new font too
+        QTimer::singleShot(0, this, &RelativeMotionScreen::ArrangeCommands);
+    }
 }
 
 RelativeMotionInputs RelativeMotionScreen::Inputs() const

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QGridLayout;
@@ -45,6 +46,7 @@ signals:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Command1_Click();
@@ -56,6 +58,8 @@ private:
 
     QGroupBox* BuildParameters();
     QGridLayout* BuildCommands();
+    // The commands in as many columns, up to four, as fit beside the bars in the current font.
+    void ArrangeCommands();
     void OneStep();
     // The views through the windows the bars set, showing what they showed.
     void RewindowLab();
@@ -75,6 +79,8 @@ private:
     SurfaceView* m_eikona1 = nullptr;
     SurfaceView* m_eikona2 = nullptr;
     QPushButton* m_step = nullptr;
+    QGridLayout* m_commands = nullptr;
+    std::vector<QPushButton*> m_commandButtons;
     QTimer* m_timer = nullptr;
     bool m_frameVxChanged = false;
 };

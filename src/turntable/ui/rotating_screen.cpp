@@ -7,7 +7,6 @@
 #include "turntable/work_energy_graph.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ttl {
@@ -52,7 +50,6 @@ RotatingScreen::RotatingScreen(QWidget* parent) : QWidget(parent)
     columnLayout->addWidget(BuildGraphPanel());
     columnLayout->addStretch(1);
     m_controls = MakeScrollPanel(this, column);
-    FitControlsWidth();
     auto* layout = new QHBoxLayout(this);
     auto* bar = new QMenuBar(this);
     AddViewMenu(bar);
@@ -181,22 +178,6 @@ void RotatingScreen::ConnectControls()
                          {"Grafikhvel", QKeySequence(Qt::CTRL | Qt::Key_4)},
                          {"enarxixronou", QKeySequence(Qt::CTRL | Qt::Key_5)},
                          {"gonxro", QKeySequence(Qt::CTRL | Qt::Key_6)}});
-}
-
-void RotatingScreen::FitControlsWidth()
-{
-    // As wide as the bars and buttons want, whatever the font: only the height scrolls.
-    m_controls->setMinimumWidth(m_controls->widget()->sizeHint().width() +
-                                m_controls->verticalScrollBar()->sizeHint().width());
-}
-
-void RotatingScreen::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        // after the controls inside have taken the new font too
-        QTimer::singleShot(0, this, &RotatingScreen::FitControlsWidth);
-    }
 }
 
 SimulationInputs RotatingScreen::inputs() const

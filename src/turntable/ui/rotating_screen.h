@@ -46,12 +46,8 @@ signals:
     // The check box was clicked: the base is now free (true) or driven.
     void baseCouplingChosen(bool baseFree);
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     QGroupBox* BuildParameterPanel();
-    void FitControlsWidth();
     QGroupBox* BuildGraphPanel();
     void ConnectControls();
 

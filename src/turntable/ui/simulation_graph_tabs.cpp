@@ -31,6 +31,8 @@ void SimulationGraphTabs::AddGraph(SimulationGraph graph, const QString& caption
     const int index = static_cast<int>(graph);
     auto* page = new QWidget;
     auto* row = new QHBoxLayout;
+    // The buttons stacked beside the explanation: side by side they would crowd large text.
+    auto* buttons = new QVBoxLayout;
     if (explanationName != nullptr) {
         QLabel* line = MakeLabel(page, explanationName, explanation);
         line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -38,11 +40,12 @@ void SimulationGraphTabs::AddGraph(SimulationGraph graph, const QString& caption
     } else {
         row->addStretch(1);
     }
+    row->addLayout(buttons);
     if (graph == SimulationGraph::WorkEnergy) {
         m_workRange = MakeButton(page, "workRange", QString(),
                                  tr("Switch between the full range and half of the maximum"));
         connect(m_workRange, &QPushButton::clicked, this, &SimulationGraphTabs::workRangeToggled);
-        row->addWidget(m_workRange, 0, Qt::AlignTop);
+        buttons->addWidget(m_workRange);
     }
     const std::string windowName = "ownWindow_" + std::to_string(index);
     QPushButton* window =
@@ -50,7 +53,7 @@ void SimulationGraphTabs::AddGraph(SimulationGraph graph, const QString& caption
                    tr("Show this drawing in a window of its own, for a second screen or a "
                       "projector"));
     connect(window, &QPushButton::clicked, this, [this, graph] { emit windowChosen(graph); });
-    row->addWidget(window, 0, Qt::AlignTop);
+    buttons->addWidget(window);
 
     auto* view = new SurfaceView(page);
     view->setObjectName(QStringLiteral("graphView_%1").arg(index));

@@ -1,6 +1,7 @@
 #include "screen_lookup.h"
 #include "window_checks.h"
 
+#include "shell/ui/drawing_palette.h"
 #include "turntable/ui/simulation_activity.h"
 
 #include <QCheckBox>
@@ -8,11 +9,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 #include <set>
 #include <string>
@@ -365,6 +368,82 @@ TEST(Introduction, OpensFirstWithItsTextsAndASquarePicture)
     EXPECT_TRUE(intro.isVisible());
     EXPECT_EQ(text1->toPlainText(), before);
 }
+
+std::string Named(const QWidget& widget)
+{
+    return widget.objectName().toStdString() + "(" + widget.metaObject()->className() + ")";
+}
+
+// The visible children of `widget` that overlap one another, named; a layout squeezed below
+// what its controls need lays them over each other.
+std::string OverlappingChildren(const QWidget& widget)
+{
+    if (qobject_cast<const QTabBar*>(&widget) != nullptr) {
+        return {}; // its scroll buttons are its own affair
+    }
+    std::vector<const QWidget*> shown;
+    for (const QObject* object : widget.children()) {
+        const auto* child = qobject_cast<const QWidget*>(object);
+        if (child != nullptr && !child->isWindow() && child->isVisible() &&
+            !child->geometry().isEmpty()) {
+            shown.push_back(child);
+        }
+    }
+    std::string overlaps;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            if (shown[i]->geometry().intersects(shown[j]->geometry())) {
+                overlaps += Named(*shown[i]) + " over " + Named(*shown[j]) + "; ";
+            }
+        }
+    }
+    for (const QObject* object : widget.children()) {
+        if (const auto* child = qobject_cast<const QWidget*>(object);
+            child != nullptr && !child->isWindow() && child->isVisible()) {
+            overlaps += OverlappingChildren(*child);
+        }
+    }
+    return overlaps;
+}
+
+// Every screen, at the normal size and on a projector at twice it, fits the screen's available
+// area, and so does the least size its layout allows; its controls never overlap (ctest runs
+// this at 1024x768 and 1366x768 as well).
+class FitTest : public testing::TestWithParam<double> {
+protected:
+    void TearDown() override { DrawingPalette::Instance().setScale(1.0); }
+};
+
+TEST_P(FitTest, EveryScreenFitsItsScreenWithItsControlsApart)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    if (GetParam() > 1.0 && area.width() < 1024) {
+        GTEST_SKIP() << "large text is for a projector, 1024 pixels across or more";
+    }
+    DrawingPalette::Instance().setScale(GetParam());
+    Application app;
+    app.Simulation().SetBeep([] {});
+    for (const char* name : {"EISAGOGIKI", "firststep", "exigisirelative", "exigisi2", "DIALEGO",
+                             "rotating", "x_ygraph", "velocitytimes", "base_centrafugal"}) {
+        SCOPED_TRACE(std::string(name) + " on " + std::to_string(area.width()) + "x" +
+                     std::to_string(area.height()) + " at " + std::to_string(GetParam()));
+        QWidget& window = Screen(app, name);
+        window.show();
+        QCoreApplication::processEvents();
+        const QSize decoration = window.frameGeometry().size() - window.size();
+        const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize()) + decoration;
+        EXPECT_LE(least.width(), area.width());
+        EXPECT_LE(least.height(), area.height());
+        EXPECT_TRUE(area.contains(window.frameGeometry()));
+        EXPECT_EQ(OverlappingChildren(window), "");
+        window.hide();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(NormalAndProjector, FitTest, testing::Values(1.0, 2.0),
+                         [](const testing::TestParamInfo<double>& info) {
+                             return "Scale" + std::to_string(std::lround(info.param * 100));
+                         });
 
 } // namespace
 } // namespace ttl
