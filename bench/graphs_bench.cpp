@@ -90,15 +90,15 @@ void BM_HoverCursorMove(benchmark::State& bench)
 {
     ttl::SurfaceView view;
     view.resize(1366, 768);
-    ttl::GraphInteraction* reading =
-        ttl::InstallGraphInteraction(view, [] { return ttl::VelocityGraph(LongRun()); });
+    ttl::GraphInteraction& reading = ttl::GraphReadingOf(
+        view, [] { return ttl::ReadableGraph{ttl::VelocityGraph(LongRun()), std::nullopt}; });
     view.redraw();
     QImage screen(1366, 768, QImage::Format_ARGB32_Premultiplied);
     view.render(&screen);
     const double end = LongRun().TotalTime;
     int k = 0;
     for (auto _ : bench) {
-        reading->ShowReadoutAt((0.1 + 0.8 * (k++ % 100) / 100.0) * end, 0.0);
+        reading.ShowReadoutAt((0.1 + 0.8 * (k++ % 100) / 100.0) * end, 0.0);
         view.render(&screen);
     }
 }

@@ -6,7 +6,6 @@
 #include "curve/ui/first_step_screen.h"
 #include "explorer/ui/choice_window.h"
 #include "explorer/ui/explorer_screen.h"
-#include "shell/ui/graph_interaction.h"
 #include "shell/ui/help_menu.h"
 #include "shell/ui/introduction_screen.h"
 #include "shell/ui/navigation.h"
@@ -14,8 +13,6 @@
 #include "shell/ui/surface_view.h"
 #include "shell/ui/window_keeper.h"
 #include "translating/ui/relative_motion_screen.h"
-#include "turntable/orbit_graph.h"
-#include "turntable/time_graphs.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
 #include "turntable/ui/work_energy_window.h"
@@ -58,8 +55,7 @@ std::unique_ptr<SurfaceView> GraphWindow(const char* name, const char* caption)
 }
 
 SurfaceView& LazyGraph(std::unique_ptr<SurfaceView>& slot, WindowKeeper& keeper, const char* name,
-                       const char* caption, const Placement* placement = nullptr,
-                       std::function<Graph()> reading = nullptr)
+                       const char* caption, const Placement* placement = nullptr)
 {
     if (!slot) {
         slot = GraphWindow(name, caption);
@@ -67,17 +63,8 @@ SurfaceView& LazyGraph(std::unique_ptr<SurfaceView>& slot, WindowKeeper& keeper,
         if (placement != nullptr) {
             PlaceWindow(*slot, *placement);
         }
-        if (reading) {
-            InstallGraphInteraction(*slot, std::move(reading));
-        }
     }
     return *slot;
-}
-
-// The graph of the last run, or an empty one before any run.
-Graph LastRunGraph(const SimulationActivity& simulation, Graph (*graph)(const SimulationResult&))
-{
-    return simulation.LastRun() ? graph(*simulation.LastRun()) : Graph{};
 }
 
 QRect AvailableArea()
@@ -210,23 +197,20 @@ SurfaceView& Application::baseAngleGraph()
 {
     return LazyGraph(m_baseAngleGraph, *m_keeper, "goniaxronos",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angle of Base vs Time"),
-                     &GraphPlacement,
-                     [this] { return LastRunGraph(Simulation(), &BaseAngleGraph); });
+                     &GraphPlacement);
 }
 
 SurfaceView& Application::angularVelocityGraph()
 {
     return LazyGraph(m_angularVelocityGraph, *m_keeper, "goniakigraph",
                      QT_TRANSLATE_NOOP("ttl::Application", "Angular Velocity vs Time"),
-                     &GraphPlacement,
-                     [this] { return LastRunGraph(Simulation(), &AngularVelocityGraph); });
+                     &GraphPlacement);
 }
 
 SurfaceView& Application::velocityGraph()
 {
     return LazyGraph(m_velocityGraph, *m_keeper, "velocitytimes",
-                     QT_TRANSLATE_NOOP("ttl::Application", "Velocities"), &GraphPlacement,
-                     [this] { return LastRunGraph(Simulation(), &VelocityGraph); });
+                     QT_TRANSLATE_NOOP("ttl::Application", "Velocities"), &GraphPlacement);
 }
 
 SurfaceView& Application::vectorsAnimation()

@@ -144,11 +144,13 @@ void PlaceAxes(const Surface& s, const Graph& graph, const std::optional<DataVie
                                   ? 0.0
                                   : 0.5 * s.TextPixels(out.xTicks.labels.front()).width + out.gap;
     out.area = {{x, y}, std::max(left, firstLabel), m.top, w - right, h - m.bottom};
-    if (graph.equalScales && !view) {
-        // The same length for a unit across and up: the looser scale widens the other range.
+    if (graph.equalScales) {
+        // The same length for a unit across and up: the looser scale widens the other range; a
+        // zoom keeps its width, so that what was under the mouse stays there.
         PlotArea& a = out.area;
-        const double perPixel = std::max((x.high - x.low) / (a.right - a.left),
-                                         (y.high - y.low) / (a.bottom - a.top));
+        const double perPixelX = (x.high - x.low) / (a.right - a.left);
+        const double perPixel =
+            view ? perPixelX : std::max(perPixelX, (y.high - y.low) / (a.bottom - a.top));
         const double xMid = 0.5 * (x.low + x.high);
         const double yMid = 0.5 * (y.low + y.high);
         a.view.x = {xMid - 0.5 * perPixel * (a.right - a.left), xMid + 0.5 * perPixel * (a.right - a.left)};

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ttl {
@@ -28,9 +29,8 @@ Interval Shifted(Interval i, double by)
 }
 } // namespace
 
-GraphInteraction::GraphInteraction(SurfaceView& view, std::function<Graph()> describe,
-                                   std::optional<PointTiming> orbit)
-    : QObject(&view), m_view(view), m_describe(std::move(describe)), m_orbit(orbit)
+GraphInteraction::GraphInteraction(SurfaceView& view, std::function<ReadableGraph()> describe)
+    : QObject(&view), m_view(view), m_describe(std::move(describe))
 {
     view.setMouseTracking(true);
     view.setFocusPolicy(Qt::StrongFocus);
@@ -40,23 +40,23 @@ GraphInteraction::GraphInteraction(SurfaceView& view, std::function<Graph()> des
 
 void GraphInteraction::Draw(Surface& surface)
 {
-    m_graph = m_describe();
-    if (m_graph.curves.empty()) {
+    m_shown = m_describe();
+    surface.SetForeColor(colors::Black);
+    if (m_shown.graph.curves.empty()) {
         surface.Cls();
         m_area = {};
     } else {
-        m_area = DrawGraph(surface, m_graph, m_zoom);
+        m_area = DrawGraph(surface, m_shown.graph, m_zoom);
     }
-    m_drawnClearCount = surface.ClearCount();
 }
 
-// A new run drawn by its owner replaces the picture: the readout reads the new graph, fitted.
-void GraphInteraction::EnsureCurrent()
+void GraphInteraction::ShowFitted()
 {
-    if (m_view.surface().ClearCount() != m_drawnClearCount) {
-        m_zoom.reset();
-        m_view.redraw();
-    }
+    m_zoom.reset();
+    m_cursor.reset();
+    m_dragFrom.reset();
+    m_dragView.reset();
+    m_view.redraw();
 }
 
 void GraphInteraction::SetZoom(std::optional<DataView> zoom)
@@ -70,22 +70,21 @@ void GraphInteraction::SetZoom(std::optional<DataView> zoom)
 
 void GraphInteraction::ShowReadoutAt(double x, double y)
 {
-    EnsureCurrent();
     Surface& surface = m_view.surface();
     const double px = PixelX(m_area, x);
     const double py = PixelY(m_area, y);
-    if (m_graph.curves.empty() || !m_area.Contains(px, py)) {
+    if (m_shown.graph.curves.empty() || !m_area.Contains(px, py)) {
         HideReadout();
         return;
     }
     m_cursor = QPointF(x, y);
-    if (m_orbit) {
+    if (const std::optional<PointTiming>& orbit = m_shown.orbit) {
         DrawReadout(surface, m_area,
-                    NearestPointReadout(m_graph, m_area, x, y, m_orbit->firstTime,
-                                        m_orbit->timeStep),
+                    NearestPointReadout(m_shown.graph, m_area, x, y, orbit->firstTime,
+                                        orbit->timeStep),
                     std::nullopt, x, y);
     } else {
-        DrawReadout(surface, m_area, TimeReadout(m_graph, x), x, x, y);
+        DrawReadout(surface, m_area, TimeReadout(m_shown.graph, x), x, x, y);
     }
     m_view.refresh();
 }
@@ -101,8 +100,7 @@ void GraphInteraction::HideReadout()
 
 void GraphInteraction::ZoomAbout(QPointF pixel, double factor)
 {
-    EnsureCurrent();
-    if (m_graph.curves.empty()) {
+    if (m_shown.graph.curves.empty()) {
         return;
     }
     const QPointF at = m_view.ToWorld(pixel);
@@ -147,7 +145,6 @@ bool GraphInteraction::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress: {
         const auto* e = static_cast<QMouseEvent*>(event);
         if (e->button() == Qt::LeftButton) {
-            EnsureCurrent();
             m_dragFrom = e->position();
             m_dragView = m_area.view;
         }
@@ -185,10 +182,10 @@ bool GraphInteraction::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-GraphInteraction* InstallGraphInteraction(SurfaceView& view, std::function<Graph()> describe,
-                                          std::optional<PointTiming> orbit)
+GraphInteraction& GraphReadingOf(SurfaceView& view, const std::function<ReadableGraph()>& describe)
 {
-    return new GraphInteraction(view, std::move(describe), orbit);
+    auto* reading = view.findChild<GraphInteraction*>(QString(), Qt::FindDirectChildrenOnly);
+    return reading != nullptr ? *reading : *new GraphInteraction(view, describe);
 }
 
 } // namespace ttl

@@ -18,19 +18,29 @@ struct PointTiming {
     double timeStep = 0.0;
 };
 
+// A graph as it is now, with the times of its points when it is an orbit.
+struct ReadableGraph {
+    Graph graph;
+    std::optional<PointTiming> orbit;
+};
+
 // Reading a graph with the mouse and the keyboard. Hovering shows a cursor and a box with the
 // values there (of every curve at that time, or, for an orbit, its nearest point with the time
 // it was reached); the left and right arrows move the cursor. The wheel zooms about the mouse, a
-// drag pans, a double-click or the 0 key restores the fitted view. The graph is drawn again, its
-// ticks following the zoom, whenever the view changes or the window resizes.
+// drag pans, a double-click or the 0 key restores the fitted view. It alone draws the view: the
+// graph is drawn again, its ticks following the zoom, whenever the view changes or the window
+// resizes.
 class GraphInteraction : public QObject {
     Q_OBJECT
 
 public:
-    GraphInteraction(SurfaceView& view, std::function<Graph()> describe,
-                     std::optional<PointTiming> orbit);
+    GraphInteraction(SurfaceView& view, std::function<ReadableGraph()> describe);
 
     [[nodiscard]] const std::optional<DataView>& zoom() const { return m_zoom; }
+    // The part of the data shown as last drawn.
+    [[nodiscard]] const DataView& shownView() const { return m_area.view; }
+    // A new graph (a new run, another range): drawn again, fitted, without a readout.
+    void ShowFitted();
     // Shows the readout for a point of the data, as a hover there does.
     void ShowReadoutAt(double x, double y);
 
@@ -39,27 +49,23 @@ protected:
 
 private:
     void Draw(Surface& surface);
-    void EnsureCurrent();
     void SetZoom(std::optional<DataView> zoom);
     void ZoomAbout(QPointF pixel, double factor);
     void MoveCursorBy(double pixels);
     void HideReadout();
 
     SurfaceView& m_view;
-    std::function<Graph()> m_describe;
-    std::optional<PointTiming> m_orbit;
-    Graph m_graph; // as last drawn, for the readout
+    std::function<ReadableGraph()> m_describe;
+    ReadableGraph m_shown; // as last drawn, for the readout
     PlotArea m_area;
-    std::size_t m_drawnClearCount = 0;
     std::optional<DataView> m_zoom;
     std::optional<QPointF> m_dragFrom;
     std::optional<DataView> m_dragView;
     std::optional<QPointF> m_cursor; // in data
 };
 
-// Installs reading, zooming and panning on a view showing a graph; `describe` gives the graph as
-// it is now (no curves when there is none). The view owns what is returned.
-GraphInteraction* InstallGraphInteraction(SurfaceView& view, std::function<Graph()> describe,
-                                          std::optional<PointTiming> orbit = std::nullopt);
+// The view's reading, installed on first use; `describe` gives the graph as it is now (no curves
+// when there is none) and is kept from that first call. The view owns what is returned.
+GraphInteraction& GraphReadingOf(SurfaceView& view, const std::function<ReadableGraph()>& describe);
 
 } // namespace ttl

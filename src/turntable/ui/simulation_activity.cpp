@@ -106,6 +106,15 @@ void SimulationActivity::StopAnimations()
 SurfaceView& SimulationActivity::GraphView(SimulationGraph graph, GraphPlace place)
 {
     // Every graph's view, in a tab or a window, is handed out here and nowhere else.
+    SurfaceView& view = PlaceView(graph, place);
+    if (!IsAnimation(graph)) {
+        GraphReadingOf(view, [this, graph] { return StillGraph(graph); });
+    }
+    return view;
+}
+
+SurfaceView& SimulationActivity::PlaceView(SimulationGraph graph, GraphPlace place)
+{
     if (place == GraphPlace::Tab) {
         return m_windows.rotating().GraphTabs().View(graph);
     }
@@ -204,41 +213,35 @@ void SimulationActivity::ShowGraph(SimulationGraph graph, GraphPlace place)
 
 void SimulationActivity::DrawStill(SimulationGraph graph, SurfaceView& view)
 {
-    view.setRedraw([this, graph](Surface& surface) {
-        if (m_lastRun) {
-            DrawStillOn(graph, surface);
-        }
-    });
-    view.redraw();
+    GraphReadingOf(view, [this, graph] { return StillGraph(graph); }).ShowFitted();
 }
 
-void SimulationActivity::DrawStillOn(SimulationGraph graph, Surface& surface) const
+ReadableGraph SimulationActivity::StillGraph(SimulationGraph graph) const
 {
+    if (!m_lastRun) {
+        return {};
+    }
     const SimulationResult& run = *m_lastRun;
     switch (graph) {
-    case SimulationGraph::Orbits:
-        DrawOrbitGraph(surface, run);
-        break;
+    case SimulationGraph::Orbits: // the orbits' points start at the first step
+        return {OrbitGraph(run), PointTiming{run.TimeStep, run.TimeStep}};
     case SimulationGraph::BaseAngle:
-        DrawBaseAngleGraph(surface, run);
-        break;
+        return {BaseAngleGraph(run), std::nullopt};
     case SimulationGraph::AngularVelocity:
-        DrawAngularVelocityGraph(surface, run);
-        break;
+        return {AngularVelocityGraph(run), std::nullopt};
     case SimulationGraph::Velocity:
-        DrawVelocityGraph(surface, run);
-        break;
+        return {VelocityGraph(run), std::nullopt};
     case SimulationGraph::WorkEnergy: {
         const WorkRange range = ComputeWorkRange(run);
         const double factor = m_workView.halfMaximum ? 1.0 : 0.5;
-        DrawWorkEnergyGraph(surface, run, factor * range.max, factor * range.min,
-                            m_workWindowWording);
-        break;
+        return {WorkEnergyGraph(run, factor * range.max, factor * range.min, m_workWindowWording),
+                std::nullopt};
     }
     case SimulationGraph::OrbitAnimation:
     case SimulationGraph::VectorsAnimation:
         break;
     }
+    return {};
 }
 
 void SimulationActivity::StartAnimation(SimulationGraph graph, SurfaceView& view)

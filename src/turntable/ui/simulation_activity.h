@@ -2,6 +2,7 @@
 
 #include "shell/ui/animation_recording.h"
 #include "shell/ui/file_writing.h"
+#include "shell/ui/graph_interaction.h"
 #include "turntable/simulation_run.h"
 #include "turntable/ui/simulation_graph_tabs.h"
 #include "turntable/work_energy_graph.h"
@@ -15,6 +16,7 @@
 namespace ttl {
 
 class AnimationPlayer;
+class GraphInteraction;
 class OrbitAnimation;
 class VectorsAnimation;
 class RotatingScreen;
@@ -101,11 +103,14 @@ private:
     };
 
     // The view a graph is shown on in that place; every graph view passes here before it is drawn.
+    // A still graph's view gets its reading (hover, zoom, pan) here, once.
     SurfaceView& GraphView(SimulationGraph graph, GraphPlace place);
+    SurfaceView& PlaceView(SimulationGraph graph, GraphPlace place);
     static bool IsAnimation(SimulationGraph graph);
-    // A still graph, drawn through the view's redraw so it follows the view's size and scale.
+    // A still graph of the last run, fitted again; its reading draws it so that it follows the
+    // view's size, scale and zoom.
     void DrawStill(SimulationGraph graph, SurfaceView& view);
-    void DrawStillOn(SimulationGraph graph, Surface& surface) const;
+    [[nodiscard]] ReadableGraph StillGraph(SimulationGraph graph) const;
     void StartAnimation(SimulationGraph graph, SurfaceView& view);
     AnimationPlayer& PlayerOn(PlayerSlot& slot, SurfaceView& view);
     void ShowWorkRangeCaption();

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "shell/ui/animation_player.h"
+#include "shell/ui/graph_interaction.h"
 #include "shell/ui/surface_view.h"
 #include "turntable/ui/rotating_screen.h"
 #include "turntable/ui/simulation_activity.h"
@@ -9,8 +10,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -222,6 +226,101 @@ TEST_F(GraphWindowsTest, RepeatRedrawsTheOpenGraphsForTheNewRun)
     Click(app.simulationScreen(), "epanalipsi");
     EXPECT_NE(app.angularVelocityGraph().surface().Primitives(), omega);
     EXPECT_NE(app.workEnergyWindow().surface().Primitives(), work);
+}
+
+} // namespace
+} // namespace ttl
+
+namespace ttl {
+namespace {
+
+void Send(QWidget& w, QEvent::Type type, QPointF at, Qt::MouseButtons held = Qt::NoButton)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, at, w.mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
+
+void Wheel(QWidget& w, QPointF at, int delta)
+{
+    QWheelEvent e(at, w.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &e);
+}
+
+void Key(QWidget& w, int key)
+{
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
+
+double Width(Interval i) { return i.high - i.low; }
+
+// The wheel zooms about the mouse, a drag carries the data with it, a double-click or the 0 key
+// fits the graph again and the arrows move the cursor: in a tab and in a window, on time graphs
+// and the orbits.
+TEST_F(GraphWindowsTest, TheMouseAndKeysZoomPanFitAndMoveTheCursor)
+{
+    const struct {
+        const char* button;
+        std::function<SurfaceView&()> view;
+        bool timeCursor; // the orbits read the nearest point instead
+    } graphs[] = {
+        {"Grafikhvel", [this]() -> SurfaceView& { return Tab(SimulationGraph::Velocity); }, true},
+        {"ownWindow_2", [this]() -> SurfaceView& { return app.workEnergyWindow(); }, true},
+        {"ownWindow_0", [this]() -> SurfaceView& { return app.orbitWindow(); }, false},
+    };
+    for (const auto& g : graphs) {
+        Click(app.simulationScreen(), g.button);
+        SurfaceView& view = g.view();
+        if (view.isWindow()) {
+            view.resize(800, 500);
+        }
+        QApplication::processEvents();
+        auto* reading = view.findChild<GraphInteraction*>();
+        ASSERT_NE(reading, nullptr) << g.button;
+        const DataView fitted = reading->shownView();
+        const QPointF at(0.45 * view.width(), 0.55 * view.height());
+        const QPointF under = view.ToWorld(at);
+        const QPointF pixel = view.ToWorld(at + QPointF(1, 1)) - under; // one pixel of data
+
+        Wheel(view, at, 120);
+        EXPECT_NEAR(Width(reading->shownView().x), 0.8 * Width(fitted.x), 1e-9 * Width(fitted.x))
+            << g.button;
+        EXPECT_NEAR(view.ToWorld(at).x(), under.x(), 2 * std::abs(pixel.x())) << g.button;
+        EXPECT_NEAR(view.ToWorld(at).y(), under.y(), 2 * std::abs(pixel.y())) << g.button;
+
+        const QPointF grabbed = view.ToWorld(at);
+        const QPointF to = at + QPointF(60, -40);
+        Send(view, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        Send(view, QEvent::MouseMove, to, Qt::LeftButton);
+        Send(view, QEvent::MouseButtonRelease, to);
+        EXPECT_NEAR(view.ToWorld(to).x(), grabbed.x(), 2 * std::abs(pixel.x())) << g.button;
+        EXPECT_NEAR(view.ToWorld(to).y(), grabbed.y(), 2 * std::abs(pixel.y())) << g.button;
+
+        Send(view, QEvent::MouseButtonDblClick, to, Qt::LeftButton);
+        EXPECT_EQ(reading->shownView(), fitted) << g.button;
+        Wheel(view, at, -240);
+        EXPECT_NE(reading->shownView(), fitted) << g.button;
+        Key(view, Qt::Key_0);
+        EXPECT_EQ(reading->shownView(), fitted) << g.button;
+
+        Send(view, QEvent::MouseMove, at);
+        const auto readout = view.surface().TransientPrimitives();
+        EXPECT_TRUE(std::any_of(readout.begin(), readout.end(), [](const Primitive& p) {
+            return p.text.rfind("t = ", 0) == 0;
+        })) << g.button;
+        if (g.timeCursor) {
+            ASSERT_EQ(readout.front().kind, PrimitiveKind::Line) << g.button;
+            for (int i = 0; i < 5; ++i) {
+                Key(view, Qt::Key_Right);
+            }
+            const double moved = view.surface().TransientPrimitives().front().x1 - readout.front().x1;
+            EXPECT_NEAR(moved, view.ToWorld(at + QPointF(20, 0)).x() - under.x(),
+                        1e-9 * Width(fitted.x))
+                << g.button;
+        }
+    }
 }
 
 } // namespace
