@@ -1,6 +1,7 @@
 #pragma once
 
 #include "translating/relative_motion.h"
+#include "translating/ui/translating_experiment.h"
 
 #include <QWidget>
 
@@ -33,6 +34,10 @@ public:
     [[nodiscard]] SurfaceView& LabView() { return *m_eikona1; }
     [[nodiscard]] SurfaceView& MovingView() { return *m_eikona2; }
 
+    // What the screen shows, to be saved; and the same shown again, its steps redone.
+    [[nodiscard]] TranslatingExperiment Experiment() const;
+    void OpenExperiment(const TranslatingExperiment& experiment);
+
 signals:
     void nextChosen();
     void backChosen();
@@ -52,6 +57,8 @@ private:
     QGroupBox* BuildParameters();
     QGridLayout* BuildCommands();
     void OneStep();
+    // Every bar at once, without their handlers.
+    void SetBars(const RelativeMotionInputs& inputs);
     // The views through the windows the bars set, showing what they showed.
     void RewindowLab();
     void RewindowMoving();
@@ -66,7 +73,7 @@ private:
     std::map<std::string, QLabel*> m_labels;
     QCheckBox* m_follow = nullptr;
     QLabel* m_launchNote = nullptr; // explains the mark of values waiting for the next launch
-    double m_legendScale = 0.0; // the force scale the moving view's legend shows
+    double m_legendScale = 0.0;     // the force scale the moving view's legend shows
     SurfaceView* m_eikona1 = nullptr;
     SurfaceView* m_eikona2 = nullptr;
     QPushButton* m_step = nullptr;
