@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QJsonDocument>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -224,6 +225,12 @@ bool SamePictures(const std::vector<std::vector<Primitive>>& a,
                       });
 }
 
+// Settings as text, for a readable failure.
+std::string Json(const QJsonObject& settings)
+{
+    return QJsonDocument(settings).toJson(QJsonDocument::Compact).toStdString();
+}
+
 struct ScreenCase {
     const char* screen;
     // Sets the screen up as a teacher would, through its own controls.
@@ -333,13 +340,13 @@ TEST(ExperimentScreens, EachScreenComesBackAsItWasSaved)
         const auto savedPictures = Pictures(app, screen);
 
         ASSERT_EQ(OpenExperiment(app, {screen, c.other}), QString()) << c.screen;
-        ASSERT_NE(CurrentExperiment(app, screen).settings, saved.settings) << c.screen;
+        ASSERT_NE(Json(CurrentExperiment(app, screen).settings), Json(saved.settings)) << c.screen;
         ASSERT_FALSE(Pictures(app, screen) == savedPictures) << c.screen;
 
         const ExperimentReading reading = ReadExperimentFile(path, ExperimentScreens());
         ASSERT_TRUE(reading) << reading.problem.toStdString();
         EXPECT_EQ(OpenExperiment(app, reading.experiment), QString()) << c.screen;
-        EXPECT_EQ(CurrentExperiment(app, screen).settings, saved.settings) << c.screen;
+        EXPECT_EQ(Json(CurrentExperiment(app, screen).settings), Json(saved.settings)) << c.screen;
         EXPECT_TRUE(SamePictures(Pictures(app, screen), savedPictures)) << c.screen;
         EXPECT_TRUE(widget.isVisible()) << c.screen;
     }
@@ -384,7 +391,7 @@ TEST(ExperimentScreens, ARefusedExperimentLeavesTheScreenUntouched)
         const QString problem = OpenExperiment(app, bad);
         EXPECT_TRUE(problem.contains(QLatin1String(c.field)))
             << c.field << ": " << problem.toStdString();
-        EXPECT_EQ(CurrentExperiment(app, screen).settings, before.settings) << c.field;
+        EXPECT_EQ(Json(CurrentExperiment(app, screen).settings), Json(before.settings)) << c.field;
         EXPECT_TRUE(Pictures(app, screen) == pictures) << c.field;
     }
 }
@@ -409,7 +416,7 @@ TEST(ExperimentScreens, MutatedFilesNeverHalfChangeAScreen)
             }
             if (!OpenExperiment(app, reading.experiment).isEmpty()) {
                 ++refused;
-                ASSERT_EQ(CurrentExperiment(app, screen).settings, before.settings);
+                ASSERT_EQ(Json(CurrentExperiment(app, screen).settings), Json(before.settings));
                 ASSERT_TRUE(Pictures(app, screen) == pictures);
             }
         }
@@ -431,7 +438,7 @@ TEST(ExperimentScreens, TheCommandLineOpensEveryScreensExperiment)
                               dir.filePath(QStringLiteral("out.png")), open, path});
         ASSERT_EQ(line.action, CommandLine::Action::Snapshot) << line.text.toStdString();
         ASSERT_TRUE(line.experiment);
-        EXPECT_EQ(line.experiment->settings, c.other);
+        EXPECT_EQ(Json(line.experiment->settings), Json(c.other));
         // Only a simulation has a run to write.
         const auto csv = [&] {
             return ParseCommandLine({QStringLiteral("turntable-lab"),
