@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "curve/ui/first_step_screen.h"
+#include "derivation/derivation_pages.h"
 #include "explorer/ui/explorer_screen.h"
 #include "translating/ui/relative_motion_screen.h"
 #include "turntable/ui/rotating_screen.h"
@@ -35,6 +36,12 @@ Opener ReadThenApply(std::optional<Settings> (*read)(const QJsonObject&, QString
     };
 }
 
+std::optional<ExplorerExperiment> ReadExplorerWithItsDerivation(const QJsonObject& settings,
+                                                                QString& problem)
+{
+    return ReadExplorerSettings(settings, problem, DerivationPageCount);
+}
+
 struct ExperimentScreen {
     QString name;
     Opener open;
@@ -52,7 +59,7 @@ const std::vector<ExperimentScreen>& Screens()
          [](Application& app) { return SimulationSettings(app.simulationScreen().inputs()); },
          [](Application& app) { app.Simulation().RunSimulation(); }},
         {QStringLiteral("explorer"),
-         ReadThenApply<ExplorerExperiment>(ReadExplorerSettings,
+         ReadThenApply<ExplorerExperiment>(ReadExplorerWithItsDerivation,
                                            [](Application& app, const ExplorerExperiment& e) {
                                                app.SetBaseFree(e.baseFree);
                                                app.explorer().OpenExperiment(e);

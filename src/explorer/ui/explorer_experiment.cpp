@@ -1,6 +1,5 @@
 #include "explorer/ui/explorer_experiment.h"
 
-#include "derivation/derivation_pages.h"
 #include "explorer/explorer_labels.h"
 #include "explorer/explorer_model.h"
 #include "explorer/ui/explorer_screen.h"
@@ -50,8 +49,8 @@ QJsonObject ExplorerSettings(const ExplorerExperiment& e)
         .Settings();
 }
 
-std::optional<ExplorerExperiment> ReadExplorerSettings(const QJsonObject& settings,
-                                                       QString& problem)
+std::optional<ExplorerExperiment>
+ReadExplorerSettings(const QJsonObject& settings, QString& problem, DerivationPageCounter pages)
 {
     namespace c = explorer_controls;
     SettingsReader reader(settings);
@@ -70,8 +69,7 @@ std::optional<ExplorerExperiment> ReadExplorerSettings(const QJsonObject& settin
     e.steps = reader.Integer("steps", 0, MaxExplorerSteps);
     e.derivation = reader.Boolean("derivation");
     // Each observer's derivation has its own number of pages.
-    e.derivationPage =
-        reader.Integer("derivation_page", 0, DerivationPageCount(controls.rotatingFrame) - 1);
+    e.derivationPage = reader.Integer("derivation_page", 0, pages(controls.rotatingFrame) - 1);
     e.derivationFirstStep = reader.Bar("derivation_first_step", c::FirstPoint);
     e.derivationShiftX = reader.Bar("derivation_shift_x", c::ShiftX);
     e.derivationShiftY = reader.Bar("derivation_shift_y", c::ShiftY);

@@ -24,8 +24,11 @@ struct ExplorerExperiment {
 
 [[nodiscard]] QJsonObject ExplorerSettings(const ExplorerExperiment& experiment);
 
+// How many pages the derivation has for the rotating observer (true) or the inertial one.
+using DerivationPageCounter = int (*)(bool rotatingObserver);
+
 // The experiment the settings describe, or nothing and why (the problem names the field).
-[[nodiscard]] std::optional<ExplorerExperiment> ReadExplorerSettings(const QJsonObject& settings,
-                                                                     QString& problem);
+[[nodiscard]] std::optional<ExplorerExperiment>
+ReadExplorerSettings(const QJsonObject& settings, QString& problem, DerivationPageCounter pages);
 
 } // namespace ttl
