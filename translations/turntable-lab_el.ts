@@ -197,6 +197,10 @@
         <translation>Το --export-csv χρειάζεται όνομα αρχείου (ή - για την τυπική έξοδο).</translation>
     </message>
     <message>
+        <source>--export-csv writes a simulation&apos;s run, and the experiment is for the %1 screen.</source>
+        <translation>Το --export-csv γράφει την εκτέλεση μιας προσομοίωσης, και το πείραμα είναι για την οθόνη %1.</translation>
+    </message>
+    <message>
         <source>Unknown screen &quot;%1&quot;; the screens are: %2.</source>
         <translation>Άγνωστη οθόνη «%1»· οι οθόνες είναι: %2.</translation>
     </message>

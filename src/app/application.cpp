@@ -290,10 +290,16 @@ void Application::OpenExplorer()
 
 void Application::ShowFirstStep()
 {
+    firstExplanation().ShowFirstExplanation();
+    ShowCurveLab();
+}
+
+void Application::ShowCurveLab()
+{
     FirstStepScreen& screen = firstExplanation();
     PlaceWindow(screen, FullScreen);
-    screen.ShowFirstExplanation();
     screen.show();
+    screen.raise();
     introduction().hide();
 }
 

@@ -40,6 +40,8 @@ public:
     // Whether the base turns freely (the total angular momentum conserved) or is driven: the one
     // setting the screens share.
     [[nodiscard]] bool BaseFree() const { return m_baseFree; }
+    // Makes the base free or driven for every activity and every control that shows it.
+    void SetBaseFree(bool baseFree);
 
     IntroductionScreen& introduction();
     FirstStepScreen& firstExplanation();
@@ -60,6 +62,8 @@ public:
     // The step explorer opens at 0.8 of the screen's width with the choice window created, not
     // shown, at its right edge.
     void OpenExplorer();
+    // The curve lab shown as it was left, in place of the introduction.
+    void ShowCurveLab();
 
 private:
     void ShowFirstStep();
@@ -68,9 +72,6 @@ private:
     void ShowIntroductionIfNoScreen();
     // BACK on the simulation screen: the animations stop and the run's windows close with it.
     void LeaveSimulation();
-    // Makes the base free or driven for every activity and every control that shows it.
-    void SetBaseFree(bool baseFree);
-
     bool m_baseFree = false;
     // First, so that it outlives the windows it watches.
     std::unique_ptr<WindowKeeper> m_keeper;

@@ -297,12 +297,19 @@ QString ExperimentPath(const QCommandLineParser& parser, const Options& o)
     return OpensProgram(parser, o) ? parser.positionalArguments().value(0) : QString();
 }
 
+constexpr const char* SimulationScreen = "simulation";
+
 // The experiment's settings as the starting point that the options then override.
 QString ReadExperimentSettings(const QString& path, CommandLine& line)
 {
     const ExperimentReading reading = ReadExperimentFile(path, ExperimentScreens());
     QString problem = reading.problem;
-    if (reading) {
+    if (reading && reading.experiment.screen != QLatin1String(SimulationScreen)) {
+        problem = CheckExperiment(reading.experiment);
+        if (problem.isEmpty()) {
+            line.experiment = reading.experiment;
+        }
+    } else if (reading) {
         if (const std::optional<SimulationInputs> inputs =
                 ReadSimulationSettings(reading.experiment.settings, problem)) {
             line.inputs = *inputs;
@@ -352,7 +359,7 @@ QString ReadSettings(const QCommandLineParser& parser, const Options& o, Command
         line.inputs.*s.field = value;
         line.simulationSettingsGiven = true;
     }
-    if (line.experiment) {
+    if (line.experiment && line.experiment->screen == QLatin1String(SimulationScreen)) {
         line.experiment->settings = SimulationSettings(line.inputs);
     }
     return {};
@@ -478,6 +485,10 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         if (line.csvPath.isEmpty()) {
             why = Translated(QT_TRANSLATE_NOOP(
                 "cli", "--export-csv needs a file name (or - for standard output)."));
+        } else if (line.experiment && line.experiment->screen != QLatin1String(SimulationScreen)) {
+            why = Translated(QT_TRANSLATE_NOOP("cli", "--export-csv writes a simulation's run, "
+                                                      "and the experiment is for the %1 screen."))
+                      .arg(line.experiment->screen);
         }
         line.action = CommandLine::Action::ExportCsv;
     }

@@ -55,6 +55,11 @@ int main(int argc, char* argv[])
         if (line.simulationSettingsGiven) {
             app.PresetSimulation(line.inputs);
         }
+        if (line.experiment) {
+            // Read and checked with the command line: nothing is left to refuse here.
+            const QString problem = ttl::ApplyExperiment(app, *line.experiment);
+            Q_ASSERT(problem.isEmpty());
+        }
         return line.action == ttl::CommandLine::Action::Record
                    ? ttl::TakeRecording(app, line.recording)
                    : ttl::TakeSnapshot(app, line.snapshot);

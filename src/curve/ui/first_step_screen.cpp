@@ -112,14 +112,14 @@ FirstStepScreen::FirstStepScreen(QWidget* parent) : QWidget(parent)
 
 QWidget* FirstStepScreen::MakeParameters()
 {
-    m_platosvalue = MakeScrollBar(this, "platosvalue", Qt::Vertical, {1, 35, 20},
+    m_platosvalue = MakeScrollBar(this, "platosvalue", Qt::Vertical, curve_controls::Amplitude,
                                   tr("Amplitude A of the curve: the value / 10"));
-    m_arxikives = MakeScrollBar(this, "arxikives", Qt::Vertical, {0, 5, 3},
+    m_arxikives = MakeScrollBar(this, "arxikives", Qt::Vertical, curve_controls::Speed,
                                 tr("Initial speed v0 of the body: the value"));
     m_syxnotikamp =
-        MakeScrollBar(this, "syxnotikamp", Qt::Horizontal, {1, 60, 15},
+        MakeScrollBar(this, "syxnotikamp", Qt::Horizontal, curve_controls::Frequency,
                       tr("Frequency β of the curve: the value in degrees per unit of x"));
-    m_epitaxyno = MakeScrollBar(this, "epitaxyno", Qt::Horizontal, {0, 35, 20},
+    m_epitaxyno = MakeScrollBar(this, "epitaxyno", Qt::Horizontal, curve_controls::Tangential,
                                 tr("Tangential acceleration of the body: the value / 10"));
     for (QScrollBar* vertical : {m_platosvalue, m_arxikives}) {
         vertical->setFixedHeight(90);

@@ -2,6 +2,7 @@
 
 #include "curve/curve_diagrams.h"
 #include "curve/timed_curve.h"
+#include "curve/ui/curve_experiment.h"
 
 #include <QWidget>
 
@@ -34,6 +35,11 @@ public:
     [[nodiscard]] CurveInputs Inputs() const;
     [[nodiscard]] const TimedCurveRun& TimedRun() const { return m_run; }
     [[nodiscard]] const ForceAssumption& Assumption() const { return m_assumption; }
+
+    // What the screen shows, to be saved; and the same shown again, a timed run redone as far as
+    // it had gone.
+    [[nodiscard]] CurveExperiment Experiment() const;
+    void OpenExperiment(const CurveExperiment& experiment);
 
     // Every entry from the introduction: the first explanation drawn afresh, with the options,
     // bars, texts and buttons as it needs them, whatever was left on the screen before.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "explorer/explorer_state.h"
+#include "explorer/ui/explorer_experiment.h"
 #include "shell/surface.h"
 
 #include <QWidget>
@@ -69,6 +70,11 @@ public:
     [[nodiscard]] ExplorerControls Controls() const;
     [[nodiscard]] SurfaceView& Picture1() { return *m_picture1; }
     [[nodiscard]] SurfaceView& Picture2() { return *m_picture2; }
+
+    // What the screen shows, to be saved; and the same shown again, its steps redone. The base's
+    // coupling is the application's to set first.
+    [[nodiscard]] ExplorerExperiment Experiment() const;
+    void OpenExperiment(const ExplorerExperiment& experiment);
 
     // BACK: the run stops and the explorer hides with its choice window; backChosen follows, so
     // that whoever placed it can show what lies behind.

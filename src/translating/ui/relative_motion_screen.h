@@ -1,6 +1,7 @@
 #pragma once
 
 #include "translating/relative_motion.h"
+#include "translating/ui/translating_experiment.h"
 
 #include <QWidget>
 
@@ -38,6 +39,9 @@ public:
 
     // The time evolution from its start on one of the two pictures, as a recording plays it.
     [[nodiscard]] RecordableAnimation TimeEvolutionRecording(SurfaceView& picture);
+    // What the screen shows, to be saved; and the same shown again, its steps redone.
+    [[nodiscard]] TranslatingExperiment Experiment() const;
+    void OpenExperiment(const TranslatingExperiment& experiment);
 
 signals:
     void nextChosen();
@@ -61,6 +65,8 @@ private:
     // The commands in as many columns, up to four, as fit beside the bars in the current font.
     void ArrangeCommands();
     void OneStep();
+    // Every bar at once, without their handlers.
+    void SetBars(const RelativeMotionInputs& inputs);
     // The views through the windows the bars set, showing what they showed.
     void RewindowLab();
     void RewindowMoving();
@@ -75,7 +81,7 @@ private:
     std::map<std::string, QLabel*> m_labels;
     QCheckBox* m_follow = nullptr;
     QLabel* m_launchNote = nullptr; // explains the mark of values waiting for the next launch
-    double m_legendScale = 0.0; // the force scale the moving view's legend shows
+    double m_legendScale = 0.0;     // the force scale the moving view's legend shows
     SurfaceView* m_eikona1 = nullptr;
     SurfaceView* m_eikona2 = nullptr;
     QPushButton* m_step = nullptr;
