@@ -201,6 +201,7 @@ TEST(ExperimentFile, TheSimulationScreenComesBackFromItsFile)
     EXPECT_FALSE(OpenExperimentFrom(app, dir.filePath(QStringLiteral("gone.ttlab"))).isEmpty());
     EXPECT_TRUE(SameInputs(app.simulationScreen().inputs(), saved));
     EXPECT_EQ(RecentExperiments().value(0), path);
+}
 
 // ---- Every screen's experiment on a live application ----
 
