@@ -49,11 +49,6 @@ bool Surface::Accept(std::initializer_list<double> values)
     return false;
 }
 
-void Surface::Add(Primitive primitive)
-{
-    (m_autoRedraw ? m_primitives : m_transient).push_back(std::move(primitive));
-}
-
 void Surface::Cls()
 {
     m_primitives.clear();
@@ -63,9 +58,10 @@ void Surface::Cls()
     ++m_clearCount;
 }
 
-Primitive Surface::Begin(PrimitiveKind kind, std::optional<Color> color) const
+Primitive& Surface::Begin(PrimitiveKind kind, std::optional<Color> color)
 {
-    Primitive p;
+    // Built in place: a long path redrawn each frame costs no copies.
+    Primitive& p = (m_autoRedraw ? m_primitives : m_transient).emplace_back();
     p.kind = kind;
     p.color = color.value_or(m_foreColor);
     p.width = m_drawWidth;
@@ -81,12 +77,11 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Col
     if (!Accept({x1, y1, x2, y2})) {
         return;
     }
-    Primitive p = Begin(PrimitiveKind::Line, color);
+    Primitive& p = Begin(PrimitiveKind::Line, color);
     p.x1 = x1;
     p.y1 = y1;
     p.x2 = x2;
     p.y2 = y2;
-    Add(std::move(p));
 }
 
 void Surface::LineTo(double x2, double y2, std::optional<Color> color)
@@ -101,13 +96,12 @@ void Surface::FilledBox(double x1, double y1, double x2, double y2, Color color)
     if (!Accept({x1, y1, x2, y2})) {
         return;
     }
-    Primitive p = Begin(PrimitiveKind::FilledBox, color);
+    Primitive& p = Begin(PrimitiveKind::FilledBox, color);
     p.x1 = x1;
     p.y1 = y1;
     p.x2 = x2;
     p.y2 = y2;
     p.filled = true;
-    Add(std::move(p));
 }
 
 void Surface::Circle(double x, double y, double radius, std::optional<Color> color)
@@ -117,12 +111,11 @@ void Surface::Circle(double x, double y, double radius, std::optional<Color> col
     if (!Accept({x, y, radius})) {
         return;
     }
-    Primitive p = Begin(PrimitiveKind::Circle, color);
+    Primitive& p = Begin(PrimitiveKind::Circle, color);
     p.x1 = x;
     p.y1 = y;
     p.radius = std::abs(radius);
     p.filled = m_fillStyle == ttl::FillStyle::Solid;
-    Add(std::move(p));
 }
 
 void Surface::Arc(double x, double y, double radius, double startAngle, double endAngle,
@@ -133,14 +126,13 @@ void Surface::Arc(double x, double y, double radius, double startAngle, double e
     if (!Accept({x, y, radius, startAngle, endAngle})) {
         return;
     }
-    Primitive p = Begin(PrimitiveKind::Circle, color);
+    Primitive& p = Begin(PrimitiveKind::Circle, color);
     p.x1 = x;
     p.y1 = y;
     p.radius = std::abs(radius);
     p.startAngle = startAngle;
     p.endAngle = endAngle;
     p.filled = m_fillStyle == ttl::FillStyle::Solid;
-    Add(std::move(p));
 }
 
 void Surface::PSet(double x, double y, std::optional<Color> color)
@@ -150,21 +142,20 @@ void Surface::PSet(double x, double y, std::optional<Color> color)
     if (!Accept({x, y})) {
         return;
     }
-    Primitive p = Begin(PrimitiveKind::Point, color);
+    Primitive& p = Begin(PrimitiveKind::Point, color);
     p.x1 = x;
     p.y1 = y;
-    Add(std::move(p));
 }
 
 void Surface::Print(const std::string& text)
 {
     if (Accept({m_currentX, m_currentY})) {
-        Primitive p = Begin(PrimitiveKind::Text, m_foreColor);
+        std::string owned = text; // the text may be one of this surface's, moved by Begin
+        Primitive& p = Begin(PrimitiveKind::Text, m_foreColor);
         p.x1 = m_currentX;
         p.y1 = m_currentY;
-        p.text = text;
+        p.text = std::move(owned);
         p.font = m_font;
-        Add(std::move(p));
     }
     m_currentX = m_window.left;
     if (m_pixelHeight > 0 && m_window.IsDrawable()) {

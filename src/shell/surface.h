@@ -155,9 +155,9 @@ public:
     [[nodiscard]] std::size_t ClearCount() const { return m_clearCount; }
 
 private:
-    Primitive Begin(PrimitiveKind kind, std::optional<Color> color) const;
+    // A new primitive at the end of the persistent or the transient list, styled as now.
+    Primitive& Begin(PrimitiveKind kind, std::optional<Color> color);
     bool Accept(std::initializer_list<double> values);
-    void Add(Primitive primitive);
 
     WorldWindow m_window;
     double m_currentX = 0.0;

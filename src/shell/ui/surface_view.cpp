@@ -81,12 +81,7 @@ void SurfaceView::refresh()
         return;
     }
     const auto& list = m_surface.Primitives();
-    std::size_t stable = m_painted.size();
-    if (m_paintedClearCount != m_surface.ClearCount() || m_painted.size() > list.size()) {
-        stable = static_cast<std::size_t>(
-            std::mismatch(m_painted.begin(), m_painted.end(), list.begin(), list.end()).first -
-            m_painted.begin());
-    }
+    const std::size_t stable = StablePrefix();
     const QSizeF area(size());
     // A rectangle for each kind of change: new marks and an arrow far apart stay two small ones.
     for (const QRectF& changed :
@@ -141,12 +136,7 @@ void SurfaceView::paintEvent(QPaintEvent*)
 
     // The snapshot may keep what the new picture shares with the previous one: after a Cls, the
     // common beginning of both lists; without one, everything, since only a Cls removes anything.
-    std::size_t stable = list.size();
-    if (cleared) {
-        stable = static_cast<std::size_t>(
-            std::mismatch(m_painted.begin(), m_painted.end(), list.begin(), list.end()).first -
-            m_painted.begin());
-    }
+    const std::size_t stable = cleared ? StablePrefix() : list.size();
     if (resized || stable < m_snapshotCount) {
         m_snapshot = BlankImage(m_surface, size(), dpr);
         m_snapshotBackColor = m_surface.BackColor();
@@ -160,13 +150,13 @@ void SurfaceView::paintEvent(QPaintEvent*)
         PaintRange(snapshotPainter, m_snapshotCount, stable);
         m_snapshotCount = stable;
     }
-    if (cleared) {
-        m_painted = list;
-    } else {
-        m_painted.insert(m_painted.end(),
-                         list.begin() + static_cast<std::ptrdiff_t>(m_painted.size()), list.end());
-    }
+    // Only what differs is copied: a long path redrawn unchanged after a Cls costs nothing here.
+    const std::size_t kept = std::min(stable, m_painted.size());
+    m_painted.erase(m_painted.begin() + static_cast<std::ptrdiff_t>(kept), m_painted.end());
+    m_painted.insert(m_painted.end(), list.begin() + static_cast<std::ptrdiff_t>(kept), list.end());
+    m_lastPaintCopied = list.size() - kept;
     m_paintedClearCount = m_surface.ClearCount();
+    m_stableFor.reset();
 
     painter.drawImage(QPointF(0, 0), m_snapshot);
     PaintRange(painter, m_snapshotCount, list.size());
@@ -177,6 +167,23 @@ void SurfaceView::paintEvent(QPaintEvent*)
         painter.setRenderHint(QPainter::TextAntialiasing);
         PaintPrimitives(painter, transient, 0, QSizeF(size()));
     }
+}
+
+std::size_t SurfaceView::StablePrefix()
+{
+    const auto& list = m_surface.Primitives();
+    if (m_paintedClearCount == m_surface.ClearCount() && m_painted.size() <= list.size()) {
+        return m_painted.size(); // only appended to since
+    }
+    // refresh() and the paint that follows it compare the long lists once, not twice.
+    const std::pair key{m_surface.ClearCount(), list.size()};
+    if (m_stableFor != key) {
+        m_stable = static_cast<std::size_t>(
+            std::mismatch(m_painted.begin(), m_painted.end(), list.begin(), list.end()).first -
+            m_painted.begin());
+        m_stableFor = key;
+    }
+    return m_stable;
 }
 
 void SurfaceView::PaintRange(QPainter& painter, std::size_t first, std::size_t last) const

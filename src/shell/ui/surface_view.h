@@ -13,6 +13,8 @@ class QPrinter;
 
 #include <cstddef>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace ttl {
@@ -65,6 +67,8 @@ public:
     [[nodiscard]] bool lastPaintWasFull() const { return m_lastPaintWasFull; }
     // How many primitives of the last fresh picture came from the snapshot of the previous one.
     [[nodiscard]] std::size_t lastPaintReused() const { return m_lastPaintReused; }
+    // How many primitives the last paint had to copy to remember what it painted.
+    [[nodiscard]] std::size_t lastPaintCopied() const { return m_lastPaintCopied; }
 
 signals:
     // The left button pressed or released over the picture, in world coordinates, with the
@@ -91,6 +95,8 @@ private:
 
     Surface m_surface;
     std::function<void(Surface&)> m_redraw;
+    // How many primitives at the start of the display list are those last painted.
+    [[nodiscard]] std::size_t StablePrefix();
     // Paints primitives first..last over what the painter's device already shows.
     void PaintRange(QPainter& painter, std::size_t first, std::size_t last) const;
 
@@ -102,10 +108,14 @@ private:
     double m_snapshotScale = 1.0;
     std::vector<Primitive> m_painted; // the display list as last painted
     std::size_t m_paintedClearCount = 0;
+    // StablePrefix() for the display list of this clear count and length, until the next paint.
+    std::optional<std::pair<std::size_t, std::size_t>> m_stableFor;
+    std::size_t m_stable = 0;
     QRectF m_paintedTransientBounds;
     QRegion m_lastRefreshRegion;
     bool m_lastPaintWasFull = false;
     std::size_t m_lastPaintReused = 0;
+    std::size_t m_lastPaintCopied = 0;
 };
 
 } // namespace ttl

@@ -119,6 +119,7 @@ TEST_F(SurfaceViewTest, ARedrawThatRepeatsThePreviousPictureReusesItAndLooksTheS
     EXPECT_TRUE(view.lastPaintWasFull());
     // the snapshot holds the marks the last two pictures shared; two marks and the arrow are new
     EXPECT_EQ(view.lastPaintReused(), 100U);
+    EXPECT_EQ(view.lastPaintCopied(), 2U); // the newest mark and the moved arrow, not the path
     const QImage fresh =
         RenderSurface(view.surface(), view.size(), 1.0).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(reused, fresh);
