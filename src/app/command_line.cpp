@@ -2,9 +2,8 @@
 
 #include "app/experiment_screens.h"
 #include "app/language.h"
+#include "app/toolkit_options.h"
 #include "derivation/derivation_pages.h"
-#include "shell/ui/file_writing.h"
-#include "turntable/run_csv.h"
 #include "turntable/ui/simulation_experiment.h"
 
 #include <QCommandLineParser>
@@ -53,58 +52,6 @@ CommandLine Refused(const QString& why)
     line.action = CommandLine::Action::Refuse;
     line.text = why;
     return line;
-}
-
-void Print(std::ostream& stream, const QString& text)
-{
-    stream << text.toLocal8Bit().constData() << '\n';
-}
-
-// The options QApplication takes for itself (-platform offscreen, -style fusion, ...): they are
-// the toolkit's, not refused here.
-const QStringList ToolkitOptionsWithValue{
-    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
-    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
-    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-    QStringLiteral("qwindowtitle"),    QStringLiteral("style"),
-    QStringLiteral("stylesheet"),      QStringLiteral("session"),
-    QStringLiteral("display"),         QStringLiteral("geometry")};
-const QStringList ToolkitFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
-                               QStringLiteral("nograb"), QStringLiteral("dograb"),
-                               QStringLiteral("sync")};
-
-// The toolkit's options for --help-all, after the program's own.
-QString ToolkitOptionsHelp()
-{
-    QString text = Translated(QT_TRANSLATE_NOOP("cli", "The toolkit's options (Qt):"));
-    for (const QString& name : ToolkitOptionsWithValue) {
-        text += QStringLiteral("\n  -%1 <value>").arg(name);
-    }
-    for (const QString& name : ToolkitFlags) {
-        text += QStringLiteral("\n  -%1").arg(name);
-    }
-    return text;
-}
-
-QStringList WithoutToolkitOptions(const QStringList& arguments)
-{
-    const QStringList& withValue = ToolkitOptionsWithValue;
-    const QStringList& flags = ToolkitFlags;
-    QStringList kept;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString name = arguments[i];
-        if (i == 0 || !name.startsWith(QLatin1Char('-'))) {
-            kept << arguments[i];
-            continue;
-        }
-        name.remove(0, name.startsWith(QStringLiteral("--")) ? 2 : 1);
-        if (withValue.contains(name)) {
-            ++i; // and its value
-        } else if (!flags.contains(name)) {
-            kept << arguments[i];
-        }
-    }
-    return kept;
 }
 
 // Every option the program takes, as the parser knows them.
@@ -503,46 +450,6 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
 QString VersionText()
 {
     return QStringLiteral("turntable-lab " TURNTABLE_LAB_VERSION);
-}
-
-int RunCommandLineExport(const QStringList& arguments, std::ostream& out, std::ostream& err)
-{
-    const CommandLine line = ParseCommandLine(arguments);
-    switch (line.action) {
-    case CommandLine::Action::Refuse:
-        Print(err, line.text);
-        return 2;
-    case CommandLine::Action::Help:
-    case CommandLine::Action::Version:
-        Print(out, line.text);
-        return 0;
-    case CommandLine::Action::Snapshot:
-    case CommandLine::Action::Record:
-    case CommandLine::Action::OpenProgram:
-        Print(err, QCoreApplication::translate("ttl::CommandLine",
-                                               "Nothing to do without windows: give --export-csv "
-                                               "FILE, or see --help."));
-        return 2;
-    case CommandLine::Action::ExportCsv:
-        break;
-    }
-    const SimulationResult run = RunSimulation(line.inputs);
-    const WriteResult written =
-        WriteFileOrStandardOutput(line.csvPath, QByteArray::fromStdString(RunCsv(run)), out);
-    if (!written) {
-        Print(err, written.reason);
-        return 1;
-    }
-    if (line.csvPath == QStringLiteral("-")) {
-        Print(err,
-              QCoreApplication::translate("ttl::CommandLine", "Wrote %1 steps to standard output.")
-                  .arg(run.StepCount));
-    } else {
-        Print(out, QCoreApplication::translate("ttl::CommandLine", "Wrote %1 steps to %2.")
-                       .arg(run.StepCount)
-                       .arg(line.csvPath));
-    }
-    return 0;
 }
 
 } // namespace ttl
