@@ -28,6 +28,11 @@ void WindowKeeper::Keep(QWidget& window, std::function<void()> onClose)
 
 bool WindowKeeper::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every event of the program passes here: the three that matter are told apart first.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Show && type != QEvent::Resize && type != QEvent::Close) {
+        return false;
+    }
     auto* window = qobject_cast<QWidget*>(watched);
     // A picture drawn off screen (a snapshot, a recording) takes the size asked for.
     if (window == nullptr || !window->isWindow() ||
