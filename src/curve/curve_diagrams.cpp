@@ -1,5 +1,6 @@
 #include "curve/curve_diagrams.h"
 
+#include "shell/picture_text.h"
 #include "shell/translation.h"
 #include "shell/vectors.h"
 
@@ -258,8 +259,17 @@ std::string DrawFirstExplanation(Surface& s)
 {
     constexpr double pi = std::numbers::pi;
     const double degree = pi / 180.0;
+    const std::string point = Tr("curve", "THE POINT OF THE DISK");
+    const std::string arrives = Tr("curve", "AT WHICH THE BODY ARRIVES");
+    const std::string faster = Tr("curve", "HAS GREATER SPEED");
+    const std::string velocity = Tr("curve", "VELOCITY");
+    const std::string angular = Tr("curve", "ANGULAR VELOCITY");
+    const double textX = 30 * std::sqrt(0.15);
     s.Scale(-100, 100, 100, -100);
     s.Cls();
+    // Each text runs to the right edge.
+    FitFontToPicture(s, {{point, 98 - textX}, {arrives, 98 - textX}, {faster, 98 - textX},
+                         {velocity, 68}, {angular, 92}});
     s.SetDrawWidth(1);
     s.SetDrawStyle(DrawStyle::Solid);
     s.Circle(0, 0, 50); // the disk
@@ -274,14 +284,13 @@ std::string DrawFirstExplanation(Surface& s)
     s.SetDrawStyle(DrawStyle::Dot);
     Arrow(s, 0, 30 * std::sqrt(2.05), {30 * std::sqrt(2.0), 0}, colors::Black);
     Arrow(s, 0, 30 * std::sqrt(2.0), {30 * std::sqrt(2.0), 0}, colors::Black);
-    PrintAt(s, 30 * std::sqrt(0.15), 30 * std::sqrt(8.25), Tr("curve", "THE POINT OF THE DISK"));
-    PrintAt(s, 30 * std::sqrt(0.15), 30 * std::sqrt(6.25),
-            Tr("curve", "AT WHICH THE BODY ARRIVES"));
-    PrintAt(s, 30 * std::sqrt(0.15), 30 * std::sqrt(4.25), Tr("curve", "HAS GREATER SPEED"));
+    PrintAt(s, textX, 30 * std::sqrt(8.25), point);
+    PrintAt(s, textX, 30 * std::sqrt(6.25), arrives);
+    PrintAt(s, textX, 30 * std::sqrt(4.25), faster);
     s.Circle(0, 0, 30 * std::sqrt(2.0));
     s.SetDrawStyle(DrawStyle::Solid);
 
-    PrintAt(s, 30, 30, Tr("curve", "VELOCITY"), {255, 0, 0});
+    PrintAt(s, 30, 30, velocity, {255, 0, 0});
     s.SetFillStyle(FillStyle::Solid);
     s.Circle(0, 0, 2); // the axis
     s.SetFillStyle(FillStyle::Transparent);
@@ -296,7 +305,7 @@ std::string DrawFirstExplanation(Surface& s)
            -25 + 5 * std::sin(-45 * degree));
     s.Line(5 * std::cos(225 * degree), -25 + 5 * std::sin(225 * degree), 5 * std::cos(45 * degree),
            -25 + 5 * std::sin(45 * degree));
-    PrintAt(s, 6, -25, Tr("curve", "ANGULAR VELOCITY"));
+    PrintAt(s, 6, -25, angular);
     return Tr("curve",
               "A FIRST EXPLANATION: The body, as is seen in the diagram, moves to greater "
               "distances from the centre. As it moves out it is found over points of the disk "

@@ -1,8 +1,10 @@
 #include "shell/introduction.h"
 
+#include "shell/picture_text.h"
 #include "shell/translation.h"
 #include "shell/vectors.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -16,6 +18,14 @@ void PrintAt(Surface& s, double x, double y, const std::string& text)
     s.SetCurrentX(x);
     s.SetCurrentY(y);
     s.Print(text);
+}
+
+// Two lines at (x, y) and (x, below), further apart when the font is taller than their gap.
+void PrintTwoLines(Surface& s, double x, double y, double below, const std::string& first,
+                   const std::string& second)
+{
+    PrintAt(s, x, y, first);
+    PrintAt(s, x, std::min(below, y - s.TextLineHeight()), second);
 }
 
 // A point at `degrees` on the circle of `radius` about (cx, cy).
@@ -63,8 +73,18 @@ std::array<IntroductionText, 3> IntroductionTexts()
 void DrawIntroductionPicture(Surface& s)
 {
     const Color studentsColour{55, 0, 155};
+    const std::string friction = Tr("introduction", "FRICTION");
+    const std::string textbooks = Tr("introduction", "  according to textbooks");
+    const std::string question = Tr("introduction", "FRICTION?");
+    const std::string students = Tr("introduction", "Students believe this");
+    const std::string direction = Tr("introduction", "is the direction of friction");
+    const std::string velocity = Tr("introduction", "VELOCITY");
+    const std::string angular = Tr("introduction", "ANGULAR VELOCITY");
     s.Scale(-100, 100, 100, -100);
     s.Cls();
+    // Left of the centre line up to it, right of it up to the edge, the question up to its arrow.
+    FitFontToPicture(s, {{friction, 96}, {textbooks, 96}, {question, 28}, {students, 78},
+                         {direction, 78}, {velocity, 68}, {angular, 92}});
     s.SetDrawWidth(1);
     s.SetDrawStyle(DrawStyle::Solid);
     s.SetForeColor(colors::Black);
@@ -73,19 +93,17 @@ void DrawIntroductionPicture(Surface& s)
 
     // The textbooks' friction: from the body toward the centre.
     DrawVector(s, 0, 30, 0, -20, 0, 0, 0);
-    PrintAt(s, 2, 13, Tr("introduction", "FRICTION"));
-    PrintAt(s, 2, 7, Tr("introduction", "  according to textbooks"));
+    PrintTwoLines(s, 2, 13, 7, friction, textbooks);
 
     DrawVector(s, 0, 30, 30, 0, 255, 0, 0);
 
     DrawVector(s, 0, 30, -30, 0, studentsColour.red, studentsColour.green, studentsColour.blue);
     s.SetForeColor(studentsColour);
-    PrintAt(s, -60, 30, Tr("introduction", "FRICTION?"));
-    PrintAt(s, -80, 20, Tr("introduction", "Students believe this"));
-    PrintAt(s, -80, 10, Tr("introduction", "is the direction of friction"));
+    PrintAt(s, -60, 30, question);
+    PrintTwoLines(s, -80, 20, 10, students, direction);
 
     s.SetForeColor(colors::Red);
-    PrintAt(s, 30, 30, Tr("introduction", "VELOCITY"));
+    PrintAt(s, 30, 30, velocity);
     s.SetForeColor(colors::Black);
 
     s.SetFillStyle(FillStyle::Solid);
@@ -108,7 +126,7 @@ void DrawIntroductionPicture(Surface& s)
     const Point p225 = OnCircle(0, -25, 5, 225.0);
     s.Line(p135.x, p135.y, pm45.x, pm45.y);
     s.Line(p45.x, p45.y, p225.x, p225.y);
-    PrintAt(s, 6, -25, Tr("introduction", "ANGULAR VELOCITY"));
+    PrintAt(s, 6, -25, angular);
 }
 
 } // namespace ttl

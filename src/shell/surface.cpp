@@ -159,7 +159,7 @@ void Surface::Print(const std::string& text)
     }
     m_currentX = m_window.left;
     if (m_pixelHeight > 0 && m_window.IsDrawable()) {
-        const double linePixels = m_font.size * PixelsPerPoint * LineSpacing;
+        const double linePixels = m_font.size * DrawingScale() * PixelsPerPoint * LineSpacing;
         m_currentY += linePixels * m_window.height / m_pixelHeight;
     }
 }

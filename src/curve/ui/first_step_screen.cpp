@@ -55,6 +55,12 @@ FirstStepScreen::FirstStepScreen(QWidget* parent) : QWidget(parent)
 
     m_eikona = new SurfaceView;
     m_eikona->setObjectName(QStringLiteral("eikona"));
+    // The disk's texts are sized to the picture: drawn again when it changes size.
+    m_eikona->setRedraw([this](Surface& surface) {
+        if (m_showing == Showing::Disk) {
+            (void)DrawFirstExplanation(surface);
+        }
+    });
     m_timer = MakeTimer(this, "Timer1", TickMs);
 
     auto* options = new QGroupBox(tr("Show"), this);
@@ -185,13 +191,10 @@ void FirstStepScreen::hideEvent(QHideEvent* event)
 
 void FirstStepScreen::SetText(const std::string& text, bool explanationFont)
 {
-    QFont font = this->font();
-    if (explanationFont) {
-        font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                          QStringLiteral("DejaVu Serif")});
-        font.setPointSize(12);
-    }
-    m_text1->setFont(font);
+    QFont font;
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("DejaVu Serif")});
+    SetScaledFont(m_text1, font, explanationFont ? 12.0 : 0.0);
     m_text1->setPlainText(Text(text));
 }
 

@@ -124,6 +124,36 @@ bool DrawingPalette::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+namespace {
+const char* const ScaledFontPoints = "ttlScaledFontPoints";
+const char* const ScaledFont = "ttlScaledFont";
+
+void ApplyScaledFont(QWidget* widget)
+{
+    const double points = widget->property(ScaledFontPoints).toDouble();
+    if (points <= 0.0) {
+        widget->setFont(QFont()); // inherited again, so it follows the controls' font
+        return;
+    }
+    auto font = widget->property(ScaledFont).value<QFont>();
+    font.setPointSizeF(points * DrawingScale());
+    widget->setFont(font);
+}
+} // namespace
+
+void SetScaledFont(QWidget* widget, QFont font, double points)
+{
+    DrawingPalette& palette = DrawingPalette::Instance(); // reads the kept scale the first time
+    const bool following = widget->property(ScaledFontPoints).isValid();
+    widget->setProperty(ScaledFontPoints, points);
+    widget->setProperty(ScaledFont, font);
+    ApplyScaledFont(widget);
+    if (!following) {
+        QObject::connect(&palette, &DrawingPalette::scaleChanged, widget,
+                         [widget] { ApplyScaledFont(widget); });
+    }
+}
+
 void ToggleFullScreen(QWidget& window)
 {
     if (window.isFullScreen()) {

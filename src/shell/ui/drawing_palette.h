@@ -51,6 +51,11 @@ private:
     QFont m_normalFont; // the controls' font at scale 1
 };
 
+// Shows the widget's text in `font` at `points` times the drawing scale, now and whenever the
+// scale changes: a text with a size of its own, which the controls' font no longer reaches.
+// `points` 0 gives the widget back the controls' font.
+void SetScaledFont(QWidget* widget, QFont font, double points);
+
 // Full screen and back for the window.
 void ToggleFullScreen(QWidget& window);
 

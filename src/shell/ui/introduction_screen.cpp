@@ -20,13 +20,12 @@ namespace ttl {
 namespace {
 // The requested family first; Liberation Serif has the metrics of Times New Roman and the
 // Greek letters, DejaVu Serif the Greek letters.
-QFont IntroductionFont(double points)
+QFont IntroductionFont()
 {
     QFont font;
     font.setFamilies({QString::fromLatin1(IntroductionFontName), QStringLiteral("Liberation Serif"),
                       QStringLiteral("DejaVu Serif")});
     font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(points);
     return font;
 }
 } // namespace
@@ -42,7 +41,7 @@ IntroductionScreen::IntroductionScreen(QWidget* parent) : QWidget(parent)
     for (int i = 0; i < 3; ++i) {
         const IntroductionText& text = introduction[static_cast<std::size_t>(i)];
         texts[i] = MakeTextBox(this, names[i]);
-        texts[i]->setFont(IntroductionFont(text.fontSize));
+        SetScaledFont(texts[i], IntroductionFont(), text.fontSize);
         texts[i]->setPlainText(QString::fromStdString(text.text));
     }
 
@@ -50,6 +49,8 @@ IntroductionScreen::IntroductionScreen(QWidget* parent) : QWidget(parent)
     m_picture->setObjectName(QStringLiteral("Picture1"));
     m_picture->setToolTip(tr("Which force keeps the body on its circle?"));
     auto* pictureFrame = new SquareFrame(m_picture, this);
+    // Its texts are sized to the picture: drawn again when it changes size.
+    m_picture->setRedraw(DrawIntroductionPicture);
     DrawIntroductionPicture(m_picture->surface());
 
     auto* next = MakeButton(this, "Command1", tr("PRESS THE BUTTON TO SEE THE NEXT EXPLANATION"),

@@ -1,0 +1,101 @@
+#include "app/language.h"
+#include "curve/curve_diagrams.h"
+#include "shell/drawing_scale.h"
+#include "shell/introduction.h"
+#include "shell/surface.h"
+#include "shell/ui/surface_painter.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ttl {
+namespace {
+
+struct PixelBox {
+    std::string text;
+    double left, top, right, bottom;
+};
+
+// Where each text lands in the picture, measured with the font the painter will use.
+std::vector<PixelBox> DrawnTexts(const Surface& s)
+{
+    std::vector<PixelBox> boxes;
+    for (const Primitive& p : s.Primitives()) {
+        if (p.kind != PrimitiveKind::Text) {
+            continue;
+        }
+        const TextExtent size = MeasureText(p.text, p.font);
+        const double x = (p.x1 - p.window.left) / p.window.width * s.PixelWidth();
+        const double y = (p.y1 - p.window.top) / p.window.height * s.PixelHeight();
+        boxes.push_back({p.text, x, y, x + size.width, y + size.height});
+    }
+    return boxes;
+}
+
+// The first fault found: a text out of the picture or two texts on each other; empty if none.
+std::string LayoutFault(const Surface& s)
+{
+    const std::vector<PixelBox> boxes = DrawnTexts(s);
+    std::ostringstream fault;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const PixelBox& a = boxes[i];
+        if (a.left < 0 || a.top < 0 || a.right > s.PixelWidth() || a.bottom > s.PixelHeight()) {
+            fault << "\"" << a.text << "\" leaves the picture";
+            return fault.str();
+        }
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            const PixelBox& b = boxes[j];
+            if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom) {
+                fault << "\"" << a.text << "\" covers \"" << b.text << "\"";
+                return fault.str();
+            }
+        }
+    }
+    return {};
+}
+
+// The illustrations write their texts at fixed points: whatever the picture's size, the drawing
+// scale and the language, their texts stay apart and inside, and a larger scale never makes them
+// smaller.
+TEST(IllustrationTexts, StayApartAndInsideAtEverySizeScaleAndLanguage)
+{
+    const struct {
+        const char* name;
+        std::function<void(Surface&)> draw;
+    } pictures[] = {
+        {"introduction", [](Surface& s) { DrawIntroductionPicture(s); }},
+        {"first explanation", [](Surface& s) { (void)DrawFirstExplanation(s); }},
+    };
+    for (const auto& [picture, language] :
+         {std::pair{pictures[0], "en"}, {pictures[1], "en"}, {pictures[0], "el"},
+          {pictures[1], "el"}}) {
+        ASSERT_EQ(InstallLanguage(QString::fromLatin1(language)), QString::fromLatin1(language));
+        for (const int side : {240, 352, 460, 560, 900}) {
+            double previous = 0.0;
+            for (const double scale : {0.75, 1.0, 1.5, 2.0, 2.5}) {
+                SetDrawingScale(scale);
+                Surface s;
+                s.SetTextMeasure(MeasureText);
+                s.SetPixelSize(side, side);
+                picture.draw(s);
+                SCOPED_TRACE(std::string(picture.name) + " in " + language + " at " +
+                             std::to_string(side) +
+                             " pixels, scale " + std::to_string(scale));
+                EXPECT_EQ(LayoutFault(s), "");
+                const double height = DrawnTexts(s).front().bottom - DrawnTexts(s).front().top;
+                EXPECT_GE(height, previous - 1.5); // a pixel of hinting either way
+                previous = height;
+            }
+        }
+    }
+    SetDrawingScale(1.0);
+    InstallLanguage(QStringLiteral("en"));
+}
+
+} // namespace
+} // namespace ttl
