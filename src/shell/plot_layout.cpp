@@ -227,7 +227,7 @@ PlotLayout LayOutGraph(const Surface& s, const Graph& graph, const std::optional
     out.gap = 0.35 * out.line;
     out.tick = 0.3 * out.line;
     for (const std::string& note : graph.notes) {
-        for (std::string& line : Wrapped(s, note, w - 2.0 * out.gap)) {
+        for (std::string& line : Wrapped(s, note, w - 2.0 * out.gap - s.TopRightControlWidth())) {
             out.noteLines.push_back(std::move(line));
         }
     }

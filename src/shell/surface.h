@@ -138,6 +138,11 @@ public:
     [[nodiscard]] int PixelHeight() const { return m_pixelHeight; }
     void SetPixelSize(int width, int height);
 
+    // The width in logical pixels of a control lying over the top-right corner of whatever shows
+    // the surface: texts laid out from the top (a graph's notes) keep out of its way.
+    [[nodiscard]] double TopRightControlWidth() const { return m_topRightControlWidth; }
+    void SetTopRightControlWidth(double width) { m_topRightControlWidth = width > 0 ? width : 0; }
+
     // With AutoRedraw on (the default) drawings persist. With it off they go to a transient
     // layer shown over the persistent picture until ClearTransient or Cls: an animation's moving
     // arrows, erased by clearing rather than by drawing over them in the background colour.
@@ -176,6 +181,7 @@ private:
     bool m_autoRedraw = true;
     std::size_t m_clearCount = 0;
     std::size_t m_nonFiniteCalls = 0;
+    double m_topRightControlWidth = 0.0;
 };
 
 } // namespace ttl

@@ -33,8 +33,12 @@ void WorkEnergyWindow::resizeEvent(QResizeEvent* event)
 
 void WorkEnergyWindow::PlaceButton()
 {
-    // The button sits in the top-right corner, over the drawing.
+    // The button sits in the top-right corner, over the drawing; the balances wrap before it.
     m_command1->move(width() - m_command1->width(), 0);
+    if (surface().TopRightControlWidth() != m_command1->width()) {
+        surface().SetTopRightControlWidth(m_command1->width());
+        redraw();
+    }
 }
 
 } // namespace ttl

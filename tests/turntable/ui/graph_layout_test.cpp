@@ -71,10 +71,11 @@ TEST(GraphLayout, NoTextOverlapsAnotherOrLeavesItsWindow)
              animation.Finish(s);
          }},
     };
-    // Whole screens, and a quarter of the smaller one (the orbit windows' place) at normal size.
-    const std::pair<QSize, double> screens[] = {{{1024, 768}, 1.0}, {{1366, 768}, 1.0},
-                                                {{1024, 768}, 2.0}, {{1366, 768}, 2.0},
-                                                {{512, 384}, 1.0}};
+    // Whole screens, and a quarter of the smaller one (the orbit windows' place), also in the
+    // largest text.
+    const std::pair<QSize, double> screens[] = {
+        {{1024, 768}, 1.0}, {{1366, 768}, 1.0}, {{1024, 768}, 2.0}, {{1366, 768}, 2.0},
+        {{512, 384}, 1.0},  {{512, 384}, 2.0},  {{512, 384}, 2.5}};
     for (const char* language : Languages) {
         InstallLanguage(QString::fromLatin1(language));
         for (const auto& [size, scale] : screens) {
