@@ -1,6 +1,7 @@
 #include "translating/relative_motion_views.h"
 
 #include "shell/number_format.h"
+#include "shell/picture_text.h"
 #include "shell/translation.h"
 #include "shell/vectors.h"
 
@@ -176,12 +177,17 @@ void BeginMovingView(Surface& moving, const RelativeMotionRun& run, const Relati
 {
     ScaleView(moving, in.scale, in.movingPanX, in.movingPanY);
     moving.Cls();
-    LegendRow(moving, 0, Tr("translating", "FICTITIOUS FORCE"), FictitiousColor, true);
-    LegendRow(moving, 1, Tr("translating", "FRICTION"), KineticFrictionColor, true);
-    LegendRow(moving, 2,
-              Substitute(Tr("translating", "forces drawn \u00D7 %1"),
-                         {FormatNumber(RelativeForceScale(run, in), "0.00")}),
-              colors::Black, false);
+    const std::string fictitious = Tr("translating", "FICTITIOUS FORCE");
+    const std::string friction = Tr("translating", "FRICTION");
+    const std::string scale = Substitute(Tr("translating", "forces drawn \u00D7 %1"),
+                                         {FormatNumber(RelativeForceScale(run, in), "0.00")});
+    // The legend's rows run to the view's right edge, after their arrows or from the left.
+    const double across = std::abs(moving.ScaleWidth());
+    FitFontToPicture(moving, {{fictitious, 0.84 * across}, {friction, 0.84 * across},
+                              {scale, 0.96 * across}});
+    LegendRow(moving, 0, fictitious, FictitiousColor, true);
+    LegendRow(moving, 1, friction, KineticFrictionColor, true);
+    LegendRow(moving, 2, scale, colors::Black, false);
 }
 
 void RewindowLabView(Surface& lab, const RelativeMotionRun& run, const RelativeMotionInputs& in)

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QGroupBox>
@@ -123,8 +124,11 @@ RelativeMotionScreen::RelativeMotionScreen(QWidget* parent) : QWidget(parent)
 QGroupBox* RelativeMotionScreen::BuildParameters()
 {
     auto* parameters = new QGroupBox(tr("Frame and body"), this);
-    auto* grid = new QGridLayout(parameters);
-    int row = 0;
+    // A bar goes under its label when the panel is too narrow for both (large text).
+    auto* form = new QFormLayout(parameters);
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    form->setLabelAlignment(Qt::AlignLeft);
+    form->setFormAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (const RelativeMotionControl& c : RelativeMotionControls()) {
         const bool pan = std::strlen(c.label) == 0;
         auto* bar = MakeScrollBar(pan ? static_cast<QWidget*>(this) : parameters, c.name,
@@ -148,9 +152,7 @@ QGroupBox* RelativeMotionScreen::BuildParameters()
         if (c.vertical) {
             bar->setFixedHeight(48);
         }
-        grid->addWidget(label, row, 0);
-        grid->addWidget(bar, row, 1);
-        ++row;
+        form->addRow(label, bar);
         const bool frameVx = std::strcmp(c.name, "taxythtax") == 0;
         connect(bar, &QScrollBar::valueChanged, this, [this, frameVx] {
             m_frameVxChanged = m_frameVxChanged || frameVx;
@@ -165,10 +167,9 @@ QGroupBox* RelativeMotionScreen::BuildParameters()
     m_follow = MakeCheckBox(parameters, "Follow", tr("Follow the body"),
                             tr("Move the lab view with the body so that it stays in sight"));
     connect(m_follow, &QCheckBox::toggled, this, &RelativeMotionScreen::FollowTheBody);
-    grid->addWidget(m_follow, row++, 0, 1, 2);
+    form->addRow(m_follow);
     m_launchNote = MakeLabel(parameters, "LaunchNote");
-    grid->addWidget(m_launchNote, row++, 0, 1, 2);
-    grid->setRowStretch(row, 1);
+    form->addRow(m_launchNote);
     return parameters;
 }
 
