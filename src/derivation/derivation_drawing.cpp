@@ -2,6 +2,7 @@
 #include "derivation/derivation_pages.h"
 
 #include "shell/number_format.h"
+#include "shell/picture_text.h"
 #include "shell/translation.h"
 #include "shell/vectors.h"
 
@@ -369,20 +370,31 @@ void DrawFooter(Surface& s, const Frame& f, const DerivationVectors& d, const De
         s.SetCurrentY(bottom + (FooterRows - row) * f.line);
         s.Print(t);
     };
-    footer(0.01, 0,
-           d.Forward() ? "\u0394t = " + FormatNumber(d.dt, "0.00")
-                       : Tr("derivation", "Δt must be positive"));
-    footer(0.35, 0,
-           Substitute(Tr("derivation", "xLEFT = %1"), {FormatNumber(view.shiftX / 10.0, "0.0")}));
-    footer(0.65, 0,
-           Substitute(Tr("derivation", "yBOTTOM= %1"), {FormatNumber(view.shiftY / 10.0, "0.0")}));
-    footer(0.01, 1,
-           rotatingObserver ? Tr("derivation", "Click for NEXT")
-                            : Tr("derivation", "Click for next"));
-    footer(0.35, 1,
-           rotatingObserver ? Tr("derivation", "Shift - Click FOR PREVIOUS")
-                            : Tr("derivation", "Shift - Click for PREVIOUS"));
-    footer(0.8, 1, Substitute(Tr("derivation", "page %1"), {FormatNumber(number, "0")}));
+    const std::string dt = d.Forward() ? "\u0394t = " + FormatNumber(d.dt, "0.00")
+                                       : Tr("derivation", "Δt must be positive");
+    const std::string left =
+        Substitute(Tr("derivation", "xLEFT = %1"), {FormatNumber(view.shiftX / 10.0, "0.0")});
+    const std::string down =
+        Substitute(Tr("derivation", "yBOTTOM= %1"), {FormatNumber(view.shiftY / 10.0, "0.0")});
+    const std::string next = rotatingObserver ? Tr("derivation", "Click for NEXT")
+                                              : Tr("derivation", "Click for next");
+    const std::string previous = rotatingObserver ? Tr("derivation", "Shift - Click FOR PREVIOUS")
+                                                  : Tr("derivation", "Shift - Click for PREVIOUS");
+    const std::string page = Substitute(Tr("derivation", "page %1"), {FormatNumber(number, "0")});
+    // Each text runs up to the next one's column, the last ones to the right edge.
+    FitFontToPicture(s, {{dt, 0.33 * f.side},
+                         {left, 0.29 * f.side},
+                         {down, 0.34 * f.side},
+                         {next, 0.33 * f.side},
+                         {previous, 0.44 * f.side},
+                         {page, 0.19 * f.side}});
+    footer(0.01, 0, dt);
+    footer(0.35, 0, left);
+    footer(0.65, 0, down);
+    footer(0.01, 1, next);
+    footer(0.35, 1, previous);
+    footer(0.8, 1, page);
+    s.SetFontSize(10.0);
     s.SetForeColor(Black);
 }
 
