@@ -381,13 +381,13 @@ void DrawFooter(Surface& s, const Frame& f, const DerivationVectors& d, const De
     const std::string previous = rotatingObserver ? Tr("derivation", "Shift - Click FOR PREVIOUS")
                                                   : Tr("derivation", "Shift - Click for PREVIOUS");
     const std::string page = Substitute(Tr("derivation", "page %1"), {FormatNumber(number, "0")});
-    // Each text runs up to the next one's column, the last ones to the right edge.
-    FitFontToPicture(s, {{dt, 0.33 * f.side},
-                         {left, 0.29 * f.side},
-                         {down, 0.34 * f.side},
-                         {next, 0.33 * f.side},
-                         {previous, 0.44 * f.side},
-                         {page, 0.19 * f.side}});
+    // Each text runs up to a little before the next one's column or the right edge.
+    FitFontToPicture(s, {{dt, 0.32 * f.side},
+                         {left, 0.28 * f.side},
+                         {down, 0.33 * f.side},
+                         {next, 0.32 * f.side},
+                         {previous, 0.43 * f.side},
+                         {page, 0.18 * f.side}});
     footer(0.01, 0, dt);
     footer(0.35, 0, left);
     footer(0.65, 0, down);

@@ -1,5 +1,7 @@
 #include "app/language.h"
 #include "curve/curve_diagrams.h"
+#include "derivation/derivation_pages.h"
+#include "explorer/explorer_model.h"
 #include "shell/drawing_scale.h"
 #include "shell/introduction.h"
 #include "shell/surface.h"
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -22,8 +25,9 @@ struct PixelBox {
     double left, top, right, bottom;
 };
 
-// Where each text lands in the picture, measured with the font the painter will use.
-std::vector<PixelBox> DrawnTexts(const Surface& s)
+// Where each text lands in the picture, measured with the font the painter will use; only the
+// last `last` texts when it is not 0.
+std::vector<PixelBox> DrawnTexts(const Surface& s, std::size_t last = 0)
 {
     std::vector<PixelBox> boxes;
     for (const Primitive& p : s.Primitives()) {
@@ -35,13 +39,16 @@ std::vector<PixelBox> DrawnTexts(const Surface& s)
         const double y = (p.y1 - p.window.top) / p.window.height * s.PixelHeight();
         boxes.push_back({p.text, x, y, x + size.width, y + size.height});
     }
+    if (last != 0 && boxes.size() > last) {
+        boxes.erase(boxes.begin(), boxes.end() - static_cast<std::ptrdiff_t>(last));
+    }
     return boxes;
 }
 
 // The first fault found: a text out of the picture or two texts on each other; empty if none.
-std::string LayoutFault(const Surface& s)
+std::string LayoutFault(const Surface& s, std::size_t last)
 {
-    const std::vector<PixelBox> boxes = DrawnTexts(s);
+    const std::vector<PixelBox> boxes = DrawnTexts(s, last);
     std::ostringstream fault;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const PixelBox& a = boxes[i];
@@ -65,9 +72,15 @@ std::string LayoutFault(const Surface& s)
 // smaller.
 TEST(IllustrationTexts, StayApartAndInsideAtEverySizeScaleAndLanguage)
 {
+    ExplorerState sliding;
+    ResetExplorer(sliding, ExplorerControls{});
+    for (int k = 0; k < DerivationSteps; ++k) {
+        AdvanceExplorer(sliding, ExplorerControls{});
+    }
     const struct {
         const char* name;
         std::function<void(Surface&)> draw;
+        std::size_t last = 0; // the texts checked: the last ones drawn, or all
     } pictures[] = {
         {"introduction", [](Surface& s) { DrawIntroductionPicture(s); }},
         {"first explanation", [](Surface& s) { (void)DrawFirstExplanation(s); }},
@@ -76,6 +89,8 @@ TEST(IllustrationTexts, StayApartAndInsideAtEverySizeScaleAndLanguage)
              const auto run = std::make_unique<RelativeMotionRun>(); // large: off the stack
              BeginMovingView(s, *run, RelativeMotionInputs{});
          }},
+        {"derivation's footer",
+         [&sliding](Surface& s) { (void)DrawDerivationPage(s, sliding, {}, false, 0); }, 6},
     };
     for (const char* language : {"en", "el"}) {
         ASSERT_EQ(InstallLanguage(QString::fromLatin1(language)), QString::fromLatin1(language));
@@ -90,8 +105,8 @@ TEST(IllustrationTexts, StayApartAndInsideAtEverySizeScaleAndLanguage)
                     picture.draw(s);
                     SCOPED_TRACE(std::string(picture.name) + " in " + language + " at " +
                                  std::to_string(side) + " pixels, scale " + std::to_string(scale));
-                    EXPECT_EQ(LayoutFault(s), "");
-                    const PixelBox first = DrawnTexts(s).front();
+                    EXPECT_EQ(LayoutFault(s, picture.last), "");
+                    const PixelBox first = DrawnTexts(s, picture.last).front();
                     EXPECT_GE(first.bottom - first.top, previous - 1.5); // a pixel of hinting
                     previous = first.bottom - first.top;
                 }
