@@ -1,7 +1,6 @@
 #include "shell/graph.h"
 
 #include "shell/axis_ticks.h"
-#include "shell/picture_text.h"
 #include "shell/plot_layout.h"
 
 #include <algorithm>
@@ -169,11 +168,7 @@ PlotArea DrawGraph(Surface& s, const Graph& graph, const std::optional<DataView>
     if (s.PixelWidth() <= 0 || s.PixelHeight() <= 0) {
         return {};
     }
-    // The smallest window a graph's texts, legend and notes were made to fit at the normal size.
-    constexpr double ReadableWidth = 512;
-    constexpr double ReadableHeight = 384;
-    FitFontToDrawing(s, ReadableWidth, ReadableHeight);
-    const PlotLayout l = LayOutGraph(s, graph, view);
+    const PlotLayout l = LayOutReadableGraph(s, graph, view);
     const PlotArea& a = l.area;
     const double perPixelX = (a.view.x.high - a.view.x.low) / (a.right - a.left);
     const double perPixelY = graph.equalScales

@@ -29,17 +29,4 @@ void FitFontToPicture(Surface& surface, const std::vector<TextRoom>& rooms)
     surface.SetFontSize(normal * scale / DrawingScale());
 }
 
-void FitFontToDrawing(Surface& surface, double width, double height)
-{
-    const double normal = Font{}.size;
-    const double scale = DrawingScale();
-    if (scale <= 1.0 || surface.PixelWidth() <= 0 || surface.PixelHeight() <= 0 ||
-        !(width > 0.0) || !(height > 0.0)) {
-        surface.SetFontSize(normal);
-        return;
-    }
-    const double room = std::min(surface.PixelWidth() / width, surface.PixelHeight() / height);
-    surface.SetFontSize(normal * std::clamp(room, 1.0, scale) / scale);
-}
-
 } // namespace ttl

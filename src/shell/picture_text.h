@@ -20,10 +20,4 @@ struct TextRoom {
 // picture must be drawn again when its size or the drawing scale changes.
 void FitFontToPicture(Surface& surface, const std::vector<TextRoom>& rooms);
 
-// A drawing laid out around its texts (a graph) that reads well at the normal size in a window of
-// `width` x `height` logical pixels. A drawing scale above normal enlarges its texts only as far
-// as the drawing has grown beyond that size, so a small window at a large scale keeps room for
-// its plot; at the normal scale or below, its texts keep the scale's size.
-void FitFontToDrawing(Surface& surface, double width, double height);
-
 } // namespace ttl

@@ -1,5 +1,7 @@
 #include "shell/plot_layout.h"
 
+#include "shell/drawing_scale.h"
+
 #include <algorithm>
 #include <cmath>
 #include <sstream>
@@ -260,11 +262,41 @@ PlotLayout LayOutGraph(const Surface& s, const Graph& graph, const std::optional
             out.legend = {w - legend.width, a.top, legend.width, legend.height};
             return out;
         } else {
+            // As wide as its entries, so that a reader of the layout sees one that overflows.
             out.legend = {out.gap, out.gap + static_cast<double>(out.noteLines.size()) * out.line,
-                          w - 2.0 * out.gap, legend.height};
+                          legend.width, legend.height};
         }
     }
     return out;
+}
+
+namespace {
+bool Readable(const Surface& s, const PlotLayout& l)
+{
+    const double w = s.PixelWidth();
+    const double h = s.PixelHeight();
+    const PixelRect& legend = l.legend;
+    return l.area.right - l.area.left >= 0.5 * w && l.area.bottom - l.area.top >= 0.4 * h &&
+           legend.left >= 0.0 && legend.top >= 0.0 && legend.left + legend.width <= w &&
+           legend.top + legend.height <= h;
+}
+} // namespace
+
+PlotLayout LayOutReadableGraph(Surface& s, const Graph& graph, const std::optional<DataView>& view)
+{
+    // Texts are measured and drawn at the font's size times the drawing scale.
+    const double normal = Font{}.size;
+    const double scale = DrawingScale();
+    constexpr double Step = 0.25;
+    for (double tried = scale; tried > 1.0; tried -= Step) {
+        s.SetFontSize(normal * tried / scale);
+        PlotLayout l = LayOutGraph(s, graph, view);
+        if (Readable(s, l)) {
+            return l;
+        }
+    }
+    s.SetFontSize(normal * std::min(1.0, scale) / scale);
+    return LayOutGraph(s, graph, view);
 }
 
 } // namespace ttl

@@ -34,6 +34,12 @@ struct PlotLayout {
 [[nodiscard]] PlotLayout LayOutGraph(const Surface& surface, const Graph& graph,
                                      const std::optional<DataView>& view);
 
+// The same, after setting the surface's font to the largest size up to the drawing scale's at
+// which the graph still reads: its plot keeps half the window's width and two fifths of its
+// height, and its legend lies inside the window. Never smaller than the normal size.
+[[nodiscard]] PlotLayout LayOutReadableGraph(Surface& surface, const Graph& graph,
+                                             const std::optional<DataView>& view);
+
 // The pixel of a data point in the plot.
 [[nodiscard]] double PixelX(const PlotArea& area, double x);
 [[nodiscard]] double PixelY(const PlotArea& area, double y);
