@@ -1,6 +1,7 @@
 #include "explorer/explorer_views.h"
 
 #include "shell/number_format.h"
+#include "shell/picture_text.h"
 #include "shell/translation.h"
 #include "shell/vectors.h"
 
@@ -79,15 +80,55 @@ void Legend(Surface& s, double bandTop, Column column, int row, const char* labe
     s.SetForeColor(colors::Black);
 }
 
-// The last row: how long the arrows are drawn.
-void PrintScales(Surface& s, const ArrowScales& scales)
+std::string ScalesText(const ArrowScales& scales)
 {
+    return Substitute(Tr("explorer", "Arrows: velocity × %1, force × %2"),
+                      {FormatNumber(scales.velocity, "0.00"), FormatNumber(scales.force, "0.00")});
+}
+
+// A sample arrow and its text in each row of the legend band.
+struct LegendEntry {
+    const char* label;
+    Color color;
+    Column column = Column::Velocities;
+    int width = 1; // the sample arrow is drawn like the arrow itself
+};
+
+// The legend band, below the base's square: two columns while their texts fit at a good size;
+// in large text on a small picture, one column of every entry when that lets them be larger.
+// The last row tells how long the arrows are drawn.
+void DrawLegendBand(Surface& s, const std::vector<LegendEntry>& entries, const ArrowScales& scales)
+{
+    const double normal = Font{}.size;
+    s.SetFontSize(normal);
+    const double top = LegendBandTop(s);
+    const double bandRows = LegendBandRows(s);
+    const double w = std::abs(s.ScaleWidth());
+    // Each text runs up to a little before the next column or the picture's edge.
+    std::vector<TextRoom> columns{{ScalesText(scales), 0.96 * w}};
+    std::vector<TextRoom> single = columns;
+    for (const LegendEntry& e : entries) {
+        const double room = e.column == Column::Forces ? 0.39 : 0.37;
+        columns.push_back({Tr("explorer", e.label), room * w});
+        single.push_back({Tr("explorer", e.label), 0.87 * w});
+    }
+    const double twoColumns = FitFontToPicture(s, columns);
+    const double oneColumn = std::min(FitFontToPicture(s, single),
+                                      normal * bandRows / static_cast<double>(single.size()));
+    const bool stacked = oneColumn > twoColumns;
+    s.SetFontSize(stacked ? oneColumn : twoColumns);
+    int rows[2] = {0, 0};
+    for (const LegendEntry& e : entries) {
+        s.SetDrawWidth(e.width);
+        const Column column = stacked ? Column::Velocities : e.column;
+        Legend(s, top, column, rows[static_cast<int>(column)]++, e.label, e.color);
+    }
+    s.SetDrawWidth(1);
     s.SetForeColor(colors::Black);
-    s.SetCurrentX(s.ScaleLeft() + 0.02 * std::abs(s.ScaleWidth()));
-    s.SetCurrentY(LegendBandTop(s) - (LegendRows - 1) * s.TextLineHeight());
-    s.Print(
-        Substitute(Tr("explorer", "Arrows: velocity × %1, force × %2"),
-                   {FormatNumber(scales.velocity, "0.00"), FormatNumber(scales.force, "0.00")}));
+    s.SetCurrentX(s.ScaleLeft() + 0.02 * w);
+    const int scalesRow = stacked ? rows[0] : LegendRows - 1;
+    s.SetCurrentY(top - scalesRow * s.TextLineHeight());
+    s.Print(ScalesText(scales));
 }
 
 void DrawBase(Surface& s, const ExplorerState& state)
@@ -188,6 +229,7 @@ void ScaleExplorerDiagram(Surface& picture1, const ExplorerState& state, int zoo
     const double dy = shiftY / 10.0;
     // The band of legend rows below the base's square, widened on both sides by half as much so
     // that the picture stays square with equal scales.
+    picture1.SetFontSize(Font{}.size); // the band has room for the legend at the full size
     const double rows = LegendBandRows(picture1);
     const double band = rows * 2.0 * half / (LinesPerHeight(picture1) - rows);
     picture1.Scale(-half - band / 2.0 + dx, half + dy, half + band / 2.0 + dx, -half - band + dy);
@@ -244,9 +286,9 @@ void DrawStartPicture(Surface& picture1, const ExplorerState& state,
 {
     DrawBase(picture1, state);
     const ArrowScales scales = ExplorerArrowScales(state, controls);
-    Legend(picture1, LegendBandTop(picture1), Column::Velocities, 0,
-           TrNoop("explorer", "Velocity in Inertial Frame"), InertialVelocityColor);
-    PrintScales(picture1, scales);
+    DrawLegendBand(picture1,
+                   {{TrNoop("explorer", "Velocity in Inertial Frame"), InertialVelocityColor}},
+                   scales);
     const Vec2 start{0.0, state.StartRadius};
     picture1.Line(0, 0, state.BaseRadius, 0, RotatingVelocityColor); // the reference radius
     picture1.Circle(start.x, start.y, state.HubRadius, colors::Black);
@@ -275,16 +317,13 @@ struct Shown {
 // Each column lists the quantities drawn, one row each, in the order they are drawn.
 void DrawLegends(Surface& s, const std::vector<Shown>& shown, const ArrowScales& scales)
 {
-    const double top = LegendBandTop(s);
-    int rows[2] = {0, 0};
+    std::vector<LegendEntry> entries;
     for (const Shown& q : shown) {
         if (q.label != nullptr) {
-            s.SetDrawWidth(q.width); // the sample arrow is drawn like the arrow itself
-            Legend(s, top, q.column, rows[static_cast<int>(q.column)]++, q.label, q.color);
+            entries.push_back({q.label, q.color, q.column, q.width});
         }
     }
-    s.SetDrawWidth(1);
-    PrintScales(s, scales);
+    DrawLegendBand(s, entries, scales);
 }
 
 void DrawArrows(Surface& s, const std::vector<Shown>& shown)

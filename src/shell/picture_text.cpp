@@ -7,13 +7,13 @@
 
 namespace ttl {
 
-void FitFontToPicture(Surface& surface, const std::vector<TextRoom>& rooms)
+double FitFontToPicture(Surface& surface, const std::vector<TextRoom>& rooms)
 {
     const double normal = Font{}.size;
     surface.SetFontSize(normal);
     const double across = std::abs(surface.Window().width);
     if (surface.PixelWidth() <= 0 || !(across > 0.0)) {
-        return; // not shown yet: measured at the normal size
+        return normal; // not shown yet: measured at the normal size
     }
     // A little to spare: hinting makes a text's width not quite proportional to its size.
     constexpr double Spare = 0.95;
@@ -26,7 +26,9 @@ void FitFontToPicture(Surface& surface, const std::vector<TextRoom>& rooms)
             scale = std::min(scale, room.width * pixelsPerUnit / normalWidth);
         }
     }
-    surface.SetFontSize(normal * scale / DrawingScale());
+    const double points = normal * scale / DrawingScale();
+    surface.SetFontSize(points);
+    return points;
 }
 
 } // namespace ttl

@@ -16,8 +16,9 @@ struct TextRoom {
 
 // An illustration writes its texts at fixed points of its picture, so they keep clear of each
 // other and of its edges only while each fits its room. Sets the surface's font so that they do:
-// the drawing scale's size where the picture has room for it, smaller where it has not. The
-// picture must be drawn again when its size or the drawing scale changes.
-void FitFontToPicture(Surface& surface, const std::vector<TextRoom>& rooms);
+// the drawing scale's size where the picture has room for it, smaller where it has not, and
+// returns that size (points, before the drawing scale). The picture must be drawn again when its
+// size or the drawing scale changes.
+double FitFontToPicture(Surface& surface, const std::vector<TextRoom>& rooms);
 
 } // namespace ttl

@@ -2,6 +2,7 @@
 #include "curve/curve_diagrams.h"
 #include "derivation/derivation_pages.h"
 #include "explorer/explorer_model.h"
+#include "explorer/explorer_views.h"
 #include "shell/drawing_scale.h"
 #include "shell/introduction.h"
 #include "shell/surface.h"
@@ -77,6 +78,14 @@ TEST(IllustrationTexts, StayApartAndInsideAtEverySizeScaleAndLanguage)
     for (int k = 0; k < DerivationSteps; ++k) {
         AdvanceExplorer(sliding, ExplorerControls{});
     }
+    ExplorerControls everything; // the rotating frame with every quantity shown
+    everything.rotatingFrame = true;
+    everything.check.fill(true);
+    ExplorerState turning;
+    ResetExplorer(turning, everything);
+    for (int k = 0; k < 20; ++k) {
+        AdvanceExplorer(turning, everything);
+    }
     const struct {
         const char* name;
         std::function<void(Surface&)> draw;
@@ -88,6 +97,12 @@ TEST(IllustrationTexts, StayApartAndInsideAtEverySizeScaleAndLanguage)
          [](Surface& s) {
              const auto run = std::make_unique<RelativeMotionRun>(); // large: off the stack
              BeginMovingView(s, *run, RelativeMotionInputs{});
+         }},
+        {"explorer's legend",
+         [&](Surface& s) {
+             Surface forces;
+             ScaleExplorerDiagram(s, turning, 100);
+             RedrawRotatingView(s, forces, turning, everything);
          }},
         {"derivation's footer",
          [&sliding](Surface& s) { (void)DrawDerivationPage(s, sliding, {}, false, 0); }, 6},
