@@ -3,6 +3,7 @@
 #include "shell/surface.h"
 #include "shell/ui/file_writing.h"
 
+#include <QImage>
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
@@ -14,7 +15,6 @@
 #include <cstddef>
 #include <vector>
 
-class QImage;
 class QPainter;
 class QPrinter;
 class QSize;
@@ -51,8 +51,10 @@ QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, Q
 // text measure.
 TextExtent MeasureText(const std::string& text, const Font& font);
 
-// An image of `size` logical pixels filled with the surface's background colour.
-QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio);
+// An image of `size` logical pixels filled with the surface's background colour. An opaque
+// format (RGB32) is copied onto a window without blending, several times faster.
+QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio,
+                  QImage::Format format = QImage::Format_ARGB32_Premultiplied);
 
 // The background colour, the whole display list and the transient layer over it.
 void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size);
