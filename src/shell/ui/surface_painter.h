@@ -51,8 +51,7 @@ QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, Q
 // text measure.
 TextExtent MeasureText(const std::string& text, const Font& font);
 
-// An image of `size` logical pixels filled with the surface's background colour. An opaque
-// format (RGB32) is copied onto a window without blending, several times faster.
+// An image of `size` logical pixels filled with the surface's background colour.
 QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio,
                   QImage::Format format = QImage::Format_ARGB32_Premultiplied);
 

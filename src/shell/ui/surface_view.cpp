@@ -119,6 +119,22 @@ QSize SurfaceView::sizeHint() const
     return {400, 300};
 }
 
+namespace {
+
+// The picture is opaque: kept in the format of the image it is copied onto (a window's is
+// RGB32 on most displays), it is copied there row by row instead of blended pixel by pixel.
+QImage::Format SnapshotFormat(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.paintEngine()->paintDevice();
+    if (device != nullptr && device->devType() == QInternal::Image &&
+        static_cast<const QImage*>(device)->format() == QImage::Format_RGB32) {
+        return QImage::Format_RGB32;
+    }
+    return QImage::Format_ARGB32_Premultiplied;
+}
+
+} // namespace
+
 void SurfaceView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -138,7 +154,7 @@ void SurfaceView::paintEvent(QPaintEvent* event)
     // common beginning of both lists; without one, everything, since only a Cls removes anything.
     const std::size_t stable = cleared ? StablePrefix() : list.size();
     if (resized || stable < m_snapshotCount) {
-        m_snapshot = BlankImage(m_surface, size(), dpr, QImage::Format_RGB32);
+        m_snapshot = BlankImage(m_surface, size(), dpr, SnapshotFormat(painter));
         m_snapshotBackColor = m_surface.BackColor();
         m_snapshotColourBlindSafe = DrawingPalette::Instance().colourBlindSafe();
         m_snapshotScale = DrawingScale();
