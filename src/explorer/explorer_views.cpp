@@ -161,37 +161,95 @@ void DrawPath(Surface& s, const ExplorerState& state,
     }
 }
 
-// The rotating frame's path with the fan of the angle the base has turned (past a full turn a
-// full disc), one line every 1.8 degrees. While that angle only grows, each step's mark is
-// followed by the fan's lines it added, so that the drawing too only grows from step to step
-// and the view paints just what is new; a base turning back gets the fan after the path.
+// The angle the base has turned by step k, as the fan shows it: past a full turn a full disc.
+double FanReach(const ExplorerState& state, int k)
+{
+    return std::min(state.AngleHistory[static_cast<std::size_t>(k)], 2.0 * Pi);
+}
+
+// The fan of the angle the base has turned: one line every 1.8 degrees from the start, drawn
+// up to an angle and on from there, so that a step adds the lines its turn added.
+struct Fan {
+    double phi = 0.0; // the next line's angle
+    int lines = 0;    // drawn before it
+
+    // The lines up to `angle`; on no surface they are only counted.
+    void DrawTo(Surface* s, const ExplorerState& state, double angle)
+    {
+        for (; phi <= angle; phi += Pi / 100.0, ++lines) {
+            if (s != nullptr) {
+                s->Line(0, 0, state.StartRadius * std::cos(-phi),
+                        state.StartRadius * std::sin(-phi), FanColor);
+            }
+        }
+    }
+};
+
+// The fan as it stands after step k: none before the first step.
+Fan FanAfter(const ExplorerState& state, int k)
+{
+    Fan fan;
+    if (k > 0) {
+        fan.DrawTo(nullptr, state, FanReach(state, k));
+    }
+    return fan;
+}
+
+// Whether the fan's angle never went back up to step n: then each step's mark is followed by
+// the fan's lines it added, and the drawing too only grows from step to step.
+bool FanOnlyGrew(const ExplorerState& state, int n)
+{
+    for (int k = 1; k <= n; ++k) {
+        if (FanReach(state, k) < FanReach(state, k - 1)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The rotating frame's path with the fan, interleaved while the fan only grew; a base turning
+// back gets the fan after the path.
 void DrawRotatingPathAndFan(Surface& s, const ExplorerState& state)
 {
-    const auto reached = [&state](int k) {
-        return std::min(state.AngleHistory[static_cast<std::size_t>(k)], 2.0 * Pi);
-    };
-    double phi = 0.0; // the fan's next line
-    const auto fanTo = [&](double angle) {
-        for (; phi <= angle; phi += Pi / 100.0) {
-            s.Line(0, 0, state.StartRadius * std::cos(-phi), state.StartRadius * std::sin(-phi),
-                   FanColor);
-        }
-    };
-    bool growing = true;
-    for (int k = 1; k <= state.StepIndex && growing; ++k) {
-        growing = reached(k) >= reached(k - 1);
-    }
-    if (!growing) {
+    if (!FanOnlyGrew(state, state.StepIndex)) {
         DrawPath(s, state, state.PathXR, state.PathYR, RotatingPathColor);
-        fanTo(std::min(state.BaseAngle, 2.0 * Pi));
+        Fan().DrawTo(&s, state, std::min(state.BaseAngle, 2.0 * Pi));
         return;
     }
     const double radius = MarkRadius(s, state);
+    Fan fan;
     for (int k = 1; k <= state.StepIndex; ++k) {
         const auto i = static_cast<std::size_t>(k);
         s.Circle(state.PathXR[i], state.PathYR[i], radius, RotatingPathColor);
-        fanTo(reached(k));
+        fan.DrawTo(&s, state, FanReach(state, k));
     }
+}
+
+// Whether `s` holds the lasting picture of the step before the current one as drawing it whole
+// would have left it: what `drawHead` draws, then a path of `pathLength` primitives whose last
+// mark, at `lastMarkAt` in it, is `lastMark`. Checked on the head and that mark, not the path.
+template <typename DrawHead>
+bool HoldsPreviousStep(const Surface& s, const ExplorerState& state, DrawHead drawHead,
+                       std::size_t pathLength, std::size_t lastMarkAt, Vec2 lastMark, Color color)
+{
+    Surface expected = s.BlankCopy();
+    drawHead(expected);
+    const auto& head = expected.Primitives();
+    const auto& held = s.Primitives();
+    if (held.size() != head.size() + pathLength ||
+        !std::equal(head.begin(), head.end(), held.begin())) {
+        return false;
+    }
+    const std::size_t at = head.size() + lastMarkAt;
+    expected.Circle(lastMark.x, lastMark.y, MarkRadius(expected, state), color);
+    return held[at] == expected.Primitives().back();
+}
+
+Vec2 PathPoint(const std::array<double, MaxExplorerSteps + 1>& xs,
+               const std::array<double, MaxExplorerSteps + 1>& ys, int k)
+{
+    const auto i = static_cast<std::size_t>(k);
+    return {xs[i], ys[i]};
 }
 
 void FinishDrawing(Surface& s)
@@ -335,6 +393,101 @@ void DrawArrows(Surface& s, const std::vector<Shown>& shown)
     s.SetDrawWidth(1);
 }
 
+// What moves from step to step (arrows, the reference radius, texts) goes to the transient
+// layer over the picture that stays (base, legends, path), so that a step replaces it without
+// drawing the path again.
+template <typename Draw> void DrawMoving(Surface& s, Draw draw)
+{
+    s.ClearTransient();
+    s.SetAutoRedraw(false);
+    draw();
+    s.SetAutoRedraw(true);
+    FinishDrawing(s);
+}
+
+// The inertial view of the current step: its arrows, one per quantity, and their scales.
+struct InertialPicture {
+    Vec2 at;
+    Vec2 v; // the body's velocity
+    Vec2 u; // the point of the base under the body
+    Vec2 w; // the relative velocity, v - u
+    ArrowScales scales;
+    std::vector<Shown> shown;
+};
+
+InertialPicture InertialArrows(const ExplorerState& state, const ExplorerControls& controls)
+{
+    InertialPicture p;
+    const double omega = state.ExplorerOmega;
+    p.at = CurrentPosition(state);
+    p.v = state.BodyVelocity;
+    p.u = {omega * p.at.y, -omega * p.at.x};
+    p.w = p.v - p.u;
+    p.scales = ExplorerArrowScales(state, controls);
+    const double kv = p.scales.velocity;
+    p.shown.push_back({p.at, kv * p.v, InertialVelocityColor, Column::Velocities,
+                       TrNoop("explorer", "Velocity in Inertial Frame")});
+    if (controls.check[1]) {
+        p.shown.push_back({p.at, kv * p.u, BaseVelocityColor, Column::Velocities,
+                           TrNoop("explorer", "Velocity of the point of BASE")});
+    }
+    if (controls.check[2]) {
+        p.shown.push_back({p.at, kv * p.w, RelativeVelocityColor, Column::Velocities,
+                           TrNoop("explorer", "Relative Velocity")});
+    }
+    if (controls.check[1] && controls.check[2]) {
+        p.shown.push_back({p.at + kv * p.w, kv * p.u, BaseVelocityAgainColor});
+    }
+    if (controls.check[2] && controls.Friction()) {
+        p.shown.push_back({p.at, p.scales.force * ExplorerFriction(state, controls), FrictionColor,
+                           Column::Forces, TrNoop("explorer", "FRICTION")});
+    }
+    return p;
+}
+
+void DrawInertialMoving(Surface& s, const ExplorerState& state, const ExplorerControls& controls,
+                        const InertialPicture& p)
+{
+    DrawMoving(s, [&] {
+        DrawArrows(s, p.shown);
+        const double kv = p.scales.velocity;
+        if (controls.check[1] && controls.check[2]) {
+            // The parallelogram v = u + w.
+            s.SetDrawStyle(DrawStyle::Dot);
+            s.Line(p.at.x + kv * p.u.x, p.at.y + kv * p.u.y, p.at.x + kv * p.v.x,
+                   p.at.y + kv * p.v.y, ParallelogramColor);
+            s.SetDrawStyle(DrawStyle::Solid);
+        }
+        if (controls.Friction()) {
+            s.SetForeColor(colors::Black);
+            PrintAt(s, state.StartRadius, state.StartRadius / 2.0,
+                    "L=" + FormatNumber(ExplorerAngularMomentum(state), "0.00"));
+            PrintAt(s, state.StartRadius, -state.StartRadius,
+                    "vRELx=" + FormatNumber(Length(p.w), "0.00"));
+        }
+    });
+}
+
+// Adds the current step's mark to the picture of the step before; false, with nothing drawn,
+// when `s` does not hold that picture.
+bool AddInertialStep(Surface& s, const ExplorerState& state, const InertialPicture& p)
+{
+    const int k = state.StepIndex;
+    const auto head = [&](Surface& h) {
+        DrawBase(h, state);
+        DrawLegends(h, p.shown, p.scales);
+    };
+    if (k < 2 ||
+        !HoldsPreviousStep(s, state, head, static_cast<std::size_t>(k - 1),
+                           static_cast<std::size_t>(k - 2),
+                           PathPoint(state.PathX, state.PathY, k - 1), InertialPathColor)) {
+        return false;
+    }
+    const Vec2 mark = PathPoint(state.PathX, state.PathY, k);
+    s.Circle(mark.x, mark.y, MarkRadius(s, state), InertialPathColor);
+    return true;
+}
+
 } // namespace
 
 void RedrawInertialView(Surface& s, const ExplorerState& state, const ExplorerControls& controls)
@@ -343,79 +496,32 @@ void RedrawInertialView(Surface& s, const ExplorerState& state, const ExplorerCo
         DrawStartPicture(s, state, controls);
         return;
     }
-    const double omega = state.ExplorerOmega;
-    const Vec2 at = CurrentPosition(state);
-    const Vec2 v = state.BodyVelocity;
-    const Vec2 u{omega * at.y, -omega * at.x}; // the point of the base under the body
-    const Vec2 w = v - u;
-    const ArrowScales scales = ExplorerArrowScales(state, controls);
-    const double kv = scales.velocity;
-
-    // One arrow per quantity: the relative velocity is w, shown when asked for.
-    std::vector<Shown> shown{
-        {at, kv * v, InertialVelocityColor, Column::Velocities,
-         TrNoop("explorer", "Velocity in Inertial Frame")},
-    };
-    if (controls.check[1]) {
-        shown.push_back({at, kv * u, BaseVelocityColor, Column::Velocities,
-                         TrNoop("explorer", "Velocity of the point of BASE")});
-    }
-    if (controls.check[2]) {
-        shown.push_back({at, kv * w, RelativeVelocityColor, Column::Velocities,
-                         TrNoop("explorer", "Relative Velocity")});
-    }
-    if (controls.check[1] && controls.check[2]) {
-        shown.push_back({at + kv * w, kv * u, BaseVelocityAgainColor});
-    }
-    if (controls.check[2] && controls.Friction()) {
-        shown.push_back({at, scales.force * ExplorerFriction(state, controls), FrictionColor,
-                         Column::Forces, TrNoop("explorer", "FRICTION")});
-    }
-
+    const InertialPicture p = InertialArrows(state, controls);
     DrawBase(s, state);
-    DrawLegends(s, shown, scales);
+    DrawLegends(s, p.shown, p.scales);
     DrawPath(s, state, state.PathX, state.PathY, InertialPathColor);
-    DrawArrows(s, shown);
-    if (controls.check[1] && controls.check[2]) {
-        // The parallelogram v = u + w.
-        s.SetDrawStyle(DrawStyle::Dot);
-        s.Line(at.x + kv * u.x, at.y + kv * u.y, at.x + kv * v.x, at.y + kv * v.y,
-               ParallelogramColor);
-        s.SetDrawStyle(DrawStyle::Solid);
-    }
-    if (controls.Friction()) {
-        s.SetForeColor(colors::Black);
-        PrintAt(s, state.StartRadius, state.StartRadius / 2.0,
-                "L=" + FormatNumber(ExplorerAngularMomentum(state), "0.00"));
-        PrintAt(s, state.StartRadius, -state.StartRadius,
-                "vRELx=" + FormatNumber(Length(w), "0.00"));
-    }
-    FinishDrawing(s);
+    DrawInertialMoving(s, state, controls, p);
 }
 
-void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
-                        const ExplorerControls& controls)
-{
-    // The force diagram: the same forces again, from a common origin.
-    const double half = state.BaseRadius / 2.0;
-    forces.Scale(-half, half, half, -half);
-    forces.Cls();
-    forces.Line(-half, 0, half, 0, FanColor);
-    forces.Line(0, -half, 0, half, FanColor);
-    if (state.StepIndex == 0) {
-        DrawStartPicture(s, state, controls);
-        return;
-    }
+namespace {
 
+// The rotating view of the current step: its arrows and their scales.
+struct RotatingPicture {
+    ArrowScales scales;
+    std::vector<Shown> shown;
+};
+
+RotatingPicture RotatingArrows(const ExplorerState& state, const ExplorerControls& controls)
+{
     const RotatingFrameForces f = ForcesInRotatingFrame(state, controls);
-    const ArrowScales scales = ExplorerArrowScales(state, controls);
-    const double kv = scales.velocity;
-    const double kf = scales.force;
+    RotatingPicture p;
+    p.scales = ExplorerArrowScales(state, controls);
+    const double kv = p.scales.velocity;
+    const double kf = p.scales.force;
     const Vec2 at = f.position;
-    std::vector<Shown> shown{
-        {at, kv * f.inertialVelocity, InertialVelocityColor, Column::Velocities,
-         TrNoop("explorer", "Velocity in Inertial Frame")},
-    };
+    auto& shown = p.shown;
+    shown.push_back({at, kv * f.inertialVelocity, InertialVelocityColor, Column::Velocities,
+                     TrNoop("explorer", "Velocity in Inertial Frame")});
     if (!state.StuckToBase) {
         shown.push_back({at, kv * f.velocity, RotatingVelocityColor, Column::Velocities,
                          TrNoop("explorer", "Velocity in Rotating Frame")});
@@ -446,29 +552,95 @@ void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
         shown.push_back({at, kf * f.Total(), TotalColor, Column::Forces,
                          TrNoop("explorer", "Total Force"), 1, true, TotalColor});
     }
+    return p;
+}
 
-    DrawBase(s, state);
-    DrawLegends(s, shown, scales);
-    DrawRotatingPathAndFan(s, state);
-    const double theta = state.BaseAngle;
-    s.Line(0, 0, state.BaseRadius * std::cos(-theta), state.BaseRadius * std::sin(-theta),
-           RotatingVelocityColor);
-    DrawArrows(s, shown);
-    for (const Shown& q : shown) {
+// The force diagram: the same forces again, from a common origin.
+void DrawForceDiagram(Surface& forces, const ExplorerState& state, const RotatingPicture* p)
+{
+    const double half = state.BaseRadius / 2.0;
+    forces.Scale(-half, half, half, -half);
+    forces.Cls();
+    forces.Line(-half, 0, half, 0, FanColor);
+    forces.Line(0, -half, 0, half, FanColor);
+    if (p == nullptr) {
+        return;
+    }
+    for (const Shown& q : p->shown) {
         if (q.onForceDiagram) {
             forces.SetDrawWidth(q.width);
             Arrow(forces, {0.0, 0.0}, q.vector, q.forceDiagramColor);
         }
     }
-    FinishDrawing(s);
     FinishDrawing(forces);
+}
+
+void DrawRotatingMoving(Surface& s, const ExplorerState& state, const RotatingPicture& p)
+{
+    DrawMoving(s, [&] {
+        const double theta = state.BaseAngle;
+        s.Line(0, 0, state.BaseRadius * std::cos(-theta), state.BaseRadius * std::sin(-theta),
+               RotatingVelocityColor);
+        DrawArrows(s, p.shown);
+    });
+}
+
+// Adds the current step's mark and the fan's new lines to the picture of the step before;
+// false, with nothing drawn, when `s` does not hold that picture or the fan turned back.
+bool AddRotatingStep(Surface& s, const ExplorerState& state, const RotatingPicture& p)
+{
+    const int k = state.StepIndex;
+    if (k < 2 || !FanOnlyGrew(state, k)) {
+        return false;
+    }
+    const auto head = [&](Surface& h) {
+        DrawBase(h, state);
+        DrawLegends(h, p.shown, p.scales);
+    };
+    // Before step k - 1 came k - 2 marks and their fan; after it, its own fan lines.
+    const Fan before = FanAfter(state, k - 2);
+    Fan fan = FanAfter(state, k - 1);
+    const auto marksBefore = static_cast<std::size_t>(k - 2);
+    if (!HoldsPreviousStep(s, state, head, marksBefore + 1 + static_cast<std::size_t>(fan.lines),
+                           marksBefore + static_cast<std::size_t>(before.lines),
+                           PathPoint(state.PathXR, state.PathYR, k - 1), RotatingPathColor)) {
+        return false;
+    }
+    const Vec2 mark = PathPoint(state.PathXR, state.PathYR, k);
+    s.Circle(mark.x, mark.y, MarkRadius(s, state), RotatingPathColor);
+    fan.DrawTo(&s, state, FanReach(state, k));
+    return true;
+}
+
+} // namespace
+
+void RedrawRotatingView(Surface& s, Surface& forces, const ExplorerState& state,
+                        const ExplorerControls& controls)
+{
+    if (state.StepIndex == 0) {
+        DrawForceDiagram(forces, state, nullptr);
+        DrawStartPicture(s, state, controls);
+        return;
+    }
+    const RotatingPicture p = RotatingArrows(state, controls);
+    DrawBase(s, state);
+    DrawLegends(s, p.shown, p.scales);
+    DrawRotatingPathAndFan(s, state);
+    DrawRotatingMoving(s, state, p);
+    DrawForceDiagram(forces, state, &p);
 }
 
 StepOutcome StepInertialView(Surface& picture1, ExplorerState& state,
                              const ExplorerControls& controls)
 {
     const StepOutcome outcome = AdvanceExplorer(state, controls);
-    if (outcome.advanced) {
+    if (!outcome.advanced) {
+        return outcome;
+    }
+    const InertialPicture p = InertialArrows(state, controls);
+    if (AddInertialStep(picture1, state, p)) {
+        DrawInertialMoving(picture1, state, controls, p);
+    } else {
         RedrawInertialView(picture1, state, controls);
     }
     return outcome;
@@ -478,7 +650,14 @@ StepOutcome StepRotatingView(Surface& picture1, Surface& picture2, ExplorerState
                              const ExplorerControls& controls)
 {
     const StepOutcome outcome = AdvanceExplorer(state, controls);
-    if (outcome.advanced) {
+    if (!outcome.advanced) {
+        return outcome;
+    }
+    const RotatingPicture p = RotatingArrows(state, controls);
+    if (AddRotatingStep(picture1, state, p)) {
+        DrawRotatingMoving(picture1, state, p);
+        DrawForceDiagram(picture2, state, &p);
+    } else {
         RedrawRotatingView(picture1, picture2, state, controls);
     }
     return outcome;

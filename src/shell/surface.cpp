@@ -49,6 +49,25 @@ bool Surface::Accept(std::initializer_list<double> values)
     return false;
 }
 
+Surface Surface::BlankCopy() const
+{
+    Surface copy;
+    copy.m_window = m_window;
+    copy.m_currentX = m_currentX;
+    copy.m_currentY = m_currentY;
+    copy.m_foreColor = m_foreColor;
+    copy.m_backColor = m_backColor;
+    copy.m_drawWidth = m_drawWidth;
+    copy.m_drawStyle = m_drawStyle;
+    copy.m_fillStyle = m_fillStyle;
+    copy.m_font = m_font;
+    copy.m_measure = m_measure;
+    copy.m_pixelWidth = m_pixelWidth;
+    copy.m_pixelHeight = m_pixelHeight;
+    copy.m_autoRedraw = m_autoRedraw;
+    return copy;
+}
+
 void Surface::Cls()
 {
     m_primitives.clear();

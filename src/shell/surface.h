@@ -159,6 +159,10 @@ public:
     // Counts the Cls calls, so that a view knows when its cached picture is stale.
     [[nodiscard]] std::size_t ClearCount() const { return m_clearCount; }
 
+    // A surface that draws as this one does now (world window, pen, font, pixel size, text
+    // measure) with nothing drawn on it: what a routine would draw here, drawn aside to compare.
+    [[nodiscard]] Surface BlankCopy() const;
+
 private:
     // A new primitive at the end of the persistent or the transient list, styled as now.
     Primitive& Begin(PrimitiveKind kind, std::optional<Color> color);

@@ -350,7 +350,7 @@ TEST(ExplorerCoupling, ABodyAtRestOnADrivenBaseIsHeldByJustTheFrictionItNeeds)
     const RotatingFrameForces f = ForcesInRotatingFrame(e.state, controls);
     const double scale = ExplorerArrowScales(e.state, controls).force;
     bool drawn = false;
-    for (const Primitive& p : picture1.Primitives()) {
+    for (const Primitive& p : picture1.TransientPrimitives()) { // the arrows move each step
         drawn = drawn || (p.kind == PrimitiveKind::Line && p.color == Color{0, 255, 0} &&
                           p.x1 == f.position.x && p.y1 == f.position.y &&
                           std::abs(p.x2 - p.x1 - scale * f.friction.x) < 1e-12 &&
@@ -422,7 +422,10 @@ TEST(ExplorerArrows, StayInsideThePictureForAClassroomRun)
             } else {
                 StepInertialView(picture1, e.state, controls);
             }
-            for (const Primitive& p : picture1.Primitives()) {
+            std::vector<Primitive> drawn = picture1.Primitives();
+            drawn.insert(drawn.end(), picture1.TransientPrimitives().begin(),
+                         picture1.TransientPrimitives().end());
+            for (const Primitive& p : drawn) {
                 if (p.kind != PrimitiveKind::Line) {
                     continue;
                 }

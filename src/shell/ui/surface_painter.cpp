@@ -228,10 +228,10 @@ QFont ToQFont(const Font& font)
 
 QRectF TextBox(const Primitive& p, QPointF at, const QPaintDevice* device)
 {
-    const QFontMetricsF metrics = device != nullptr ? QFontMetricsF(ToQFont(p.font), device)
-                                                    : QFontMetricsF(ToQFont(p.font));
-    return {at, QSizeF(metrics.horizontalAdvance(QString::fromStdString(p.text)),
-                       metrics.height())};
+    const QFontMetricsF metrics =
+        device != nullptr ? QFontMetricsF(ToQFont(p.font), device) : QFontMetricsF(ToQFont(p.font));
+    return {at,
+            QSizeF(metrics.horizontalAdvance(QString::fromStdString(p.text)), metrics.height())};
 }
 
 void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map,
@@ -267,10 +267,10 @@ QRectF Reach(const Primitive& p, const WorldToPixels& map)
     }
     case PrimitiveKind::Circle: {
         const double radius = map.HorizontalLength(p.radius);
-        return std::isfinite(radius) ? Widened(QRectF(a.x() - radius, a.y() - radius,
-                                                      2.0 * radius, 2.0 * radius),
-                                               margin)
-                                     : QRectF();
+        return std::isfinite(radius)
+                   ? Widened(QRectF(a.x() - radius, a.y() - radius, 2.0 * radius, 2.0 * radius),
+                             margin)
+                   : QRectF();
     }
     case PrimitiveKind::Point:
         return Widened(QRectF(a, a), margin);
@@ -395,8 +395,8 @@ QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, Q
     for (std::size_t i = first; i < last; ++i) {
         if (list[i].window.IsDrawable()) {
             // Painting is shifted by half a pixel so that world points land on pixel centres.
-            bounds |= Reach(list[i], WorldToPixels(list[i].window, size)).translated(0.5, 0.5) &
-                      visible;
+            bounds |=
+                Reach(list[i], WorldToPixels(list[i].window, size)).translated(0.5, 0.5) & visible;
         }
     }
     return bounds;
@@ -411,10 +411,10 @@ void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size)
     PaintPrimitives(painter, surface.TransientPrimitives(), 0, size);
 }
 
-QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio)
+QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio, QImage::Format format)
 {
     const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize().expandedTo(QSize(1, 1));
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    QImage image(pixels, format);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(ToQColor(surface.BackColor()));
     return image;

@@ -3,6 +3,7 @@
 #include "shell/surface.h"
 #include "shell/ui/file_writing.h"
 
+#include <QImage>
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
@@ -14,7 +15,6 @@
 #include <cstddef>
 #include <vector>
 
-class QImage;
 class QPainter;
 class QPrinter;
 class QSize;
@@ -52,7 +52,8 @@ QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, Q
 TextExtent MeasureText(const std::string& text, const Font& font);
 
 // An image of `size` logical pixels filled with the surface's background colour.
-QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio);
+QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio,
+                  QImage::Format format = QImage::Format_ARGB32_Premultiplied);
 
 // The background colour, the whole display list and the transient layer over it.
 void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size);

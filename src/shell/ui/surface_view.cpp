@@ -119,7 +119,23 @@ QSize SurfaceView::sizeHint() const
     return {400, 300};
 }
 
-void SurfaceView::paintEvent(QPaintEvent*)
+namespace {
+
+// The picture is opaque: kept in the format of the image it is copied onto (a window's is
+// RGB32 on most displays), it is copied there row by row instead of blended pixel by pixel.
+QImage::Format SnapshotFormat(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.paintEngine()->paintDevice();
+    if (device != nullptr && device->devType() == QInternal::Image &&
+        static_cast<const QImage*>(device)->format() == QImage::Format_RGB32) {
+        return QImage::Format_RGB32;
+    }
+    return QImage::Format_ARGB32_Premultiplied;
+}
+
+} // namespace
+
+void SurfaceView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (painter.paintEngine()->type() != QPaintEngine::Raster) {
@@ -138,7 +154,7 @@ void SurfaceView::paintEvent(QPaintEvent*)
     // common beginning of both lists; without one, everything, since only a Cls removes anything.
     const std::size_t stable = cleared ? StablePrefix() : list.size();
     if (resized || stable < m_snapshotCount) {
-        m_snapshot = BlankImage(m_surface, size(), dpr);
+        m_snapshot = BlankImage(m_surface, size(), dpr, SnapshotFormat(painter));
         m_snapshotBackColor = m_surface.BackColor();
         m_snapshotColourBlindSafe = DrawingPalette::Instance().colourBlindSafe();
         m_snapshotScale = DrawingScale();
@@ -159,13 +175,22 @@ void SurfaceView::paintEvent(QPaintEvent*)
     m_stableFor.reset();
 
     painter.drawImage(QPointF(0, 0), m_snapshot);
-    PaintRange(painter, m_snapshotCount, list.size());
     const auto& transient = m_surface.TransientPrimitives();
     m_paintedTransientBounds = PrimitivesBounds(transient, 0, QSizeF(size()));
-    if (!transient.empty()) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        PaintPrimitives(painter, transient, 0, QSizeF(size()));
+    // Over a clip of several rectangles Qt strokes a line pixel by pixel through the clip's
+    // spans; one rectangle at a time, it cuts the line to the rectangle first, several times
+    // cheaper.
+    const QRegion& region = event->region();
+    for (const QRect& part : region) {
+        if (region.rectCount() > 1) {
+            painter.setClipRect(part);
+        }
+        PaintRange(painter, m_snapshotCount, list.size());
+        if (!transient.empty()) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            PaintPrimitives(painter, transient, 0, QSizeF(size()));
+        }
     }
 }
 
@@ -273,8 +298,7 @@ void SurfaceView::printInteractively()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
-    printer.setPageOrientation(width() > height() ? QPageLayout::Landscape
-                                                  : QPageLayout::Portrait);
+    printer.setPageOrientation(width() > height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print picture"));
     if (dialog.exec() != QDialog::Accepted) {
