@@ -1,7 +1,9 @@
 #include "explorer/explorer_views.h"
 
+#include "explorer/explorer_legend.h"
+#include "explorer/explorer_path.h"
+
 #include "shell/number_format.h"
-#include "shell/picture_text.h"
 #include "shell/translation.h"
 #include "shell/vectors.h"
 
@@ -28,8 +30,6 @@ constexpr Color CoriolisColor{100, 155, 150};
 constexpr Color BaseAccelerationColor{150, 0, 155};
 constexpr Color BaseAccelerationSmallColor{100, 0, 150};
 constexpr Color TotalColor{0, 0, 0};
-constexpr Color FanColor{200, 200, 200};
-constexpr Color RotatingPathColor{120, 120, 255};
 constexpr Color InertialPathColor{255, 120, 120};
 
 void Arrow(Surface& s, Vec2 at, Vec2 v, Color c)
@@ -37,99 +37,10 @@ void Arrow(Surface& s, Vec2 at, Vec2 v, Color c)
     DrawVector(s, at.x, at.y, v.x, v.y, c.red, c.green, c.blue);
 }
 
-// The legend sits in a band below the base, one text line per row: velocities in the left
-// column, forces in the right, and the arrows' scales in the last row.
-constexpr int LegendRows = 6;
-
-enum class Column { Velocities, Forces };
-
 // The longest arrow the scales allow, as a fraction of the base square's half side: drawn from
 // a body on the inner part of the base, it stays inside the picture.
 constexpr double LongestArrow = 0.35;
 
-// Text lines that fit the picture's height.
-double LinesPerHeight(const Surface& s)
-{
-    const double line = s.TextLineHeight();
-    return line > 0.0 && std::isfinite(line) ? std::abs(s.ScaleHeight()) / line : 40.0;
-}
-
-// On a very small picture the band takes at most half of it.
-double LegendBandRows(const Surface& s)
-{
-    return std::min<double>(LegendRows, 0.5 * LinesPerHeight(s));
-}
-
-double LegendBandTop(const Surface& s)
-{
-    return s.ScaleTop() + s.ScaleHeight() + LegendBandRows(s) * s.TextLineHeight();
-}
-
-// Row `row` of the legend band, whose top is the bottom of the base's square.
-void Legend(Surface& s, double bandTop, Column column, int row, const char* label, Color color)
-{
-    const double w = std::abs(s.ScaleWidth());
-    const double line = s.TextLineHeight();
-    const double x0 = s.ScaleLeft() + (column == Column::Forces ? 0.5 : 0.02) * w;
-    const double top = bandTop - row * line;
-    DrawVector(s, x0, top - 0.5 * line, 0.07 * w, 0.0, color.red, color.green, color.blue);
-    s.SetForeColor(color);
-    s.SetCurrentX(x0 + 0.09 * w);
-    s.SetCurrentY(top);
-    s.Print(Tr("explorer", label));
-    s.SetForeColor(colors::Black);
-}
-
-std::string ScalesText(const ArrowScales& scales)
-{
-    return Substitute(Tr("explorer", "Arrows: velocity × %1, force × %2"),
-                      {FormatNumber(scales.velocity, "0.00"), FormatNumber(scales.force, "0.00")});
-}
-
-// A sample arrow and its text in each row of the legend band.
-struct LegendEntry {
-    const char* label;
-    Color color;
-    Column column = Column::Velocities;
-    int width = 1; // the sample arrow is drawn like the arrow itself
-};
-
-// The legend band, below the base's square: two columns while their texts fit at a good size;
-// in large text on a small picture, one column of every entry when that lets them be larger.
-// The last row tells how long the arrows are drawn.
-void DrawLegendBand(Surface& s, const std::vector<LegendEntry>& entries, const ArrowScales& scales)
-{
-    const double normal = Font{}.size;
-    s.SetFontSize(normal);
-    const double top = LegendBandTop(s);
-    const double bandRows = LegendBandRows(s);
-    const double w = std::abs(s.ScaleWidth());
-    // Each text runs up to a little before the next column or the picture's edge.
-    std::vector<TextRoom> columns{{ScalesText(scales), 0.96 * w}};
-    std::vector<TextRoom> single = columns;
-    for (const LegendEntry& e : entries) {
-        const double room = e.column == Column::Forces ? 0.39 : 0.37;
-        columns.push_back({Tr("explorer", e.label), room * w});
-        single.push_back({Tr("explorer", e.label), 0.87 * w});
-    }
-    const double twoColumns = FitFontToPicture(s, columns);
-    const double oneColumn = std::min(FitFontToPicture(s, single),
-                                      normal * bandRows / static_cast<double>(single.size()));
-    const bool stacked = oneColumn > twoColumns;
-    s.SetFontSize(stacked ? oneColumn : twoColumns);
-    int rows[2] = {0, 0};
-    for (const LegendEntry& e : entries) {
-        s.SetDrawWidth(e.width);
-        const Column column = stacked ? Column::Velocities : e.column;
-        Legend(s, top, column, rows[static_cast<int>(column)]++, e.label, e.color);
-    }
-    s.SetDrawWidth(1);
-    s.SetForeColor(colors::Black);
-    s.SetCurrentX(s.ScaleLeft() + 0.02 * w);
-    const int scalesRow = stacked ? rows[0] : LegendRows - 1;
-    s.SetCurrentY(top - scalesRow * s.TextLineHeight());
-    s.Print(ScalesText(scales));
-}
 
 void DrawBase(Surface& s, const ExplorerState& state)
 {
@@ -139,90 +50,6 @@ void DrawBase(Surface& s, const ExplorerState& state)
     s.SetForeColor(colors::Black);
     s.Circle(0, 0, state.BaseRadius, colors::Black);
     s.Circle(0, 0, state.HubRadius, colors::Black);
-}
-
-double MarkRadius(const Surface& s, const ExplorerState& state)
-{
-    return s.PixelWidth() > 0 ? 2.5 * std::abs(s.ScaleWidth()) / s.PixelWidth()
-                              : state.HubRadius / 4.0;
-}
-
-// A small circle at each position the body has had, step 1 to the current one, a few pixels
-// across so that it never hides an arrow. Drawn before the arrows: the path only grows, so the
-// view repaints just its newest marks.
-void DrawPath(Surface& s, const ExplorerState& state,
-              const std::array<double, MaxExplorerSteps + 1>& xs,
-              const std::array<double, MaxExplorerSteps + 1>& ys, Color color)
-{
-    const double radius = MarkRadius(s, state);
-    for (int k = 1; k <= state.StepIndex; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        s.Circle(xs[i], ys[i], radius, color);
-    }
-}
-
-// The angle the base has turned by step k, as the fan shows it: past a full turn a full disc.
-double FanReach(const ExplorerState& state, int k)
-{
-    return std::min(state.AngleHistory[static_cast<std::size_t>(k)], 2.0 * Pi);
-}
-
-// The fan of the angle the base has turned: one line every 1.8 degrees from the start, drawn
-// up to an angle and on from there, so that a step adds the lines its turn added.
-struct Fan {
-    double phi = 0.0; // the next line's angle
-    int lines = 0;    // drawn before it
-
-    // The lines up to `angle`; on no surface they are only counted.
-    void DrawTo(Surface* s, const ExplorerState& state, double angle)
-    {
-        for (; phi <= angle; phi += Pi / 100.0, ++lines) {
-            if (s != nullptr) {
-                s->Line(0, 0, state.StartRadius * std::cos(-phi),
-                        state.StartRadius * std::sin(-phi), FanColor);
-            }
-        }
-    }
-};
-
-// The fan as it stands after step k: none before the first step.
-Fan FanAfter(const ExplorerState& state, int k)
-{
-    Fan fan;
-    if (k > 0) {
-        fan.DrawTo(nullptr, state, FanReach(state, k));
-    }
-    return fan;
-}
-
-// Whether the fan's angle never went back up to step n: then each step's mark is followed by
-// the fan's lines it added, and the drawing too only grows from step to step.
-bool FanOnlyGrew(const ExplorerState& state, int n)
-{
-    for (int k = 1; k <= n; ++k) {
-        if (FanReach(state, k) < FanReach(state, k - 1)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The rotating frame's path with the fan, interleaved while the fan only grew; a base turning
-// back gets the fan after the path.
-void DrawRotatingPathAndFan(Surface& s, const ExplorerState& state)
-{
-    if (!FanOnlyGrew(state, state.StepIndex)) {
-        DrawPath(s, state, state.PathXR, state.PathYR, RotatingPathColor);
-        Fan().DrawTo(&s, state, std::min(state.BaseAngle, 2.0 * Pi));
-        return;
-    }
-    const double radius = MarkRadius(s, state);
-    Fan fan;
-    for (int k = 1; k <= state.StepIndex; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        s.Circle(state.PathXR[i], state.PathYR[i], radius, RotatingPathColor);
-        fan.DrawTo(&s, state, FanReach(state, k));
-    }
 }
 
 // Whether `s` holds the lasting picture of the step before the current one as drawing it whole
@@ -243,13 +70,6 @@ bool HoldsPreviousStep(const Surface& s, const ExplorerState& state, DrawHead dr
     const std::size_t at = head.size() + lastMarkAt;
     expected.Circle(lastMark.x, lastMark.y, MarkRadius(expected, state), color);
     return held[at] == expected.Primitives().back();
-}
-
-Vec2 PathPoint(const std::array<double, MaxExplorerSteps + 1>& xs,
-               const std::array<double, MaxExplorerSteps + 1>& ys, int k)
-{
-    const auto i = static_cast<std::size_t>(k);
-    return {xs[i], ys[i]};
 }
 
 void FinishDrawing(Surface& s)
@@ -363,7 +183,7 @@ struct Shown {
     Vec2 tail;
     Vec2 vector;
     Color color;
-    Column column = Column::Velocities;
+    LegendColumn column = LegendColumn::Velocities;
     const char* label = nullptr; // no legend entry when null
     int width = 1;
     bool onForceDiagram = false;
@@ -425,14 +245,14 @@ InertialPicture InertialArrows(const ExplorerState& state, const ExplorerControl
     p.w = p.v - p.u;
     p.scales = ExplorerArrowScales(state, controls);
     const double kv = p.scales.velocity;
-    p.shown.push_back({p.at, kv * p.v, InertialVelocityColor, Column::Velocities,
+    p.shown.push_back({p.at, kv * p.v, InertialVelocityColor, LegendColumn::Velocities,
                        TrNoop("explorer", "Velocity in Inertial Frame")});
     if (controls.check[1]) {
-        p.shown.push_back({p.at, kv * p.u, BaseVelocityColor, Column::Velocities,
+        p.shown.push_back({p.at, kv * p.u, BaseVelocityColor, LegendColumn::Velocities,
                            TrNoop("explorer", "Velocity of the point of BASE")});
     }
     if (controls.check[2]) {
-        p.shown.push_back({p.at, kv * p.w, RelativeVelocityColor, Column::Velocities,
+        p.shown.push_back({p.at, kv * p.w, RelativeVelocityColor, LegendColumn::Velocities,
                            TrNoop("explorer", "Relative Velocity")});
     }
     if (controls.check[1] && controls.check[2]) {
@@ -440,7 +260,7 @@ InertialPicture InertialArrows(const ExplorerState& state, const ExplorerControl
     }
     if (controls.check[2] && controls.Friction()) {
         p.shown.push_back({p.at, p.scales.force * ExplorerFriction(state, controls), FrictionColor,
-                           Column::Forces, TrNoop("explorer", "FRICTION")});
+                           LegendColumn::Forces, TrNoop("explorer", "FRICTION")});
     }
     return p;
 }
@@ -520,36 +340,36 @@ RotatingPicture RotatingArrows(const ExplorerState& state, const ExplorerControl
     const double kf = p.scales.force;
     const Vec2 at = f.position;
     auto& shown = p.shown;
-    shown.push_back({at, kv * f.inertialVelocity, InertialVelocityColor, Column::Velocities,
+    shown.push_back({at, kv * f.inertialVelocity, InertialVelocityColor, LegendColumn::Velocities,
                      TrNoop("explorer", "Velocity in Inertial Frame")});
     if (!state.StuckToBase) {
-        shown.push_back({at, kv * f.velocity, RotatingVelocityColor, Column::Velocities,
+        shown.push_back({at, kv * f.velocity, RotatingVelocityColor, LegendColumn::Velocities,
                          TrNoop("explorer", "Velocity in Rotating Frame")});
         if (controls.check[2]) {
-            shown.push_back({at, kv * f.velocity, RelativeVelocityColor, Column::Velocities,
+            shown.push_back({at, kv * f.velocity, RelativeVelocityColor, LegendColumn::Velocities,
                              TrNoop("explorer", "Relative Velocity")});
         }
     }
     if (controls.check[2] && controls.Friction()) {
         shown.push_back(
-            {at, kf * f.friction, FrictionColor, Column::Forces, TrNoop("explorer", "FRICTION")});
+            {at, kf * f.friction, FrictionColor, LegendColumn::Forces, TrNoop("explorer", "FRICTION")});
     }
     if (controls.check[5]) {
-        shown.push_back({at, kf * f.centrifugal, CentrifugalColor, Column::Forces,
+        shown.push_back({at, kf * f.centrifugal, CentrifugalColor, LegendColumn::Forces,
                          TrNoop("explorer", "Centrifugal Force")});
     }
     if (controls.check[4]) {
-        shown.push_back({at, kf * f.coriolis, CoriolisColor, Column::Forces,
+        shown.push_back({at, kf * f.coriolis, CoriolisColor, LegendColumn::Forces,
                          TrNoop("explorer", "Coriolis Force"), 2, true, CoriolisColor});
     }
     // BASE ACC is offered only for a free base; a box left ticked for a driven one shows nothing.
     if (controls.check[6] && controls.baseChoice == BaseChoice::ConstantAngularMomentum) {
-        shown.push_back({at, kf * f.baseAcceleration, BaseAccelerationColor, Column::Forces,
+        shown.push_back({at, kf * f.baseAcceleration, BaseAccelerationColor, LegendColumn::Forces,
                          TrNoop("explorer", "Force due to base acc."), 1, true,
                          BaseAccelerationSmallColor});
     }
     if (controls.check[7]) {
-        shown.push_back({at, kf * f.Total(), TotalColor, Column::Forces,
+        shown.push_back({at, kf * f.Total(), TotalColor, LegendColumn::Forces,
                          TrNoop("explorer", "Total Force"), 1, true, TotalColor});
     }
     return p;
@@ -598,8 +418,8 @@ bool AddRotatingStep(Surface& s, const ExplorerState& state, const RotatingPictu
         DrawLegends(h, p.shown, p.scales);
     };
     // Before step k - 1 came k - 2 marks and their fan; after it, its own fan lines.
-    const Fan before = FanAfter(state, k - 2);
-    Fan fan = FanAfter(state, k - 1);
+    const TurnFan before = FanAfter(state, k - 2);
+    TurnFan fan = FanAfter(state, k - 1);
     const auto marksBefore = static_cast<std::size_t>(k - 2);
     if (!HoldsPreviousStep(s, state, head, marksBefore + 1 + static_cast<std::size_t>(fan.lines),
                            marksBefore + static_cast<std::size_t>(before.lines),
