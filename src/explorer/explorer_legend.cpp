@@ -1,5 +1,6 @@
 #include "explorer/explorer_legend.h"
 
+#include "shell/drawing_scale.h"
 #include "shell/number_format.h"
 #include "shell/picture_text.h"
 #include "shell/translation.h"
@@ -59,12 +60,41 @@ std::string ScalesText(const ArrowScales& scales)
                       {FormatNumber(scales.velocity, "0.00"), FormatNumber(scales.force, "0.00")});
 }
 
+struct LegendFont {
+    double points = 0.0;
+    bool stacked = false; // one column of every entry
+};
+
+// Two columns, or one when that lets the texts be larger. Deciding measures every text twice, and
+// a running step draws the same legend again at each tick to check its picture: the decision
+// for the last legend is kept, keyed by what it depends on (the measure by the width of an "M").
+LegendFont FitLegendFont(Surface& s, const std::vector<TextRoom>& columns,
+                         const std::vector<TextRoom>& single, double bandRows)
+{
+    thread_local std::string keptKey;
+    thread_local LegendFont kept;
+    std::string key = std::to_string(s.PixelWidth()) + ' ' + std::to_string(s.Window().width) +
+                      ' ' + std::to_string(DrawingScale()) + ' ' + std::to_string(bandRows) + ' ' +
+                      std::to_string(s.TextPixels("M").width);
+    for (const TextRoom& room : columns) {
+        key += '\n' + room.text + ' ' + std::to_string(room.width);
+    }
+    if (key != keptKey) {
+        const double twoColumns = FitFontToPicture(s, columns);
+        const double oneColumn =
+            std::min(FitFontToPicture(s, single),
+                     Font{}.size * bandRows / static_cast<double>(single.size()));
+        kept = oneColumn > twoColumns ? LegendFont{oneColumn, true} : LegendFont{twoColumns, false};
+        keptKey = std::move(key);
+    }
+    return kept;
+}
+
 } // namespace
 
 void DrawLegendBand(Surface& s, const std::vector<LegendEntry>& entries, const ArrowScales& scales)
 {
-    const double normal = Font{}.size;
-    s.SetFontSize(normal);
+    s.SetFontSize(Font{}.size); // the band and the texts are measured at the normal size
     const double top = LegendBandTop(s);
     const double bandRows = LegendBandRows(s);
     const double w = std::abs(s.ScaleWidth());
@@ -76,11 +106,9 @@ void DrawLegendBand(Surface& s, const std::vector<LegendEntry>& entries, const A
         columns.push_back({Tr("explorer", e.label), room * w});
         single.push_back({Tr("explorer", e.label), 0.87 * w});
     }
-    const double twoColumns = FitFontToPicture(s, columns);
-    const double oneColumn = std::min(FitFontToPicture(s, single),
-                                      normal * bandRows / static_cast<double>(single.size()));
-    const bool stacked = oneColumn > twoColumns;
-    s.SetFontSize(stacked ? oneColumn : twoColumns);
+    const LegendFont font = FitLegendFont(s, columns, single, bandRows);
+    const bool stacked = font.stacked;
+    s.SetFontSize(font.points);
     int rows[2] = {0, 0};
     for (const LegendEntry& e : entries) {
         s.SetDrawWidth(e.width);
