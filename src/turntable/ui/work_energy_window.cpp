@@ -3,6 +3,7 @@
 #include "shell/ui/controls.h"
 #include "shell/ui/help_menu.h"
 
+#include <QEvent>
 #include <QPushButton>
 
 namespace ttl {
@@ -14,6 +15,7 @@ WorkEnergyWindow::WorkEnergyWindow(QWidget* parent) : SurfaceView(parent)
     m_command1 = MakeButton(this, "Command1", tr("half MAXIMUM"),
                             tr("Switch between the full range and half of the maximum"));
     m_command1->adjustSize();
+    surface().SetTopRightControlWidth(m_command1->width()); // nothing is drawn yet
     connect(m_command1, &QPushButton::clicked, this, &WorkEnergyWindow::rangeToggled);
     AddHelpKeys(*this, GuideSection::Simulation);
 }
@@ -21,19 +23,27 @@ WorkEnergyWindow::WorkEnergyWindow(QWidget* parent) : SurfaceView(parent)
 void WorkEnergyWindow::SetRangeCaption(const QString& caption)
 {
     m_command1->setText(caption);
-    m_command1->adjustSize();
-    PlaceButton();
+    FitButton();
 }
 
 void WorkEnergyWindow::resizeEvent(QResizeEvent* event)
 {
+    // The button sits in the top-right corner, over the drawing; the balances wrap before it.
+    m_command1->move(width() - m_command1->width(), 0);
     SurfaceView::resizeEvent(event);
-    PlaceButton();
 }
 
-void WorkEnergyWindow::PlaceButton()
+void WorkEnergyWindow::changeEvent(QEvent* event)
 {
-    // The button sits in the top-right corner, over the drawing; the balances wrap before it.
+    SurfaceView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FitButton(); // larger or smaller text: the caption keeps its whole width
+    }
+}
+
+void WorkEnergyWindow::FitButton()
+{
+    m_command1->adjustSize();
     m_command1->move(width() - m_command1->width(), 0);
     if (surface().TopRightControlWidth() != m_command1->width()) {
         surface().SetTopRightControlWidth(m_command1->width());

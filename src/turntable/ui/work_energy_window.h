@@ -22,9 +22,11 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    void PlaceButton();
+    // Sized to its caption in the corner, and the drawing laid out around it.
+    void FitButton();
 
     QPushButton* m_command1 = nullptr;
 };
