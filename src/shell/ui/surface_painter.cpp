@@ -3,6 +3,7 @@
 #include "shell/drawing_scale.h"
 #include "shell/ui/drawing_palette.h"
 #include "shell/ui/picture_encoding.h"
+#include "shell/ui/surface_geometry.h"
 #include "shell/ui/surface_painter_marks.h"
 
 #include <QCoreApplication>
@@ -40,58 +41,6 @@ Qt::PenStyle ToPenStyle(DrawStyle style)
         break;
     }
     return Qt::SolidLine;
-}
-
-// Coordinates beyond this many pixels are clipped before painting; far larger values overflow
-// the raster engine's fixed-point arithmetic.
-constexpr double PixelLimit = 1.0e5;
-
-class WorldToPixels {
-public:
-    WorldToPixels(const WorldWindow& window, QSizeF size) : m_window(window), m_size(size) {}
-
-    [[nodiscard]] QPointF Map(double x, double y) const
-    {
-        return {(x - m_window.left) / m_window.width * m_size.width(),
-                (y - m_window.top) / m_window.height * m_size.height()};
-    }
-
-    [[nodiscard]] double HorizontalLength(double length) const
-    {
-        return std::abs(length / m_window.width * m_size.width());
-    }
-
-    // Angles are counter-clockwise in world coordinates; a mirrored axis reverses them on screen.
-    [[nodiscard]] bool KeepsOrientation() const
-    {
-        return (m_window.width > 0.0) == (m_window.height < 0.0);
-    }
-
-private:
-    WorldWindow m_window;
-    QSizeF m_size;
-};
-
-bool IsFinite(QPointF p)
-{
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
-
-bool WithinLimit(QPointF p)
-{
-    return std::abs(p.x()) <= PixelLimit && std::abs(p.y()) <= PixelLimit;
-}
-
-// What a stroke of this width can reach beyond its geometry: half the width, a round cap and a
-// pixel of antialiasing.
-double StrokeMargin(int width)
-{
-    return ScaledPenWidth(width) + 2.0;
-}
-
-QRectF Widened(const QRectF& rect, double margin)
-{
-    return rect.adjusted(-margin, -margin, margin, margin);
 }
 
 QPen MakePen(const Primitive& p)
@@ -167,6 +116,8 @@ void PaintBox(QPainter& painter, const Primitive& p, const WorldToPixels& map,
     }
 }
 
+// `visible`: the part of the picture being painted. A large ring crosses few of a refresh's
+// rectangles; the rest skip it rather than stroke it whole to have it clipped away.
 void PaintCircle(QPainter& painter, const Primitive& p, const WorldToPixels& map,
                  const QRectF& visible)
 {
@@ -216,24 +167,6 @@ void PaintPoint(MarkBatch& marks, const Primitive& p, const WorldToPixels& map,
     }
 }
 
-QFont ToQFont(const Font& font)
-{
-    QFont qfont;
-    // The requested family first; a serif or sans fallback with Greek glyphs follows.
-    qfont.setFamilies({QString::fromStdString(font.name), QStringLiteral("DejaVu Sans")});
-    qfont.setPointSizeF(font.size * DrawingScale());
-    qfont.setBold(font.bold);
-    return qfont;
-}
-
-QRectF TextBox(const Primitive& p, QPointF at, const QPaintDevice* device)
-{
-    const QFontMetricsF metrics =
-        device != nullptr ? QFontMetricsF(ToQFont(p.font), device) : QFontMetricsF(ToQFont(p.font));
-    return {at,
-            QSizeF(metrics.horizontalAdvance(QString::fromStdString(p.text)), metrics.height())};
-}
-
 void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map,
                const QRectF& visible)
 {
@@ -251,99 +184,12 @@ void PaintText(QPainter& painter, const Primitive& p, const WorldToPixels& map,
                      QString::fromStdString(p.text));
 }
 
-// Where one primitive can leave paint, before clipping to the picture; empty for nothing.
-QRectF Reach(const Primitive& p, const WorldToPixels& map)
+// Paints the primitives first..last that `wanted(i)` accepts; circles only where they may
+// touch `part` (in device pixels).
+template <typename Wanted>
+void PaintEach(QPainter& painter, const std::vector<Primitive>& list, std::size_t first,
+               std::size_t last, QSizeF size, const QRectF& part, Wanted wanted)
 {
-    const QPointF a = map.Map(p.x1, p.y1);
-    if (!IsFinite(a)) {
-        return {};
-    }
-    const double margin = StrokeMargin(p.width);
-    switch (p.kind) {
-    case PrimitiveKind::Line:
-    case PrimitiveKind::FilledBox: {
-        const QPointF b = map.Map(p.x2, p.y2);
-        return IsFinite(b) ? Widened(QRectF(a, b).normalized(), margin) : QRectF();
-    }
-    case PrimitiveKind::Circle: {
-        const double radius = map.HorizontalLength(p.radius);
-        return std::isfinite(radius)
-                   ? Widened(QRectF(a.x() - radius, a.y() - radius, 2.0 * radius, 2.0 * radius),
-                             margin)
-                   : QRectF();
-    }
-    case PrimitiveKind::Point:
-        return Widened(QRectF(a, a), margin);
-    case PrimitiveKind::Text:
-        return Widened(TextBox(p, a, nullptr), 2.0);
-    }
-    return {};
-}
-
-} // namespace
-
-TextExtent MeasureText(const std::string& text, const Font& font)
-{
-    const QFontMetricsF metrics(ToQFont(font));
-    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
-}
-
-std::optional<ClippedSegment> ClipSegment(QPointF a, QPointF b, const QRectF& rect)
-{
-    // Liang-Barsky: the parameter range of a + t (b - a) inside each of the four edges.
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double d[2] = {b.x() - a.x(), b.y() - a.y()};
-    const double start[2] = {a.x(), a.y()};
-    const double low[2] = {rect.left(), rect.top()};
-    const double high[2] = {rect.right(), rect.bottom()};
-    for (int axis = 0; axis < 2; ++axis) {
-        for (const bool upper : {false, true}) {
-            const double p = upper ? d[axis] : -d[axis];
-            const double q = upper ? high[axis] - start[axis] : start[axis] - low[axis];
-            if (p == 0.0) {
-                if (q < 0.0) {
-                    return std::nullopt; // parallel to this edge and outside it
-                }
-                continue;
-            }
-            const double t = q / p;
-            if (p < 0.0) {
-                t0 = std::max(t0, t);
-            } else {
-                t1 = std::min(t1, t);
-            }
-        }
-    }
-    if (t0 > t1) {
-        return std::nullopt;
-    }
-    return ClippedSegment{QLineF(a + t0 * (b - a), a + t1 * (b - a)), t0};
-}
-
-bool CircleMayShow(QPointF centre, double radius, bool filled, const QRectF& rect)
-{
-    const double nearX = std::clamp(centre.x(), rect.left(), rect.right());
-    const double nearY = std::clamp(centre.y(), rect.top(), rect.bottom());
-    const double nearest = std::hypot(centre.x() - nearX, centre.y() - nearY);
-    if (nearest > radius) {
-        return false; // wholly outside the circle
-    }
-    if (filled) {
-        return true;
-    }
-    double farthest = 0.0;
-    for (const QPointF corner :
-         {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight()}) {
-        farthest = std::max(farthest, QLineF(centre, corner).length());
-    }
-    return farthest >= radius; // else the rectangle lies inside the outline
-}
-
-void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std::size_t first,
-                     QSizeF size, std::size_t last)
-{
-    last = std::min(last, list.size());
     // World points land on pixel centres, so thin horizontal and vertical lines stay crisp.
     painter.save();
     painter.translate(0.5, 0.5);
@@ -354,7 +200,7 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
     PenCache pens;
     for (std::size_t i = first; i < last; ++i) {
         const Primitive& p = list[i];
-        if (!p.window.IsDrawable()) {
+        if (!p.window.IsDrawable() || !wanted(i)) {
             continue;
         }
         const WorldToPixels map(p.window, size);
@@ -372,7 +218,7 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
             PaintBox(painter, p, map, visible);
             break;
         case PrimitiveKind::Circle:
-            PaintCircle(painter, p, map, visible);
+            PaintCircle(painter, p, map, part.translated(-0.5, -0.5) & visible);
             break;
         case PrimitiveKind::Text:
             PaintText(painter, p, map, visible);
@@ -386,20 +232,26 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
     painter.restore();
 }
 
-QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, QSizeF size,
-                        std::size_t last)
+} // namespace
+
+TextExtent MeasureText(const std::string& text, const Font& font)
 {
-    last = std::min(last, list.size());
-    const QRectF visible(QPointF(0, 0), size);
-    QRectF bounds;
-    for (std::size_t i = first; i < last; ++i) {
-        if (list[i].window.IsDrawable()) {
-            // Painting is shifted by half a pixel so that world points land on pixel centres.
-            bounds |=
-                Reach(list[i], WorldToPixels(list[i].window, size)).translated(0.5, 0.5) & visible;
-        }
-    }
-    return bounds;
+    const QFontMetricsF metrics(ToQFont(font));
+    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+}
+
+void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std::size_t first,
+                     QSizeF size, std::size_t last)
+{
+    PaintEach(painter, list, first, std::min(last, list.size()), size, QRectF(QPointF(), size),
+              [](std::size_t) { return true; });
+}
+
+void PaintPrimitivesOver(QPainter& painter, const std::vector<Primitive>& list, QSizeF size,
+                         const std::vector<QRect>& reaches, const QRect& part)
+{
+    PaintEach(painter, list, 0, std::min(list.size(), reaches.size()), size, part,
+              [&](std::size_t i) { return reaches[i].intersects(part); });
 }
 
 void PaintSurface(QPainter& painter, const Surface& surface, QSizeF size)

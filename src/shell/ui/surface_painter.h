@@ -2,6 +2,7 @@
 
 #include "shell/surface.h"
 #include "shell/ui/file_writing.h"
+#include "shell/ui/surface_geometry.h"
 
 #include <QImage>
 #include <QLineF>
@@ -22,18 +23,6 @@ class QString;
 
 namespace ttl {
 
-// The part of segment a-b inside `rect`, with where it starts as a fraction of a-b (so that a
-// dashed line keeps its pattern's phase); nothing when the segment misses the rectangle.
-struct ClippedSegment {
-    QLineF line;
-    double startFraction = 0.0;
-};
-std::optional<ClippedSegment> ClipSegment(QPointF a, QPointF b, const QRectF& rect);
-
-// Whether a circle (its outline, or its disc when filled) can touch the rectangle: false when it
-// lies wholly outside, or an outline wholly encloses the rectangle.
-bool CircleMayShow(QPointF centre, double radius, bool filled, const QRectF& rect);
-
 // Paints primitives first..last (exclusive; by default to the end) of the surface's display list,
 // each through the world window it was drawn with, onto a device of `size` logical pixels.
 // Primitives drawn through a degenerate world window are skipped; nothing non-finite reaches the
@@ -41,11 +30,10 @@ bool CircleMayShow(QPointF centre, double radius, bool filled, const QRectF& rec
 void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std::size_t first,
                      QSizeF size, std::size_t last = static_cast<std::size_t>(-1));
 
-// The pixels that primitives first..last (exclusive) can touch on a device of `size` logical
-// pixels, generously: strokes, caps and antialiasing included, arcs as whole circles. Empty when
-// none of them shows.
-QRectF PrimitivesBounds(const std::vector<Primitive>& list, std::size_t first, QSizeF size,
-                        std::size_t last = static_cast<std::size_t>(-1));
+// Paints, of the whole list, only the primitives whose reach (from PrimitiveReaches) touches
+// `part`: a refresh painted one rectangle at a time leaves out what lies elsewhere.
+void PaintPrimitivesOver(QPainter& painter, const std::vector<Primitive>& list, QSizeF size,
+                         const std::vector<QRect>& reaches, const QRect& part);
 
 // A text's size as the painter draws it, on the screen; views install it as their surface's
 // text measure.

@@ -72,6 +72,14 @@ bool SurfaceView::SnapshotFits() const
            m_snapshotScale == DrawingScale();
 }
 
+namespace {
+
+// Each rectangle of a refresh is painted and copied to the screen on its own: two are joined
+// when that paints at most this many pixels more (a 64-pixel square).
+constexpr int CoalesceSlack = 64 * 64;
+
+} // namespace
+
 void SurfaceView::refresh()
 {
     m_lastRefreshRegion = {};
@@ -83,12 +91,21 @@ void SurfaceView::refresh()
     const auto& list = m_surface.Primitives();
     const std::size_t stable = StablePrefix();
     const QSizeF area(size());
-    // A rectangle for each kind of change: new marks and an arrow far apart stay two small ones.
-    for (const QRectF& changed :
-         {PrimitivesBounds(list, stable, area), PrimitivesBounds(m_painted, stable, area),
-          m_paintedTransientBounds, PrimitivesBounds(m_surface.TransientPrimitives(), 0, area)}) {
-        m_lastRefreshRegion += changed.toAlignedRect() & rect();
+    // Each change in rectangles of its own: new marks and an arrow far apart, or a turning
+    // radius's strip, are painted again rather than the box around them all.
+    QRegion changed =
+        PrimitivesRegion(list, stable, area) + PrimitivesRegion(m_painted, stable, area);
+    // A moving thing that stayed where it was (a guide circle of the same radius to the pixel)
+    // is on the screen already: only what differs from the layer last painted is painted again.
+    const auto& transient = m_surface.TransientPrimitives();
+    for (std::size_t i = 0; i < std::max(transient.size(), m_paintedTransient.size()); ++i) {
+        if (i >= transient.size() || i >= m_paintedTransient.size() ||
+            !(transient[i] == m_paintedTransient[i])) {
+            changed += PrimitivesRegion(m_paintedTransient, i, area, i + 1) +
+                       PrimitivesRegion(transient, i, area, i + 1);
+        }
     }
+    m_lastRefreshRegion = Coalesced(changed, CoalesceSlack) & rect();
     if (!m_lastRefreshRegion.isEmpty()) {
         update(m_lastRefreshRegion);
     }
@@ -174,22 +191,25 @@ void SurfaceView::paintEvent(QPaintEvent* event)
     m_paintedClearCount = m_surface.ClearCount();
     m_stableFor.reset();
 
-    painter.drawImage(QPointF(0, 0), m_snapshot);
     const auto& transient = m_surface.TransientPrimitives();
-    m_paintedTransientBounds = PrimitivesBounds(transient, 0, QSizeF(size()));
+    m_paintedTransient = transient;
+    const std::vector<QRect> reaches = PrimitiveReaches(transient, QSizeF(size()));
     // Over a clip of several rectangles Qt strokes a line pixel by pixel through the clip's
     // spans; one rectangle at a time, it cuts the line to the rectangle first, several times
-    // cheaper.
+    // cheaper. Each rectangle gets only the moving things that reach it.
     const QRegion& region = event->region();
     for (const QRect& part : region) {
         if (region.rectCount() > 1) {
             painter.setClipRect(part);
         }
+        // Copied under a single rectangle's clip, the picture is blitted; under a clip of
+        // several, Qt blends it span by span and hands the spans to its worker threads.
+        painter.drawImage(QPointF(0, 0), m_snapshot);
         PaintRange(painter, m_snapshotCount, list.size());
         if (!transient.empty()) {
             painter.setRenderHint(QPainter::Antialiasing);
             painter.setRenderHint(QPainter::TextAntialiasing);
-            PaintPrimitives(painter, transient, 0, QSizeF(size()));
+            PaintPrimitivesOver(painter, transient, QSizeF(size()), reaches, part);
         }
     }
 }

@@ -111,7 +111,7 @@ private:
     // StablePrefix() for the display list of this clear count and length, until the next paint.
     std::optional<std::pair<std::size_t, std::size_t>> m_stableFor;
     std::size_t m_stable = 0;
-    QRectF m_paintedTransientBounds;
+    std::vector<Primitive> m_paintedTransient; // the transient layer as last painted
     QRegion m_lastRefreshRegion;
     bool m_lastPaintWasFull = false;
     std::size_t m_lastPaintReused = 0;
