@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 namespace ttl {
 namespace {
@@ -236,6 +237,40 @@ TEST_F(SurfaceViewTest, RefreshAsksToPaintEveryChangedPixelAndLittleElse)
         view.render(&refreshed, region.boundingRect().topLeft(), region); // placed where it is
         EXPECT_EQ(refreshed, after.convertToFormat(QImage::Format_RGB32));
         EXPECT_EQ(Grab(view), after.convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+// A large ring is asked to be painted again as boxes along it, and a rectangle of a refresh
+// strokes it only where the ring may cross it; painted in parts or whole, the frame must look
+// the same.
+TEST_F(SurfaceViewTest, AFrameWithALargeRingPaintedInPartsIsThePicturePaintedWhole)
+{
+    view.resize(400, 300);
+    Surface& s = view.surface();
+    s.Scale(0, 30, 40, 0);
+    const auto frame = [&](double arrowTip, double ringRadius) {
+        s.ClearTransient();
+        s.SetAutoRedraw(false);
+        s.Line(32, 15, 34, arrowTip, colors::Red); // an arrow from the body on the ring
+        s.Circle(20, 15, ringRadius, colors::Black);
+        s.SetAutoRedraw(true);
+    };
+    for (const auto& [what, tip, radius] :
+         {std::tuple{"the arrow turned", 18.0, 12.0}, std::tuple{"the ring grew", 17.0, 12.1}}) {
+        SCOPED_TRACE(what);
+        s.Cls();
+        s.Line(2, 2, 38, 28, colors::Blue);
+        frame(17.0, 12.0);
+        const QImage shown = Grab(view);
+        frame(tip, radius);
+        view.refresh();
+        const QRegion region = view.lastRefreshRegion();
+        QImage refreshed = shown;
+        view.render(&refreshed, region.boundingRect().topLeft(), region);
+        EXPECT_EQ(refreshed,
+                  RenderSurface(s, view.size(), 1.0).convertToFormat(QImage::Format_RGB32));
+        // the far side of an unchanged ring is left alone
+        EXPECT_EQ(region.contains(QPoint(80, 150)), radius != 12.0);
     }
 }
 
