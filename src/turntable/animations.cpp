@@ -198,8 +198,9 @@ void OrbitAnimation::DrawFrame(Surface& s, int i) const
     Arrow(s, atRotating, u, relativeScale, {0, 0, 250});
     Arrow(s, atRotating, IntoRotatingAxes(force, m_run.series.BaseAngle[k]), forceScale,
           {0, 250, 250});
-    // The guide circle's radius to the nearest pixel: while the body moves round it by less than
-    // a pixel, the circle stays the same and the view need not paint it again.
+    // The guide circle's radius to the nearest pixel: while the body's distance from the axis
+    // changes by less than a pixel, the circle stays the same and the view need not paint it
+    // again.
     const double worldPerPixel = std::abs(s.ScaleWidth()) / std::max(1, s.PixelWidth());
     s.Circle(0.0, 0.0, std::round(std::hypot(at.x, at.y) / worldPerPixel) * worldPerPixel,
              colors::Black);
