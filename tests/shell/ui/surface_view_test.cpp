@@ -248,21 +248,24 @@ TEST_F(SurfaceViewTest, AFrameWithALargeRingPaintedInPartsIsThePicturePaintedWho
     view.resize(400, 300);
     Surface& s = view.surface();
     s.Scale(0, 30, 40, 0);
-    const auto frame = [&](double arrowTip, double ringRadius) {
+    const auto frame = [&](double arrowTip, double ringRadius, int width) {
         s.ClearTransient();
         s.SetAutoRedraw(false);
         s.Line(32, 15, 34, arrowTip, colors::Red); // an arrow from the body on the ring
+        s.SetDrawWidth(width);
         s.Circle(20, 15, ringRadius, colors::Black);
+        s.SetDrawWidth(1);
         s.SetAutoRedraw(true);
     };
-    for (const auto& [what, tip, radius] :
-         {std::tuple{"the arrow turned", 18.0, 12.0}, std::tuple{"the ring grew", 17.0, 12.1}}) {
+    for (const auto& [what, tip, radius, width] :
+         {std::tuple{"the arrow turned", 18.0, 12.0, 1}, std::tuple{"the ring grew", 17.0, 12.1, 1},
+          std::tuple{"the arrow turned by a wide ring", 18.0, 12.0, 3}}) {
         SCOPED_TRACE(what);
         s.Cls();
         s.Line(2, 2, 38, 28, colors::Blue);
-        frame(17.0, 12.0);
+        frame(17.0, 12.0, width);
         const QImage shown = Grab(view);
-        frame(tip, radius);
+        frame(tip, radius, width);
         view.refresh();
         const QRegion region = view.lastRefreshRegion();
         QImage refreshed = shown;
