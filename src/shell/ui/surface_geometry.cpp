@@ -193,7 +193,8 @@ void AddReach(QRegion& region, const Primitive& p, QSizeF size)
     if (p.kind == PrimitiveKind::Circle && !p.filled) {
         const QPointF centre = map.Map(p.x1, p.y1);
         const double radius = map.HorizontalLength(p.radius);
-        if (IsFinite(centre) && std::isfinite(radius) && radius > LargeRingRadius &&
+        // A small circle's ring of boxes would cover more than its own box.
+        if (IsFinite(centre) && std::isfinite(radius) && radius > 2.0 * ReachPiece &&
             radius < PixelLimit) {
             AddRingPieces(region, centre + shift, radius, margin, visible);
             return;
