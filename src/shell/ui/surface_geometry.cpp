@@ -107,6 +107,18 @@ namespace {
 constexpr double ReachPiece = 32.0;
 // Pieces of one primitive, at most: a huge circle's ring is not worth thousands of rectangles.
 constexpr int MaxReachPieces = 64;
+// Rectangles of a region, at most: a whole graph added at once is asked for as its bounding
+// box, since joining thousands of rectangles would cost more than painting it.
+constexpr std::size_t MaxRegionRects = 256;
+
+QRegion BoundingRegion(const std::vector<QRect>& rects)
+{
+    QRect box;
+    for (const QRect& r : rects) {
+        box |= r;
+    }
+    return box;
+}
 
 // Where one primitive can leave paint, before clipping to the picture; empty for nothing.
 QRectF Reach(const Primitive& p, const WorldToPixels& map)
@@ -139,7 +151,8 @@ QRectF Reach(const Primitive& p, const WorldToPixels& map)
 
 // Adds the line's reach, cut to `visible`, as boxes around consecutive pieces of it: a piece's
 // box widened by the stroke's margin holds every pixel within that margin of the piece.
-void AddLinePieces(QRegion& region, QPointF a, QPointF b, double margin, const QRectF& visible)
+void AddLinePieces(std::vector<QRect>& pieces, QPointF a, QPointF b, double margin,
+                   const QRectF& visible)
 {
     const auto clipped = ClipSegment(a, b, Widened(visible, margin));
     if (!clipped) {
@@ -148,34 +161,35 @@ void AddLinePieces(QRegion& region, QPointF a, QPointF b, double margin, const Q
     const QLineF& line = clipped->line;
     // The waste of one box is its two short sides' product: only a slanted line is cut up.
     const double across = std::min(std::abs(line.dx()), std::abs(line.dy()));
-    const int pieces =
+    const int count =
         std::clamp(static_cast<int>(std::ceil(across / ReachPiece)), 1, MaxReachPieces);
-    for (int i = 0; i < pieces; ++i) {
-        const QRectF piece(line.pointAt(double(i) / pieces), line.pointAt(double(i + 1) / pieces));
-        region += (Widened(piece.normalized(), margin) & visible).toAlignedRect();
+    for (int i = 0; i < count; ++i) {
+        const QRectF piece(line.pointAt(double(i) / count), line.pointAt(double(i + 1) / count));
+        pieces.push_back((Widened(piece.normalized(), margin) & visible).toAlignedRect());
     }
 }
 
 // Adds a circle's outline as boxes around arcs of it: an arc strays from its chord by at most
 // the sagitta, so the chord's box widened by that and the stroke's margin holds it.
-void AddRingPieces(QRegion& region, QPointF centre, double radius, double margin,
+void AddRingPieces(std::vector<QRect>& pieces, QPointF centre, double radius, double margin,
                    const QRectF& visible)
 {
-    const int pieces =
+    const int count =
         std::clamp(static_cast<int>(std::ceil(2.0 * std::numbers::pi * radius / ReachPiece)), 4,
                    MaxReachPieces);
-    const double step = 2.0 * std::numbers::pi / pieces;
+    const double step = 2.0 * std::numbers::pi / count;
     const double sagitta = radius * (1.0 - std::cos(step / 2.0));
     auto at = [&](int i) {
         return centre + radius * QPointF(std::cos(i * step), std::sin(i * step));
     };
-    for (int i = 0; i < pieces; ++i) {
-        region += (Widened(QRectF(at(i), at(i + 1)).normalized(), margin + sagitta) & visible)
-                      .toAlignedRect();
+    for (int i = 0; i < count; ++i) {
+        pieces.push_back(
+            (Widened(QRectF(at(i), at(i + 1)).normalized(), margin + sagitta) & visible)
+                .toAlignedRect());
     }
 }
 
-void AddReach(QRegion& region, const Primitive& p, QSizeF size)
+void AddReach(std::vector<QRect>& pieces, const Primitive& p, QSizeF size)
 {
     // Painting is shifted by half a pixel so that world points land on pixel centres.
     const QRectF visible(QPointF(0, 0), size);
@@ -186,7 +200,7 @@ void AddReach(QRegion& region, const Primitive& p, QSizeF size)
         const QPointF a = map.Map(p.x1, p.y1);
         const QPointF b = map.Map(p.x2, p.y2);
         if (IsFinite(a) && IsFinite(b)) {
-            AddLinePieces(region, a + shift, b + shift, margin, visible);
+            AddLinePieces(pieces, a + shift, b + shift, margin, visible);
         }
         return;
     }
@@ -196,11 +210,11 @@ void AddReach(QRegion& region, const Primitive& p, QSizeF size)
         // A small circle's ring of boxes would cover more than its own box.
         if (IsFinite(centre) && std::isfinite(radius) && radius > 2.0 * ReachPiece &&
             radius < PixelLimit) {
-            AddRingPieces(region, centre + shift, radius, margin, visible);
+            AddRingPieces(pieces, centre + shift, radius, margin, visible);
             return;
         }
     }
-    region += (Reach(p, map).translated(shift) & visible).toAlignedRect();
+    pieces.push_back((Reach(p, map).translated(shift) & visible).toAlignedRect());
 }
 
 } // namespace
@@ -208,6 +222,9 @@ void AddReach(QRegion& region, const Primitive& p, QSizeF size)
 QRegion Coalesced(const QRegion& region, int slack)
 {
     std::vector<QRect> rects(region.begin(), region.end());
+    if (rects.size() > MaxRegionRects) {
+        return BoundingRegion(rects);
+    }
     const auto area = [](const QRect& r) { return long(r.width()) * r.height(); };
     bool merged = true;
     while (merged && rects.size() > 1) {
@@ -249,11 +266,18 @@ QRegion PrimitivesRegion(const std::vector<Primitive>& list, std::size_t first, 
                          std::size_t last)
 {
     last = std::min(last, list.size());
-    QRegion region;
+    std::vector<QRect> pieces;
     for (std::size_t i = first; i < last; ++i) {
         if (list[i].window.IsDrawable()) {
-            AddReach(region, list[i], size);
+            AddReach(pieces, list[i], size);
         }
+    }
+    if (pieces.size() > MaxRegionRects) {
+        return BoundingRegion(pieces);
+    }
+    QRegion region;
+    for (const QRect& r : pieces) {
+        region += r;
     }
     return region;
 }
