@@ -207,8 +207,7 @@ void AddReach(std::vector<QRect>& pieces, const Primitive& p, QSizeF size)
     if (p.kind == PrimitiveKind::Circle && !p.filled) {
         const QPointF centre = map.Map(p.x1, p.y1);
         const double radius = map.HorizontalLength(p.radius);
-        // A small circle's ring of boxes would cover more than its own box.
-        if (IsFinite(centre) && std::isfinite(radius) && radius > 2.0 * ReachPiece &&
+        if (IsFinite(centre) && std::isfinite(radius) && radius > LargeRingRadius &&
             radius < PixelLimit) {
             AddRingPieces(pieces, centre + shift, radius, margin, visible);
             return;

@@ -50,6 +50,10 @@ private:
     QSizeF m_size;
 };
 
+// From this radius in pixels on, a ring is stroked, and asked to be painted again, piece by
+// piece: a smaller one's box is cheaper.
+inline constexpr double LargeRingRadius = 64.0;
+
 bool IsFinite(QPointF p);
 bool WithinLimit(QPointF p);
 // What a stroke of this width can reach beyond its geometry: half the width, a round cap and a

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <vector>
 
 namespace ttl {
 
@@ -116,6 +118,42 @@ void PaintBox(QPainter& painter, const Primitive& p, const WorldToPixels& map,
     }
 }
 
+// A large ring on screen is a polygon of fixed vertices, within a tenth of a pixel of the
+// circle. A rectangle of a refresh strokes only the runs of sides that reach it, each with a side
+// more at both ends, so that inside the rectangle every side is stroked as it is in the whole
+// ring; no run crosses vertex 0, where the whole ring starts and ends.
+void PaintRingSides(QPainter& painter, QPointF centre, double radius, const QRectF& reach)
+{
+    constexpr double flatness = 0.1;
+    constexpr int mostSides = 4096;
+    const double turn = 2.0 * std::numbers::pi;
+    const int sides =
+        std::clamp(static_cast<int>(std::ceil(turn / (2.0 * std::acos(1.0 - flatness / radius)))),
+                   8, mostSides);
+    std::vector<QPointF> vertices(static_cast<std::size_t>(sides) + 1);
+    for (int k = 0; k < sides; ++k) {
+        const double angle = turn * k / sides;
+        vertices[static_cast<std::size_t>(k)] =
+            centre + radius * QPointF(std::cos(angle), std::sin(angle));
+    }
+    vertices.back() = vertices.front();
+    const auto reaches = [&](int k) {
+        const auto i = static_cast<std::size_t>(k);
+        return QRectF(vertices[i], vertices[i + 1]).normalized().intersects(reach);
+    };
+    for (int k = 0; k < sides; ++k) {
+        if (!reaches(k)) {
+            continue;
+        }
+        const int first = std::max(0, k - 1);
+        while (k + 1 < sides && reaches(k + 1)) {
+            ++k;
+        }
+        k = std::min(sides - 1, k + 1);
+        painter.drawPolyline(vertices.data() + first, k - first + 2);
+    }
+}
+
 // `visible`: the part of the picture being painted. A large ring crosses few of a refresh's
 // rectangles; the rest skip it rather than stroke it whole to have it clipped away.
 void PaintCircle(QPainter& painter, const Primitive& p, const WorldToPixels& map,
@@ -132,7 +170,12 @@ void PaintCircle(QPainter& painter, const Primitive& p, const WorldToPixels& map
     painter.setBrush(p.filled ? QBrush(ToQColor(p.color)) : QBrush(Qt::NoBrush));
     const QRectF box(centre.x() - radius, centre.y() - radius, 2.0 * radius, 2.0 * radius);
     if (!p.startAngle || !p.endAngle) {
-        painter.drawEllipse(box);
+        if (!p.filled && p.style == DrawStyle::Solid && radius > LargeRingRadius &&
+            painter.paintEngine()->type() == QPaintEngine::Raster) {
+            PaintRingSides(painter, centre, radius, Widened(visible, StrokeMargin(p.width)));
+        } else {
+            painter.drawEllipse(box);
+        }
     } else {
         constexpr double sixteenthsPerRadian = 16.0 * 180.0 / std::numbers::pi;
         double span = *p.endAngle - *p.startAngle;
