@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace ttl {
 
@@ -65,20 +67,33 @@ struct LegendFont {
     bool stacked = false; // one column of every entry
 };
 
+// What the choice of the legend's font depends on (the measure by the width of an "M").
+struct LegendFontKey {
+    int pixelWidth = 0;
+    double windowWidth = 0.0;
+    double drawingScale = 0.0;
+    double bandRows = 0.0;
+    double letterWidth = 0.0;
+    std::vector<TextRoom> columns;
+
+    friend bool operator==(const LegendFontKey&, const LegendFontKey&) = default;
+};
+
 // Two columns, or one when that lets the texts be larger. Deciding measures every text twice, and
 // a running step draws the same legend again at each tick to check its picture: the decision
-// for the last legend is kept, keyed by what it depends on (the measure by the width of an "M").
+// for the last legend is kept, keyed by what it depends on.
 LegendFont FitLegendFont(Surface& s, const std::vector<TextRoom>& columns,
                          const std::vector<TextRoom>& single, double bandRows)
 {
-    thread_local std::string keptKey;
+    thread_local std::optional<LegendFontKey> keptKey;
     thread_local LegendFont kept;
-    std::string key = std::to_string(s.PixelWidth()) + ' ' + std::to_string(s.Window().width) +
-                      ' ' + std::to_string(DrawingScale()) + ' ' + std::to_string(bandRows) + ' ' +
-                      std::to_string(s.TextPixels("M").width);
-    for (const TextRoom& room : columns) {
-        key += '\n' + room.text + ' ' + std::to_string(room.width);
-    }
+    LegendFontKey key;
+    key.pixelWidth = s.PixelWidth();
+    key.windowWidth = s.Window().width;
+    key.drawingScale = DrawingScale();
+    key.bandRows = bandRows;
+    key.letterWidth = s.TextPixels("M").width;
+    key.columns = columns;
     if (key != keptKey) {
         const double twoColumns = FitFontToPicture(s, columns);
         const double oneColumn =

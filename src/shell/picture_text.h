@@ -12,6 +12,8 @@ namespace ttl {
 struct TextRoom {
     std::string text;
     double width = 0.0;
+
+    friend bool operator==(const TextRoom&, const TextRoom&) = default;
 };
 
 // An illustration writes its texts at fixed points of its picture, so they keep clear of each

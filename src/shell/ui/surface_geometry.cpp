@@ -1,6 +1,7 @@
 #include "shell/ui/surface_geometry.h"
 
 #include "shell/drawing_scale.h"
+#include "shell/ui/text_measure.h"
 
 #include <QFontMetricsF>
 #include <QString>
@@ -43,8 +44,11 @@ QFont ToQFont(const Font& font)
 
 QRectF TextBox(const Primitive& p, QPointF at, const QPaintDevice* device)
 {
-    const QFontMetricsF metrics =
-        device != nullptr ? QFontMetricsF(ToQFont(p.font), device) : QFontMetricsF(ToQFont(p.font));
+    if (device == nullptr) {
+        const TextExtent extent = MeasureText(p.text, p.font);
+        return {at, QSizeF(extent.width, extent.height)};
+    }
+    const QFontMetricsF metrics(ToQFont(p.font), device);
     return {at,
             QSizeF(metrics.horizontalAdvance(QString::fromStdString(p.text)), metrics.height())};
 }

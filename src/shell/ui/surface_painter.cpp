@@ -277,12 +277,6 @@ void PaintEach(QPainter& painter, const std::vector<Primitive>& list, std::size_
 
 } // namespace
 
-TextExtent MeasureText(const std::string& text, const Font& font)
-{
-    const QFontMetricsF metrics(ToQFont(font));
-    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
-}
-
 void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std::size_t first,
                      QSizeF size, std::size_t last)
 {

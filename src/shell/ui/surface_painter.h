@@ -3,6 +3,7 @@
 #include "shell/surface.h"
 #include "shell/ui/file_writing.h"
 #include "shell/ui/surface_geometry.h"
+#include "shell/ui/text_measure.h"
 
 #include <QImage>
 #include <QLineF>
@@ -34,10 +35,6 @@ void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& list, std:
 // `part`: a refresh painted one rectangle at a time leaves out what lies elsewhere.
 void PaintPrimitivesOver(QPainter& painter, const std::vector<Primitive>& list, QSizeF size,
                          const std::vector<QRect>& reaches, const QRect& part);
-
-// A text's size as the painter draws it, on the screen; views install it as their surface's
-// text measure.
-TextExtent MeasureText(const std::string& text, const Font& font);
 
 // An image of `size` logical pixels filled with the surface's background colour.
 QImage BlankImage(const Surface& surface, QSize size, qreal devicePixelRatio,

@@ -1,12 +1,17 @@
 #include "shell/ui/surface_geometry.h"
+#include "shell/ui/drawing_palette.h"
 #include "shell/ui/surface_painter.h"
+#include "shell/ui/text_measure.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <utility>
 
 namespace ttl {
 namespace {
@@ -95,6 +100,29 @@ TEST(PrimitivesRegion, HoldsEveryPixelAPrimitivePaintsAndLittleMoreAlongSlantsAn
         EXPECT_TRUE((region - joined).isEmpty());
         EXPECT_LE(joined.rectCount(), region.rectCount());
     }
+}
+
+// Measures are kept, so one must never be taken for another: each equals what Qt measures
+// afresh for that text, font and size of texts, before and after the size changes.
+TEST(MeasureText, AKeptMeasureIsTheOneQtGivesForThatTextFontAndSize)
+{
+    Font bold;
+    bold.bold = true;
+    const std::pair<std::string, Font> texts[] = {
+        {"MMMM", Font{}}, {"MMMM", bold}, {"\u0391\u03b2\u03b3 = 12.5", Font{}}};
+    for (const double scale : {1.0, 2.0, 1.0, 1.25}) {
+        DrawingPalette::Instance().setScale(scale);
+        for (const auto& [text, font] : texts) {
+            for (int again = 0; again < 2; ++again) {
+                const QFontMetricsF afresh(ToQFont(font));
+                const TextExtent kept = MeasureText(text, font);
+                EXPECT_EQ(kept.width, afresh.horizontalAdvance(QString::fromStdString(text)))
+                    << text << " at " << scale;
+                EXPECT_EQ(kept.height, afresh.height()) << text << " at " << scale;
+            }
+        }
+    }
+    DrawingPalette::Instance().setScale(1.0);
 }
 
 } // namespace
