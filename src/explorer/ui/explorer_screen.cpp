@@ -167,15 +167,17 @@ void ExplorerScreen::UpdateGuidance()
     if (!guidance) {
         return;
     }
-    const QColor color(guidance->color.red, guidance->color.green, guidance->color.blue);
-    const QString text = ToQString(guidance->text);
-    // Laying the text out again at every tick of a continuous run would cost more than the step.
-    if (m_text1->toPlainText() != text || m_text1->palette().color(QPalette::Text) != color) {
-        QPalette palette = m_text1->palette();
-        palette.setColor(QPalette::Text, color);
-        m_text1->setPalette(palette);
-        m_text1->setPlainText(text);
+    // Laying the text out again at every tick of a continuous run would cost more than the step,
+    // and so would reading it back from the box to compare.
+    if (guidance == m_shownGuidance) {
+        return;
     }
+    QPalette palette = m_text1->palette();
+    palette.setColor(QPalette::Text,
+                     QColor(guidance->color.red, guidance->color.green, guidance->color.blue));
+    m_text1->setPalette(palette);
+    m_text1->setPlainText(ToQString(guidance->text));
+    m_shownGuidance = guidance;
 }
 
 void ExplorerScreen::ShowChoiceWindowAfterFriction(bool activate)

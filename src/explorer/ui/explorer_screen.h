@@ -1,5 +1,6 @@
 #pragma once
 
+#include "explorer/explorer_guidance.h"
 #include "explorer/explorer_state.h"
 #include "explorer/ui/explorer_experiment.h"
 #include "shell/surface.h"
@@ -7,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -153,6 +155,7 @@ private:
     QScrollBar* m_yscale = nullptr;
     QLabel* m_labels[5] = {};
     QTextEdit* m_text1 = nullptr;
+    std::optional<Guidance> m_shownGuidance; // what m_text1 holds, in its colour
     QTimer* m_timer = nullptr;
     QAction* m_foucaultTextbook = nullptr;
     QAction* m_foucaultV0 = nullptr;
