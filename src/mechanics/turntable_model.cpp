@@ -76,6 +76,9 @@ bool StaticFrictionHolds(const ModelParameters& p, Vec2 position, double omega)
 
 Vec2 FrictionAcceleration(const ModelParameters& p, const TurntableState& y)
 {
+    if (p.FrictionDecel == 0.0) {
+        return {0.0, 0.0}; // a frictionless base (the Foucault runs): its rates at every stage
+    }
     const double omega = BaseOmegaOf(p, y);
     const Vec2 rel = RelativeVelocity(y, omega);
     const double squaredSpeed = rel.x * rel.x + rel.y * rel.y;
