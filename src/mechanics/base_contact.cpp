@@ -116,7 +116,14 @@ double CarriedOmega(const ModelParameters& p, const TurntableState& y)
 
 ContactEvents AdvanceOnBase(const ModelParameters& p, BaseContact& body, double h)
 {
-    const SlidingEvents events = AdvanceSliding(BaseSupport{p}, body.y, body.carried, 0.0, h);
+    const BaseSupport support{p};
+    // Without friction nothing can catch the body, and no force follows its relative velocity:
+    // there is no stop to find and no turn to follow, and the integrator's step is the motion.
+    if (p.FrictionDecel == 0.0 && !body.carried) {
+        body.y = support.Step(body.y, 0.0, h);
+        return {};
+    }
+    const SlidingEvents events = AdvanceSliding(support, body.y, body.carried, 0.0, h);
     if (body.carried) {
         body.carriedOmega = CarriedOmega(p, body.y);
     }

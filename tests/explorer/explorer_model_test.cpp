@@ -173,6 +173,34 @@ TEST_F(FoucaultTest, SeenFromTheBaseTheSwingPlaneTurnsBackAtTheBasesRate)
     EXPECT_NEAR(rate, 0.5, 0.01 * 0.5);
 }
 
+// Without friction the bob is a plane harmonic oscillator, x'' = -K x, whatever the base does:
+// every point of the run lies on its closed form, through the turns of its velocity relative to
+// the base (where it starts, in the initial-speed mode).
+TEST_F(FoucaultTest, TheFrictionlessBobFollowsTheHarmonicOscillatorsClosedForm)
+{
+    const double w = std::sqrt(FoucaultStiffness);
+    for (const FoucaultMode mode : {FoucaultMode::Textbook, FoucaultMode::InitialSpeed}) {
+        for (const BaseChoice base :
+             {BaseChoice::ConstantAngularVelocity, BaseChoice::ConstantAngularMomentum}) {
+            controls.foucault = mode;
+            controls.baseChoice = base;
+            Explorer e(controls);
+            const Vec2 v0 = LaunchVelocity(e.state, controls);
+            const double y0 = e.state.StartRadius;
+            for (int n = 1; n <= MaxExplorerSteps; ++n) {
+                e.Step();
+                const double t = e.state.ElapsedTime;
+                const auto i = static_cast<std::size_t>(n);
+                ASSERT_NEAR(e.state.PathX[i], v0.x / w * std::sin(w * t), 1e-9) << n;
+                ASSERT_NEAR(e.state.PathY[i], y0 * std::cos(w * t) + v0.y / w * std::sin(w * t),
+                            1e-9)
+                    << n;
+            }
+            EXPECT_NEAR(e.state.BodyVelocity.x, v0.x * std::cos(w * e.state.ElapsedTime), 1e-8);
+        }
+    }
+}
+
 TEST_F(FoucaultTest, WithInitialSpeedTheBobStartsAtRestOnTheBase)
 {
     controls.foucault = FoucaultMode::InitialSpeed;
