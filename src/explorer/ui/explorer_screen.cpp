@@ -71,8 +71,8 @@ ExplorerControls ExplorerScreen::Controls() const
                                                  : FoucaultMode::Off;
     // The application's flag is the one source: the choice window and the simulation screen
     // show it too.
-    c.baseChoice = m_baseFree ? BaseChoice::ConstantAngularMomentum
-                              : BaseChoice::ConstantAngularVelocity;
+    c.baseChoice =
+        m_baseFree ? BaseChoice::ConstantAngularMomentum : BaseChoice::ConstantAngularVelocity;
     return c;
 }
 
@@ -84,8 +84,7 @@ bool ExplorerScreen::RotatingFrameSelected() const
 void ExplorerScreen::UpdateBaseAccelerationChoice()
 {
     // "BASE ACC" is offered only in the rotating frame, and only while the base is free.
-    m_checks[6]->setVisible(RotatingFrameSelected() && m_choiceWindow().isVisible() &&
-                            m_baseFree);
+    m_checks[6]->setVisible(RotatingFrameSelected() && m_choiceWindow().isVisible() && m_baseFree);
 }
 
 void ExplorerScreen::BaseChoiceChanged(bool baseFree)
@@ -125,8 +124,7 @@ void ExplorerScreen::OneStep()
     const ExplorerControls controls = Controls();
     const StepOutcome outcome =
         controls.rotatingFrame
-            ? StepRotatingView(m_picture1->surface(), m_picture2->surface(), m_state,
-                               controls)
+            ? StepRotatingView(m_picture1->surface(), m_picture2->surface(), m_state, controls)
             : StepInertialView(m_picture1->surface(), m_state, controls);
     if (!outcome.advanced) {
         m_timer->stop(); // the histories are full
@@ -134,8 +132,7 @@ void ExplorerScreen::OneStep()
     if (outcome.beep) {
         m_beep();
     }
-    m_picture1->refresh();
-    m_picture2->refresh();
+    SurfaceView::refreshNow({m_picture1, m_picture2});
 }
 
 void ExplorerScreen::Redraw()
@@ -324,7 +321,7 @@ void ExplorerScreen::RestartDerivation()
 
 void ExplorerScreen::DrawDerivation(int turn)
 {
-    const DerivationPageRequest request{m_derivationPage,       turn,
+    const DerivationPageRequest request{m_derivationPage,        turn,
                                         RotatingFrameSelected(), m_protosimiox->value(),
                                         m_zoumerno->value(),     m_xscale->value(),
                                         m_yscale->value()};

@@ -82,11 +82,38 @@ constexpr int CoalesceSlack = 64 * 64;
 
 void SurfaceView::refresh()
 {
+    if (FindChanges() && !m_lastRefreshRegion.isEmpty()) {
+        update(m_lastRefreshRegion);
+    }
+}
+
+void SurfaceView::refreshNow(std::initializer_list<SurfaceView*> views)
+{
+    // Painting one view now paints everything of its window marked for painting, in one pass
+    // and one copy to the screen: the others are only marked. (A repaint of their common parent
+    // would not reach them.)
+    SurfaceView* last = nullptr;
+    for (SurfaceView* view : views) {
+        if (!view->FindChanges() || view->m_lastRefreshRegion.isEmpty() || !view->isVisible()) {
+            continue;
+        }
+        if (last != nullptr) {
+            last->update(last->m_lastRefreshRegion);
+        }
+        last = view;
+    }
+    if (last != nullptr) {
+        last->repaint(last->m_lastRefreshRegion);
+    }
+}
+
+bool SurfaceView::FindChanges()
+{
     m_lastRefreshRegion = {};
     emit pictureChanged();
     if (!SnapshotFits()) {
         update();
-        return;
+        return false;
     }
     const auto& list = m_surface.Primitives();
     const std::size_t stable = StablePrefix();
@@ -106,9 +133,7 @@ void SurfaceView::refresh()
         }
     }
     m_lastRefreshRegion = Coalesced(changed, CoalesceSlack) & rect();
-    if (!m_lastRefreshRegion.isEmpty()) {
-        update(m_lastRefreshRegion);
-    }
+    return true;
 }
 
 QImage SurfaceView::renderImage() const

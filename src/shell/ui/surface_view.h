@@ -13,6 +13,7 @@ class QPrinter;
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -46,6 +47,11 @@ public:
     // removed and the transient layer, old and new. The rest of the window is not painted again,
     // so a continuous run costs what its newest marks and arrows cost.
     void refresh();
+    // Refreshes each view and paints what changed now, in one pass of their window (they share
+    // one): a paint posted for later wakes the event loop once more, at every tick of an
+    // animation. For a timer of a few dozen ticks a second; a faster one should let Qt gather
+    // its paints.
+    static void refreshNow(std::initializer_list<SurfaceView*> views);
 
     // What is shown, as it is shown: the pictures of "Save picture…", "Copy picture" and
     // "Print…".
@@ -92,6 +98,9 @@ private:
     void printInteractively();
     // Whether the snapshot can be kept as it is for a paint at the current size.
     [[nodiscard]] bool SnapshotFits() const;
+    // Finds what changed since the last paint (m_lastRefreshRegion); false when the whole
+    // view must be painted again, which it has asked for.
+    bool FindChanges();
 
     Surface m_surface;
     std::function<void(Surface&)> m_redraw;

@@ -12,13 +12,16 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <map>
 #include <tuple>
+#include <vector>
 
 namespace ttl {
 namespace {
@@ -274,6 +277,87 @@ TEST_F(SurfaceViewTest, AFrameWithALargeRingPaintedInPartsIsThePicturePaintedWho
                   RenderSurface(s, view.size(), 1.0).convertToFormat(QImage::Format_RGB32));
         // the far side of an unchanged ring is left alone
         EXPECT_EQ(region.contains(QPoint(80, 150)), radius != 12.0);
+    }
+}
+
+// Counts the paints each view gets and what they cover.
+struct PaintLog : QObject {
+    std::map<QObject*, std::vector<QRegion>> paints;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            paints[watched].push_back(static_cast<QPaintEvent*>(event)->region());
+        }
+        return false;
+    }
+};
+
+// An animation's tick paints what changed in its views before it returns, once each and only
+// there, and leaves nothing for the event loop to paint afterwards.
+TEST(RefreshNow, PaintsWhatChangedInEachViewAtOnceAndNothingElse)
+{
+    const struct {
+        const char* what;
+        bool moveFirst;
+        bool moveSecond;
+        bool secondShown;
+    } cases[] = {
+        {"the first view's arrow moved", true, false, true},
+        {"both arrows moved", true, true, true},
+        {"nothing moved", false, false, true},
+        {"a hidden view's arrow moved", true, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget window;
+        window.resize(420, 200);
+        SurfaceView first(&window);
+        SurfaceView second(&window);
+        first.setGeometry(0, 0, 200, 200);
+        second.setGeometry(220, 0, 200, 200);
+        SurfaceView* views[] = {&first, &second};
+        const auto arrows = [&](double tip) {
+            for (SurfaceView* view : views) {
+                Surface& s = view->surface();
+                s.Scale(0, 10, 10, 0);
+                s.ClearTransient();
+                s.SetAutoRedraw(false);
+                s.Line(5, 5, tip, 8, colors::Red);
+                s.SetAutoRedraw(true);
+            }
+        };
+        arrows(6.0);
+        second.setVisible(c.secondShown);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        PaintLog log;
+        first.installEventFilter(&log);
+        second.installEventFilter(&log);
+
+        for (SurfaceView* view : views) {
+            const bool moves = view == &first ? c.moveFirst : c.moveSecond;
+            Surface& s = view->surface();
+            s.ClearTransient();
+            s.SetAutoRedraw(false);
+            s.Line(5, 5, moves ? 7.0 : 6.0, 8, colors::Red);
+            s.SetAutoRedraw(true);
+        }
+        SurfaceView::refreshNow({&first, &second});
+        const std::map<QObject*, std::vector<QRegion>> now = log.paints;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(log.paints, now) << "painted again later";
+        for (SurfaceView* view : views) {
+            const bool painted = (view == &first ? c.moveFirst : c.moveSecond) && view->isVisible();
+            const auto found = now.find(view);
+            ASSERT_EQ(found != now.end(), painted) << view->geometry().x();
+            if (painted) {
+                ASSERT_EQ(found->second.size(), 1U);
+                EXPECT_EQ(found->second.front(), view->lastRefreshRegion());
+                EXPECT_EQ(Grab(*view), RenderSurface(view->surface(), view->size(), 1.0)
+                                           .convertToFormat(QImage::Format_RGB32));
+            }
+        }
     }
 }
 
