@@ -130,23 +130,16 @@ void PaintRingSides(QPainter& painter, QPointF centre, double radius, const QRec
     const int sides =
         std::clamp(static_cast<int>(std::ceil(turn / (2.0 * std::acos(1.0 - flatness / radius)))),
                    8, mostSides);
-    // Each vertex is the one before turned by a side: one sine and cosine for the ring, which
-    // every rectangle of every frame strokes.
-    const double cosine = std::cos(turn / sides);
-    const double sine = std::sin(turn / sides);
     std::vector<QPointF> vertices(static_cast<std::size_t>(sides) + 1);
-    QPointF towards(1.0, 0.0);
     for (int k = 0; k < sides; ++k) {
-        vertices[static_cast<std::size_t>(k)] = centre + radius * towards;
-        towards = QPointF(towards.x() * cosine - towards.y() * sine,
-                          towards.x() * sine + towards.y() * cosine);
+        const double angle = turn * k / sides;
+        vertices[static_cast<std::size_t>(k)] =
+            centre + radius * QPointF(std::cos(angle), std::sin(angle));
     }
     vertices.back() = vertices.front();
     const auto reaches = [&](int k) {
-        const QPointF a = vertices[static_cast<std::size_t>(k)];
-        const QPointF b = vertices[static_cast<std::size_t>(k) + 1];
-        return std::max(a.x(), b.x()) >= reach.left() && std::min(a.x(), b.x()) <= reach.right() &&
-               std::max(a.y(), b.y()) >= reach.top() && std::min(a.y(), b.y()) <= reach.bottom();
+        const auto i = static_cast<std::size_t>(k);
+        return QRectF(vertices[i], vertices[i + 1]).normalized().intersects(reach);
     };
     for (int k = 0; k < sides; ++k) {
         if (!reaches(k)) {
